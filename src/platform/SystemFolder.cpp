@@ -1,0 +1,44 @@
+#include "platform/SystemFolder.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+  return "/tmp";
+}
+
+void MakeFolders(const std::string& path) {
+  for (size_t pos = 1; pos <= path.size(); ++pos) {
+    if (pos == path.size() || path[pos] == '/') {
+      const std::string part = path.substr(0, pos);
+      if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return;
+    }
+  }
+}
+
+}  // namespace
+
+std::string GetSystemDirectoryA() {
+  std::string folder;
+  if (const char* own = std::getenv("ZENDRIX_SYSTEM_DIR"); own != nullptr && *own != '\0') {
+    folder = own;
+  } else if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
+    folder = std::string(state) + "/zendrix2";
+  } else {
+    folder = HomeFolder() + "/.local/state/zendrix2";
+  }
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  MakeFolders(folder);
+  return folder;
+}
+
+}  // namespace platform

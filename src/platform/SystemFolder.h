@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// The per-user folder that takes the place of the Windows system folder:
+// $ZENDRIX_SYSTEM_DIR if set, else $XDG_STATE_HOME/zendrix2, else
+// ~/.local/state/zendrix2. Created (mode 0700) when missing; returned
+// without a trailing separator whether or not it could be created.
+std::string GetSystemDirectoryA();
+
+}  // namespace platform
