@@ -1,8 +1,8 @@
 #include "platform/Conversions.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 
 #include "platform/Cp1251.h"
 
@@ -16,7 +16,7 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 char32_t FoldCase(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c >= 0x0410 && c <= 0x042F) return c + 32;
-  if (c == 0x0401) return 0x0451;
+  if (c >= 0x0400 && c <= 0x040F) return c + 0x50;  // Ё, Є, І, Ї, Ў and the rest
   return c;
 }
 
@@ -84,10 +84,17 @@ bool TryStrToFloat(std::string_view s, double& value) {
     if (!allowed) return false;
   }
   if (!sawDigit) return false;
-  char* end = nullptr;
-  errno = 0;
-  const double v = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(v)) return false;
+  // from_chars reads '.' whatever the process locale says (strtod would not),
+  // but takes no leading '+'.
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (*first == '+') {
+    ++first;
+    if (first == last || *first == '+' || *first == '-') return false;
+  }
+  double v = 0;
+  const auto [end, error] = std::from_chars(first, last, v, std::chars_format::general);
+  if (error != std::errc() || end != last || !std::isfinite(v)) return false;
   value = v;
   return true;
 }

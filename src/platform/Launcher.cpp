@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/Conversions.h"
 #include "platform/TextFile.h"
 
 namespace platform {
@@ -54,22 +55,27 @@ CommandLine ParseCommandLine(const std::string& commandLine) {
   std::vector<std::string> words;
   std::string word;
   bool quoted = false;
+  bool inWord = false;  // so that "" gives an empty argument
   for (char c : commandLine) {
     if (c == '"') {
       quoted = !quoted;
+      inWord = true;
     } else if ((c == ' ' || c == '\t') && !quoted) {
-      if (!word.empty()) words.push_back(word), word.clear();
+      if (inWord) words.push_back(word), word.clear();
+      inWord = false;
     } else {
       word += c;
+      inWord = true;
     }
   }
-  if (!word.empty()) words.push_back(word);
+  if (inWord) words.push_back(word);
   if (words.empty()) return result;
   std::string program = words.front();
   for (char& c : program) {
     if (c == '\\') c = '/';
   }
-  if (program.size() > 4 && program.compare(program.size() - 4, 4, ".exe") == 0 && !FileExists(program)) {
+  if (program.size() > 4 && SameText(std::string_view(program).substr(program.size() - 4), ".exe") &&
+      !FileExists(program)) {
     program.resize(program.size() - 4);
   }
   result.program = program;

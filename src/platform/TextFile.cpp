@@ -3,16 +3,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 
 namespace platform {
 
 bool LoadLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
+  // Only a regular file is text: a folder of that name opens but throws on
+  // the first read.
+  if (!FileExists(path)) return false;
+  std::string data;
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+  } catch (const std::exception&) {
+    return false;
+  }
   lines.clear();
   std::string current;
   for (size_t i = 0; i < data.size(); ++i) {
