@@ -1,0 +1,74 @@
+#pragma once
+// What the form library needs of the machine: windows to show canvases in,
+// input, a clock, sound. Two backends implement it: SDL (real windows) and
+// headless (tests and benchmarks; chosen only explicitly).
+#include <cstdint>
+#include <string>
+
+#include "platform/Sound.h"
+#include "ui/Bitmap.h"
+#include "ui/Types.h"
+
+namespace ui {
+
+using WindowId = uint32_t;
+
+struct Event {
+  enum class Type { MouseDown, MouseUp, MouseMove, MouseWheel, KeyDown, KeyUp, TextInput, CloseRequest, Quit };
+  Type type = Type::MouseMove;
+  WindowId window = 0;
+  int x = 0, y = 0;        // window coordinates for mouse events
+  MouseButton button = MouseButton::Left;
+  int clicks = 1;          // 2 for the second press of a double click
+  ShiftState shift = 0;    // keyboard modifiers and held buttons
+  int key = 0;             // virtual key code
+  int wheel = 0;           // wheel steps, positive away from the user
+  std::string text;        // UTF-8 text typed
+};
+
+struct WindowSpec {
+  std::string title;
+  int left = 0, top = 0, width = 1, height = 1;
+  bool shaped = false;     // a colour key makes parts of the window see-through
+  Color shapeKey = clRed;
+  bool popup = false;      // menus, hints: never take the keyboard
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual const char* Name() const = 0;
+
+  // Milliseconds from an arbitrary start: the only clock timers see.
+  virtual uint64_t Now() = 0;
+  virtual bool PollEvent(Event& event) = 0;
+  // Blocks until an event arrives or the clock reaches deadline
+  // (UINT64_MAX: no deadline).
+  virtual void WaitEvent(uint64_t deadline) = 0;
+
+  virtual int DesktopWidth() = 0;
+  virtual int DesktopHeight() = 0;
+
+  virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
+  virtual void DestroyWindow(WindowId id) = 0;
+  virtual void ShowWindow(WindowId id) = 0;
+  virtual void HideWindow(WindowId id) = 0;
+  virtual void MoveWindow(WindowId id, int left, int top) = 0;
+  virtual void ResizeWindow(WindowId id, int width, int height) = 0;
+  virtual void RaiseWindow(WindowId id) = 0;
+  virtual void MinimizeWindow(WindowId id) = 0;
+  // Shows a freshly drawn canvas in the window.
+  virtual void Present(WindowId id, const Bitmap& canvas) = 0;
+  // Whether the backend shows pixels at all; the headless one draws only on request.
+  virtual bool Draws() const = 0;
+
+  // The mouse position on the desktop.
+  virtual Point GlobalMouse() = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+  virtual std::string ClipboardText() = 0;
+
+  // Where PlaySoundA's sounds go.
+  virtual platform::AudioOutput& Audio() = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+// Drawing onto a Bitmap: rectangles, lines, pictures and text, all through
+// an origin and a clip rectangle so each control draws in its own
+// coordinates. The same code draws for a real window and for the headless
+// backend, so both show the same pixels.
+#include <string_view>
+#include <vector>
+
+#include "ui/Bitmap.h"
+#include "ui/Font.h"
+#include "ui/FontCache.h"
+#include "ui/Types.h"
+
+namespace ui {
+
+class Canvas {
+ public:
+  Canvas(Bitmap& target, FontCache* fonts);
+
+  Bitmap& Target() { return target_; }
+  FontCache* Fonts() { return fonts_; }
+
+  // Moves the origin to r (in current coordinates) and clips to it until the
+  // scope ends.
+  class Scope {
+   public:
+    Scope(Canvas& canvas, const Rect& r);
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    Canvas& canvas_;
+    Point origin_;
+    Rect clip_;
+  };
+
+  void FillRect(const Rect& r, Color color);
+  void FrameRect(const Rect& r, Color color);
+  void HLine(int x1, int x2, int y, Color color);
+  void VLine(int x, int y1, int y2, Color color);
+  void FillEllipse(const Rect& r, Color color);
+  // The raised or sunken 3D edge of a standard button or field.
+  void Bevel(const Rect& r, bool raised);
+
+  // Draws the part src of the picture with its top-left corner at dst; with
+  // a key colour, pixels of that colour are skipped.
+  void DrawBitmap(const Bitmap& bitmap, Point dst);
+  void DrawBitmap(const Bitmap& bitmap, Point dst, const Rect& src, const Color* key = nullptr);
+
+  // Draws one line of UTF-8 text with its top-left corner at p.
+  void DrawText(Point p, std::string_view text, const FontSpec& font);
+  TextSize TextExtent(std::string_view text, const FontSpec& font);
+  int LineHeight(const FontSpec& font);
+
+ private:
+  void Blend(int x, int y, uint32_t argb, uint8_t alpha);
+  Bitmap& target_;
+  FontCache* fonts_;
+  Point origin_{};
+  Rect clip_{};
+};
+
+// Breaks text into lines no wider than width, at blanks where possible; hard
+// line breaks (CR LF, LF) always break.
+std::vector<std::string> WrapText(FontCache* fonts, const FontSpec& font, std::string_view text, int width);
+
+}  // namespace ui

@@ -1,0 +1,91 @@
+#include "ui/FontCache.h"
+
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include "platform/TextFile.h"
+
+namespace ui {
+namespace {
+
+constexpr const char* kFallbackRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* kFallbackBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+}  // namespace
+
+FontCache::FontCache() { ready_ = TTF_Init() == 0; }
+
+FontCache::~FontCache() {
+  for (auto& [key, font] : fonts_) {
+    if (font != nullptr) TTF_CloseFont(font);
+  }
+  if (ready_) TTF_Quit();
+}
+
+const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
+  const auto key = std::make_tuple(family, bold, italic);
+  if (auto it = files_.find(key); it != files_.end()) return it->second;
+  FileChoice choice;
+  if (FcPattern* pattern = FcPatternCreate()) {
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+      FcChar8* file = nullptr;
+      int weight = FC_WEIGHT_REGULAR;
+      if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file != nullptr) {
+        choice.path = reinterpret_cast<const char*>(file);
+      }
+      if (FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch) {
+        choice.boldFace = weight >= FC_WEIGHT_DEMIBOLD;
+      }
+      FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+  }
+  if (choice.path.empty() || !platform::FileExists(choice.path)) {
+    choice.path = bold ? kFallbackBold : kFallbackRegular;
+    choice.boldFace = bold;
+  }
+  return files_.emplace(key, choice).first->second;
+}
+
+TTF_Font* FontCache::Get(const FontSpec& spec) {
+  if (!ready_) return nullptr;
+  const int size = spec.size > 0 ? spec.size : 13;
+  const auto key = std::make_tuple(spec.name, size, spec.style);
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+  const bool bold = (spec.style & fsBold) != 0;
+  const bool italic = (spec.style & fsItalic) != 0;
+  const FileChoice& file = FindFile(spec.name, bold, italic);
+  TTF_Font* font = TTF_OpenFont(file.path.c_str(), size);
+  if (font != nullptr) {
+    int style = TTF_STYLE_NORMAL;
+    if (bold && !file.boldFace) style |= TTF_STYLE_BOLD;
+    if (spec.style & fsUnderline) style |= TTF_STYLE_UNDERLINE;
+    if (spec.style & fsStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
+    TTF_SetFontStyle(font, style);
+    TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+  }
+  fonts_.emplace(key, font);
+  return font;
+}
+
+TextSize FontCache::Measure(const FontSpec& spec, std::string_view text) {
+  TTF_Font* font = Get(spec);
+  if (font == nullptr) return {static_cast<int>(text.size()) * spec.size / 2, spec.size + 3};
+  int w = 0, h = 0;
+  if (!text.empty()) TTF_SizeUTF8(font, std::string(text).c_str(), &w, &h);
+  return {w, TTF_FontHeight(font)};
+}
+
+int FontCache::LineHeight(const FontSpec& spec) {
+  TTF_Font* font = Get(spec);
+  return font != nullptr ? TTF_FontHeight(font) : spec.size + 3;
+}
+
+}  // namespace ui

@@ -1,0 +1,44 @@
+#pragma once
+// Opens fonts by family name through fontconfig (a family the system lacks,
+// such as Verdana, falls back to what fontconfig prefers, DejaVu Sans here)
+// and keeps one SDL_ttf font per family, size and style.
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "ui/Font.h"
+
+typedef struct _TTF_Font TTF_Font;
+
+namespace ui {
+
+struct TextSize {
+  int width = 0, height = 0;
+};
+
+class FontCache {
+ public:
+  FontCache();
+  ~FontCache();
+  FontCache(const FontCache&) = delete;
+  FontCache& operator=(const FontCache&) = delete;
+
+  // Null when no font file can be found or opened; text is then not drawn.
+  TTF_Font* Get(const FontSpec& spec);
+  TextSize Measure(const FontSpec& spec, std::string_view text);
+  int LineHeight(const FontSpec& spec);
+
+ private:
+  struct FileChoice {
+    std::string path;
+    bool boldFace = false;
+  };
+  const FileChoice& FindFile(const std::string& family, bool bold, bool italic);
+
+  std::map<std::tuple<std::string, bool, bool>, FileChoice> files_;
+  std::map<std::tuple<std::string, int, FontStyles>, TTF_Font*> fonts_;
+  bool ready_ = false;
+};
+
+}  // namespace ui

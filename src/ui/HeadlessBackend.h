@@ -1,0 +1,93 @@
+#pragma once
+// The backend without a display or sound card: a virtual clock that only
+// moves when told to, scripted input, windows that exist only as records,
+// and a recorder of the sounds played. Chosen only explicitly.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+
+namespace ui {
+
+class HeadlessBackend : public Backend {
+ public:
+  HeadlessBackend();
+
+  const char* Name() const override { return "headless"; }
+  uint64_t Now() override { return clock_; }
+  bool PollEvent(Event& event) override;
+  void WaitEvent(uint64_t deadline) override;
+  int DesktopWidth() override { return desktopWidth_; }
+  int DesktopHeight() override { return desktopHeight_; }
+  WindowId CreateWindow(const WindowSpec& spec) override;
+  void DestroyWindow(WindowId id) override;
+  void ShowWindow(WindowId id) override;
+  void HideWindow(WindowId id) override;
+  void MoveWindow(WindowId id, int left, int top) override;
+  void ResizeWindow(WindowId id, int width, int height) override;
+  void RaiseWindow(WindowId id) override;
+  void MinimizeWindow(WindowId id) override;
+  void Present(WindowId, const Bitmap&) override {}
+  bool Draws() const override { return false; }
+  Point GlobalMouse() override { return mouse_; }
+  void SetCursor(Cursor cursor) override { cursor_ = cursor; }
+  std::string ClipboardText() override { return clipboard_; }
+  platform::AudioOutput& Audio() override { return audio_; }
+
+  // --- scripting ---
+  void SetClock(uint64_t now) { clock_ = now; }
+  void Advance(uint64_t ms) { clock_ += ms; }
+  void Post(const Event& event);
+  // A mouse event given in desktop coordinates: turned into the window's own
+  // coordinates when it is taken from the queue (the window may have moved).
+  void PostAtDesktop(Event event, int desktopX, int desktopY);
+  bool Pending() const { return !queue_.empty(); }
+  void SetClipboard(std::string text) { clipboard_ = std::move(text); }
+  void SetDesktop(int width, int height) { desktopWidth_ = width, desktopHeight_ = height; }
+
+  // Called when a loop has nothing to do; gets the next timer deadline. When
+  // unset, the clock jumps to the deadline, and with no deadline the loop is
+  // told to quit (nothing could ever happen again).
+  std::function<void(uint64_t deadline)> OnIdle;
+
+  struct WindowRecord {
+    WindowSpec spec;
+    bool visible = false;
+    bool minimized = false;
+  };
+  const std::map<WindowId, WindowRecord>& Windows() const { return windows_; }
+  // The window on top, most recently raised last.
+  const std::vector<WindowId>& Stacking() const { return stacking_; }
+  WindowId FocusWindow() const { return focus_; }
+  Cursor CurrentCursor() const { return cursor_; }
+  const std::vector<std::string>& SoundsPlayed() const { return audio_.played; }
+  void ClearSounds() { audio_.played.clear(); }
+
+ private:
+  struct Recorder : platform::AudioOutput {
+    void PlayWave(const std::string& path) override { played.push_back(path); }
+    std::vector<std::string> played;
+  };
+  struct Queued {
+    Event event;
+    bool desktop = false;
+  };
+
+  uint64_t clock_ = 0;
+  std::deque<Queued> queue_;
+  std::map<WindowId, WindowRecord> windows_;
+  std::vector<WindowId> stacking_;
+  WindowId nextId_ = 1;
+  WindowId focus_ = 0;
+  Point mouse_{};
+  Cursor cursor_ = Cursor::Default;
+  std::string clipboard_;
+  int desktopWidth_ = 1280, desktopHeight_ = 1024;
+  Recorder audio_;
+};
+
+}  // namespace ui

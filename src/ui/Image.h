@@ -1,0 +1,23 @@
+#pragma once
+// A control that shows a picture; with AutoSize it takes the picture's size.
+// With Transparent, the colour of the picture's bottom-left pixel is not drawn.
+#include "ui/Control.h"
+#include "ui/Picture.h"
+
+namespace ui {
+
+class Image : public Control {
+ public:
+  explicit Image(Control* parent);
+
+  ui::Picture Picture;
+  Property<bool> AutoSize;
+  Property<bool> Stretch;
+  Property<bool> Center;
+  Property<bool> Transparent;
+
+ protected:
+  void Paint(Canvas& canvas) override;
+};
+
+}  // namespace ui

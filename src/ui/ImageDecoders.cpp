@@ -1,0 +1,120 @@
+#include "ui/ImageDecoders.h"
+
+#include <SDL.h>
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <iterator>
+#include <vector>
+
+#include "platform/Conversions.h"
+
+namespace ui {
+namespace {
+
+// libjpeg's own error handler ends the process; ours jumps back instead.
+struct JpegError {
+  jpeg_error_mgr manager;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void JpegErrorExit(j_common_ptr info) {
+  auto* error = reinterpret_cast<JpegError*>(info->err);
+  (*info->err->format_message)(info, error->message);
+  std::longjmp(error->jump, 1);
+}
+
+void JpegSilence(j_common_ptr, int) {}
+
+// Everything the jump may skip lives outside the function that calls setjmp.
+struct JpegJob {
+  jpeg_decompress_struct info{};
+  JpegError error{};
+  std::vector<uint8_t> row;
+  Bitmap result;
+};
+
+bool RunJpeg(JpegJob& job, const uint8_t* data, size_t size) {
+  job.info.err = jpeg_std_error(&job.error.manager);
+  job.error.manager.error_exit = JpegErrorExit;
+  job.error.manager.emit_message = JpegSilence;
+  if (setjmp(job.error.jump)) {
+    jpeg_destroy_decompress(&job.info);
+    return false;
+  }
+  jpeg_create_decompress(&job.info);
+  jpeg_mem_src(&job.info, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&job.info, TRUE);
+  job.info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&job.info);
+  const int width = static_cast<int>(job.info.output_width);
+  const int height = static_cast<int>(job.info.output_height);
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || job.info.output_components != 3) {
+    std::snprintf(job.error.message, sizeof job.error.message, "unsupported picture size");
+    jpeg_destroy_decompress(&job.info);
+    return false;
+  }
+  job.result = Bitmap(width, height);
+  job.row.resize(static_cast<size_t>(width) * 3);
+  while (job.info.output_scanline < job.info.output_height) {
+    JSAMPROW rows[1] = {job.row.data()};
+    const int y = static_cast<int>(job.info.output_scanline);
+    jpeg_read_scanlines(&job.info, rows, 1);
+    uint32_t* out = job.result.Pixels() + static_cast<size_t>(y) * width;
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = &job.row[static_cast<size_t>(x) * 3];
+      out[x] = 0xFF000000u | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+    }
+  }
+  jpeg_finish_decompress(&job.info);
+  jpeg_destroy_decompress(&job.info);
+  return true;
+}
+
+bool HasExtension(const std::string& path, const char* ext) {
+  const std::string e(ext);
+  if (path.size() < e.size()) return false;
+  return platform::SameText(std::string_view(path).substr(path.size() - e.size()), e);
+}
+
+}  // namespace
+
+Bitmap DecodeJpeg(const uint8_t* data, size_t size) {
+  if (data == nullptr || size == 0) throw EInvalidGraphic("JPEG error: empty file");
+  auto job = std::make_unique<JpegJob>();
+  if (!RunJpeg(*job, data, size)) throw EInvalidGraphic(std::string("JPEG error: ") + job->error.message);
+  return std::move(job->result);
+}
+
+Bitmap DecodeBmp(const uint8_t* data, size_t size) {
+  if (data == nullptr || size == 0) throw EInvalidGraphic("Bitmap image is not valid");
+  SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
+  if (rw == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
+  SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
+  if (loaded == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(loaded);
+  if (argb == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
+  Bitmap result(argb->w, argb->h);
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) result.SetPixel(x, y, row[x] | 0xFF000000u);
+  }
+  SDL_FreeSurface(argb);
+  return result;
+}
+
+Bitmap LoadPictureFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EInvalidGraphic("Cannot open file \"" + path + "\". No such file or directory");
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.data(), bytes.size());
+  if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.data(), bytes.size());
+  throw EInvalidGraphic("Unknown picture file extension (" + path + ")");
+}
+
+}  // namespace ui

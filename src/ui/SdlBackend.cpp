@@ -1,0 +1,393 @@
+#include "ui/SdlBackend.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_shape.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
+
+namespace ui {
+
+// Plays one sound at a time on one channel: a new one cuts off the last.
+class SdlBackend::Mixer : public platform::AudioOutput {
+ public:
+  Mixer() {
+    // The sound libraries report a missing card loudly on stderr; the game
+    // just plays silently then.
+    const int saved = ::dup(2);
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (saved >= 0 && null >= 0) ::dup2(null, 2);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+      open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+      if (open_) Mix_AllocateChannels(1);
+    }
+    if (saved >= 0) {
+      ::dup2(saved, 2);
+      ::close(saved);
+    }
+    if (null >= 0) ::close(null);
+  }
+  ~Mixer() override {
+    if (open_) {
+      Mix_HaltChannel(-1);
+      if (current_ != nullptr) Mix_FreeChunk(current_);
+      Mix_CloseAudio();
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  void PlayWave(const std::string& path) override {
+    if (!open_) return;
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (chunk == nullptr) return;  // a missing sound is silence
+    Mix_HaltChannel(0);
+    if (current_ != nullptr) Mix_FreeChunk(current_);
+    current_ = chunk;
+    Mix_PlayChannel(0, current_, 0);
+  }
+
+ private:
+  bool open_ = false;
+  Mix_Chunk* current_ = nullptr;
+};
+
+namespace {
+
+int VirtualKey(const SDL_Keysym& key) {
+  const SDL_Scancode sc = key.scancode;
+  if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 'A' + (sc - SDL_SCANCODE_A);
+  if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return '1' + (sc - SDL_SCANCODE_1);
+  if (sc == SDL_SCANCODE_0) return '0';
+  if (sc >= SDL_SCANCODE_F1 && sc <= SDL_SCANCODE_F12) return VK_F1 + (sc - SDL_SCANCODE_F1);
+  switch (key.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_BACKSPACE:
+      return VK_BACK;
+    case SDLK_TAB:
+      return VK_TAB;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_HOME:
+      return VK_HOME;
+    case SDLK_END:
+      return VK_END;
+    case SDLK_PAGEUP:
+      return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+      return VK_NEXT;
+    case SDLK_DELETE:
+      return VK_DELETE;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+      return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+      return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT:
+      return VK_MENU;
+    default:
+      return 0;
+  }
+}
+
+ShiftState KeyShift(Uint16 mod) {
+  ShiftState s = 0;
+  if (mod & KMOD_SHIFT) s |= ssShift;
+  if (mod & KMOD_CTRL) s |= ssCtrl;
+  if (mod & KMOD_ALT) s |= ssAlt;
+  return s;
+}
+
+ShiftState ButtonShift(Uint32 state) {
+  ShiftState s = 0;
+  if (state & SDL_BUTTON_LMASK) s |= ssLeft;
+  if (state & SDL_BUTTON_RMASK) s |= ssRight;
+  if (state & SDL_BUTTON_MMASK) s |= ssMiddle;
+  return s;
+}
+
+bool ToButton(Uint8 sdl, MouseButton& out) {
+  switch (sdl) {
+    case SDL_BUTTON_LEFT:
+      out = MouseButton::Left;
+      return true;
+    case SDL_BUTTON_RIGHT:
+      out = MouseButton::Right;
+      return true;
+    case SDL_BUTTON_MIDDLE:
+      out = MouseButton::Middle;
+      return true;
+    default:
+      return false;
+  }
+}
+
+SDL_Surface* WrapCanvas(const Bitmap& canvas) {
+  return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(canvas.Pixels()), canvas.Width(), canvas.Height(), 32,
+                                            canvas.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend() {
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    throw std::runtime_error(std::string("cannot open a display: ") + SDL_GetError());
+  }
+  SDL_StartTextInput();
+  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+  beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
+  audio_ = std::make_unique<Mixer>();
+}
+
+SdlBackend::~SdlBackend() {
+  audio_.reset();
+  for (auto& [id, window] : windows_) {
+    if (window.sdl != nullptr) SDL_DestroyWindow(window.sdl);
+  }
+  windows_.clear();
+  for (SDL_Cursor* c : {arrow_, hand_, beam_}) {
+    if (c != nullptr) SDL_FreeCursor(c);
+  }
+  SDL_Quit();
+}
+
+uint64_t SdlBackend::Now() { return SDL_GetTicks64(); }
+
+SdlBackend::Window* SdlBackend::Find(WindowId id) {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowId SdlBackend::IdOf(uint32_t sdlWindowId) const {
+  for (const auto& [id, window] : windows_) {
+    if (window.sdl != nullptr && SDL_GetWindowID(window.sdl) == sdlWindowId) return id;
+  }
+  return 0;
+}
+
+bool SdlBackend::PollEvent(Event& out) {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    out = Event{};
+    switch (e.type) {
+      case SDL_QUIT:
+        out.type = Event::Type::Quit;
+        return true;
+      case SDL_MOUSEMOTION:
+        out.type = Event::Type::MouseMove;
+        out.window = IdOf(e.motion.windowID);
+        out.x = e.motion.x;
+        out.y = e.motion.y;
+        out.shift = ButtonShift(e.motion.state) | KeyShift(SDL_GetModState());
+        return true;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        if (!ToButton(e.button.button, out.button)) continue;
+        out.type = e.type == SDL_MOUSEBUTTONDOWN ? Event::Type::MouseDown : Event::Type::MouseUp;
+        out.window = IdOf(e.button.windowID);
+        out.x = e.button.x;
+        out.y = e.button.y;
+        out.clicks = e.button.clicks;
+        out.shift = ButtonShift(SDL_GetMouseState(nullptr, nullptr)) | KeyShift(SDL_GetModState());
+        return true;
+      case SDL_MOUSEWHEEL: {
+        out.type = Event::Type::MouseWheel;
+        out.window = IdOf(e.wheel.windowID);
+        SDL_GetMouseState(&out.x, &out.y);
+        out.wheel = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+        out.shift = KeyShift(SDL_GetModState());
+        return true;
+      }
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        out.type = e.type == SDL_KEYDOWN ? Event::Type::KeyDown : Event::Type::KeyUp;
+        out.window = IdOf(e.key.windowID);
+        out.key = VirtualKey(e.key.keysym);
+        out.shift = KeyShift(e.key.keysym.mod);
+        if (out.key == 0) continue;
+        return true;
+      case SDL_TEXTINPUT:
+        out.type = Event::Type::TextInput;
+        out.window = IdOf(e.text.windowID);
+        out.text = e.text.text;
+        out.shift = KeyShift(SDL_GetModState());
+        return true;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          out.type = Event::Type::CloseRequest;
+          out.window = IdOf(e.window.windowID);
+          return true;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          if (Window* w = Find(IdOf(e.window.windowID)); w != nullptr && !w->last.Empty()) Blit(*w);
+        }
+        continue;
+      default:
+        continue;
+    }
+  }
+  return false;
+}
+
+void SdlBackend::WaitEvent(uint64_t deadline) {
+  const uint64_t now = Now();
+  if (deadline != UINT64_MAX && deadline <= now) return;
+  const uint64_t wait = deadline == UINT64_MAX ? 1000 : std::min<uint64_t>(deadline - now, 1000);
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
+}
+
+int SdlBackend::DesktopWidth() {
+  SDL_DisplayMode mode;
+  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1024;
+}
+
+int SdlBackend::DesktopHeight() {
+  SDL_DisplayMode mode;
+  return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 768;
+}
+
+WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+  if (spec.popup) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
+  SDL_Window* sdl = nullptr;
+  if (spec.shaped) {
+    sdl = SDL_CreateShapedWindow(spec.title.c_str(), static_cast<unsigned>(std::max(0, spec.left)),
+                                 static_cast<unsigned>(std::max(0, spec.top)), static_cast<unsigned>(spec.width),
+                                 static_cast<unsigned>(spec.height), flags);
+  }
+  const bool shaped = sdl != nullptr;
+  if (sdl == nullptr) sdl = SDL_CreateWindow(spec.title.c_str(), spec.left, spec.top, spec.width, spec.height, flags);
+  if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+  const WindowId id = nextId_++;
+  Window window;
+  window.sdl = sdl;
+  window.spec = spec;
+  window.spec.shaped = shaped;
+  windows_.emplace(id, std::move(window));
+  return id;
+}
+
+void SdlBackend::DestroyWindow(WindowId id) {
+  if (Window* w = Find(id)) {
+    SDL_DestroyWindow(w->sdl);
+    windows_.erase(id);
+  }
+}
+
+void SdlBackend::ShowWindow(WindowId id) {
+  Window* w = Find(id);
+  if (w == nullptr) return;
+  if (w->spec.shaped && !w->shapeApplied && !w->last.Empty()) {
+    // Pure red (or the form's key) in the first picture is cut out of the window.
+    SDL_Surface* shape = WrapCanvas(w->last);
+    SDL_WindowShapeMode mode;
+    mode.mode = ShapeModeColorKey;
+    mode.parameters.colorKey = SDL_Color{w->spec.shapeKey.r, w->spec.shapeKey.g, w->spec.shapeKey.b, 255};
+    if (shape != nullptr && SDL_SetWindowShape(w->sdl, shape, &mode) == 0) w->shapeApplied = true;
+    if (shape != nullptr) SDL_FreeSurface(shape);
+    SDL_SetWindowPosition(w->sdl, w->spec.left, w->spec.top);
+  }
+  SDL_ShowWindow(w->sdl);
+  w->visible = true;
+  if (!w->last.Empty()) Blit(*w);
+}
+
+void SdlBackend::HideWindow(WindowId id) {
+  if (Window* w = Find(id)) {
+    SDL_HideWindow(w->sdl);
+    w->visible = false;
+  }
+}
+
+void SdlBackend::MoveWindow(WindowId id, int left, int top) {
+  if (Window* w = Find(id)) {
+    w->spec.left = left;
+    w->spec.top = top;
+    SDL_SetWindowPosition(w->sdl, left, top);
+  }
+}
+
+void SdlBackend::ResizeWindow(WindowId id, int width, int height) {
+  if (Window* w = Find(id)) {
+    w->spec.width = width;
+    w->spec.height = height;
+    SDL_SetWindowSize(w->sdl, width, height);
+  }
+}
+
+void SdlBackend::RaiseWindow(WindowId id) {
+  Window* w = Find(id);
+  if (w == nullptr || !w->visible) return;
+  SDL_RaiseWindow(w->sdl);
+  if (!w->spec.popup) SDL_SetWindowInputFocus(w->sdl);
+}
+
+void SdlBackend::MinimizeWindow(WindowId id) {
+  if (Window* w = Find(id)) SDL_MinimizeWindow(w->sdl);
+}
+
+void SdlBackend::Blit(Window& window) {
+  SDL_Surface* target = SDL_GetWindowSurface(window.sdl);
+  SDL_Surface* source = WrapCanvas(window.last);
+  if (target != nullptr && source != nullptr) {
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_UpdateWindowSurface(window.sdl);
+  }
+  if (source != nullptr) SDL_FreeSurface(source);
+}
+
+void SdlBackend::Present(WindowId id, const Bitmap& canvas) {
+  Window* w = Find(id);
+  if (w == nullptr) return;
+  w->last = canvas;
+  if (w->visible) Blit(*w);
+}
+
+Point SdlBackend::GlobalMouse() {
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return Point{x, y};
+}
+
+void SdlBackend::SetCursor(Cursor cursor) {
+  SDL_Cursor* c = cursor == Cursor::HandPoint ? hand_ : cursor == Cursor::IBeam ? beam_ : arrow_;
+  if (c != nullptr) SDL_SetCursor(c);
+}
+
+std::string SdlBackend::ClipboardText() {
+  char* text = SDL_GetClipboardText();
+  std::string result = text != nullptr ? text : "";
+  SDL_free(text);
+  return result;
+}
+
+}  // namespace ui
+
+namespace ui {
+platform::AudioOutput& SdlBackend::Audio() { return *audio_; }
+}  // namespace ui

@@ -1,0 +1,66 @@
+#pragma once
+// Real windows through SDL2: borderless windows (shaped by a colour key
+// where asked) showing the forms' canvases through the window surface, the
+// mouse and keyboard, the clipboard, and sound through SDL2_mixer. Without
+// a sound card the game plays silently.
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ui/Backend.h"
+
+struct SDL_Window;
+struct SDL_Cursor;
+struct Mix_Chunk;
+
+namespace ui {
+
+class SdlBackend : public Backend {
+ public:
+  // Throws std::runtime_error when no display can be opened.
+  SdlBackend();
+  ~SdlBackend() override;
+
+  const char* Name() const override { return "sdl"; }
+  uint64_t Now() override;
+  bool PollEvent(Event& event) override;
+  void WaitEvent(uint64_t deadline) override;
+  int DesktopWidth() override;
+  int DesktopHeight() override;
+  WindowId CreateWindow(const WindowSpec& spec) override;
+  void DestroyWindow(WindowId id) override;
+  void ShowWindow(WindowId id) override;
+  void HideWindow(WindowId id) override;
+  void MoveWindow(WindowId id, int left, int top) override;
+  void ResizeWindow(WindowId id, int width, int height) override;
+  void RaiseWindow(WindowId id) override;
+  void MinimizeWindow(WindowId id) override;
+  void Present(WindowId id, const Bitmap& canvas) override;
+  bool Draws() const override { return true; }
+  Point GlobalMouse() override;
+  void SetCursor(Cursor cursor) override;
+  std::string ClipboardText() override;
+  platform::AudioOutput& Audio() override;
+
+ private:
+  struct Window {
+    SDL_Window* sdl = nullptr;
+    WindowSpec spec;
+    bool shapeApplied = false;
+    bool visible = false;
+    Bitmap last;  // the last canvas, for the shape and for exposures
+  };
+  class Mixer;
+  Window* Find(WindowId id);
+  WindowId IdOf(uint32_t sdlWindowId) const;
+  void Blit(Window& window);
+
+  std::map<WindowId, Window> windows_;
+  WindowId nextId_ = 1;
+  std::unique_ptr<Mixer> audio_;
+  SDL_Cursor* arrow_ = nullptr;
+  SDL_Cursor* hand_ = nullptr;
+  SDL_Cursor* beam_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,106 @@
+#include "ui/StringList.h"
+
+#include <stdexcept>
+
+#include "platform/Cp1251.h"
+#include "platform/TextFile.h"
+
+namespace ui {
+
+const std::string& StringList::operator[](int index) const {
+  if (index < 0 || index >= Count()) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  return items_[index];
+}
+
+void StringList::Put(int index, const std::string& text) {
+  (void)(*this)[index];
+  items_[index] = text;
+  Changed();
+}
+
+int StringList::Add(const std::string& text) {
+  items_.push_back(text);
+  Changed();
+  return Count() - 1;
+}
+
+void StringList::Insert(int index, const std::string& text) {
+  if (index < 0 || index > Count()) {
+    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+  }
+  items_.insert(items_.begin() + index, text);
+  Changed();
+}
+
+void StringList::Delete(int index) {
+  (void)(*this)[index];
+  items_.erase(items_.begin() + index);
+  Changed();
+}
+
+void StringList::Clear() {
+  if (items_.empty()) return;
+  items_.clear();
+  Changed();
+}
+
+int StringList::IndexOf(const std::string& text) const {
+  for (int i = 0; i < Count(); ++i) {
+    if (items_[i] == text) return i;
+  }
+  return -1;
+}
+
+void StringList::Assign(std::vector<std::string> items) {
+  items_ = std::move(items);
+  Changed();
+}
+
+std::string StringList::Text() const {
+  std::string text;
+  for (const std::string& line : items_) text += line + "\r\n";
+  return text;
+}
+
+void StringList::SetText(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string current;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(current);
+      current.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) lines.push_back(current);
+  Assign(std::move(lines));
+}
+
+void StringList::LoadFromFile(const std::string& path) {
+  std::vector<std::string> lines;
+  if (!platform::LoadLines(path, lines)) {
+    throw std::runtime_error("Cannot open file \"" + path + "\". No such file or directory");
+  }
+  for (std::string& line : lines) line = platform::Cp1251ToUtf8(line);
+  Assign(std::move(lines));
+}
+
+void StringList::SaveToFile(const std::string& path) const {
+  std::vector<std::string> lines;
+  lines.reserve(items_.size());
+  for (const std::string& line : items_) lines.push_back(platform::Utf8ToCp1251(line));
+  if (!platform::SaveLines(path, lines)) {
+    throw std::runtime_error("Cannot create file \"" + path + "\"");
+  }
+}
+
+void StringList::Changed() {
+  if (OnChange) OnChange();
+}
+
+}  // namespace ui

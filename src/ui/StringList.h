@@ -1,0 +1,40 @@
+#pragma once
+// An ordered list of texts: the lines of a memo, the items of a list box.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class StringList {
+ public:
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::string& operator[](int index) const;  // throws std::out_of_range
+  const std::string& Strings(int index) const { return (*this)[index]; }
+  void Put(int index, const std::string& text);
+  int Add(const std::string& text);
+  void Insert(int index, const std::string& text);
+  void Delete(int index);
+  void Clear();
+  int IndexOf(const std::string& text) const;  // exact match, -1 when absent
+  const std::vector<std::string>& Items() const { return items_; }
+  void Assign(std::vector<std::string> items);
+
+  // The lines joined, each followed by CR LF (the classic Text property).
+  std::string Text() const;
+  // Splits on CR LF, LF or a lone CR.
+  void SetText(const std::string& text);
+
+  // Reads a CP1251 text file; throws std::runtime_error when it can't be opened.
+  void LoadFromFile(const std::string& path);
+  // Writes CP1251 with CR LF; throws std::runtime_error when it can't be written.
+  void SaveToFile(const std::string& path) const;
+
+  std::function<void()> OnChange;
+
+ private:
+  void Changed();
+  std::vector<std::string> items_;
+};
+
+}  // namespace ui
