@@ -1,1 +1,98 @@
-int main() { return 0; }
+// Зендрикс 2: the program's entry point.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "engine/Startup.h"
+#include "ui/Application.h"
+#include "ui/HeadlessBackend.h"
+#include "ui/SdlBackend.h"
+
+namespace {
+
+std::string ExecutablePath(const char* argv0) {
+  char buffer[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n > 0) return std::string(buffer, static_cast<size_t>(n));
+  return argv0;
+}
+
+void Usage() {
+  std::puts(
+      "Usage: zendrix2 [--headless [MILLISECONDS]]\n"
+      "  --headless   run without a display or sound card on a virtual clock;\n"
+      "               the run ends after MILLISECONDS of game time (default 10000)\n"
+      "               or when nothing more can happen.");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool headless = false;
+  long long headlessMs = 10000;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--headless") == 0) {
+      headless = true;
+      if (i + 1 < argc && argv[i + 1][0] != '-') headlessMs = std::atoll(argv[++i]);
+    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      Usage();
+      return 0;
+    } else {
+      std::fprintf(stderr, "zendrix2: unknown option %s\n", argv[i]);
+      Usage();
+      return 2;
+    }
+  }
+  if (const char* env = std::getenv("ZENDRIX_HEADLESS"); env != nullptr && *env != '\0' && *env != '0') {
+    headless = true;
+  }
+
+  std::unique_ptr<ui::Backend> backend;
+  ui::HeadlessBackend* virtualMachine = nullptr;
+  try {
+    if (headless) {
+      auto h = std::make_unique<ui::HeadlessBackend>();
+      virtualMachine = h.get();
+      backend = std::move(h);
+    } else {
+      backend = std::make_unique<ui::SdlBackend>();
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr,
+                 "zendrix2: %s\n"
+                 "The game needs a graphical desktop (an X11 or Wayland display). Start it from a desktop session,\n"
+                 "or run it without a display with --headless.\n",
+                 e.what());
+    return 1;
+  }
+
+  try {
+    ui::Application app(std::move(backend));
+    app.Title = kApplicationTitle;
+    app.ExeName = ExecutablePath(argv[0]);
+    if (virtualMachine != nullptr) {
+      const auto limit = static_cast<uint64_t>(headlessMs > 0 ? headlessMs : 0);
+      virtualMachine->OnIdle = [&app, virtualMachine, limit](uint64_t deadline) {
+        // No one answers windows here: time runs to the next timer or the end.
+        if (deadline == UINT64_MAX || deadline > limit) {
+          virtualMachine->SetClock(limit);
+          app.Terminate();
+          return;
+        }
+        virtualMachine->SetClock(deadline);
+      };
+    }
+    CreateAllForms(app);
+    if (app.MainForm() != nullptr && !app.Terminated()) app.MainForm()->Show();
+    app.Run();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zendrix2: %s\n", e.what());
+  }
+  return 0;
+}

@@ -1,0 +1,6 @@
+#include "career/Find_work.h"
+
+Tfwork* fwork = nullptr;
+
+Tfwork::Tfwork(ui::Application& app) : ui::Form(app) {
+}

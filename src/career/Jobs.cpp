@@ -1,0 +1,4 @@
+#include "city/Play.h"
+
+// The vacancy calendar.
+void Tmenu::tworkTimer() {}

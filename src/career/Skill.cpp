@@ -1,0 +1,6 @@
+#include "career/Skill.h"
+
+Tskills* skills = nullptr;
+
+Tskills::Tskills(ui::Application& app) : ui::Form(app) {
+}

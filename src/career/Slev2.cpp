@@ -1,0 +1,6 @@
+#include "career/Slev2.h"
+
+Tstudy2* study2 = nullptr;
+
+Tstudy2::Tstudy2(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tapteka : public ui::Form {
+ public:
+  explicit Tapteka(ui::Application& app);
+};
+
+extern Tapteka* apteka;

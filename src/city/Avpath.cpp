@@ -1,0 +1,6 @@
+#include "city/Avpath.h"
+
+Tavpath* avpath = nullptr;
+
+Tavpath::Tavpath(ui::Application& app) : ui::Form(app) {
+}

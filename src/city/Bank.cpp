@@ -1,0 +1,6 @@
+#include "city/Bank.h"
+
+Tbank* bank = nullptr;
+
+Tbank::Tbank(ui::Application& app) : ui::Form(app) {
+}

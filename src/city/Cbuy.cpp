@@ -1,0 +1,6 @@
+#include "city/Cbuy.h"
+
+Tcbuy* cbuy = nullptr;
+
+Tcbuy::Tcbuy(ui::Application& app) : ui::Form(app) {
+}

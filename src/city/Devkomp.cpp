@@ -1,0 +1,6 @@
+#include "city/Devkomp.h"
+
+Tdevkomp* devkomp = nullptr;
+
+Tdevkomp::Tdevkomp(ui::Application& app) : ui::Form(app) {
+}

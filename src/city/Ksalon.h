@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tksalon : public ui::Form {
+ public:
+  explicit Tksalon(ui::Application& app);
+};
+
+extern Tksalon* ksalon;

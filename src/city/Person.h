@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tperson : public ui::Form {
+ public:
+  explicit Tperson(ui::Application& app);
+};
+
+extern Tperson* person;

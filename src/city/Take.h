@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Ttake : public ui::Form {
+ public:
+  explicit Ttake(ui::Application& app);
+};
+
+extern Ttake* take;

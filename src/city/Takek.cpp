@@ -1,0 +1,6 @@
+#include "city/Takek.h"
+
+Ttakek* takek = nullptr;
+
+Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Ttravel : public ui::Form {
+ public:
+  explicit Ttravel(ui::Application& app);
+};
+
+extern Ttravel* travel;

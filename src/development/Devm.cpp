@@ -1,0 +1,6 @@
+#include "development/Devm.h"
+
+Tdevmenu* devmenu = nullptr;
+
+Tdevmenu::Tdevmenu(ui::Application& app) : ui::Form(app) {
+}

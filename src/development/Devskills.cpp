@@ -1,0 +1,6 @@
+#include "development/Devskills.h"
+
+TdevSkill* devSkill = nullptr;
+
+TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "development/Ent.h"
+
+Tenter* enter = nullptr;
+
+Tenter::Tenter(ui::Application& app) : ui::Form(app) {
+}

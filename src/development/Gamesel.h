@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tgameset : public ui::Form {
+ public:
+  explicit Tgameset(ui::Application& app);
+};
+
+extern Tgameset* gameset;

@@ -1,0 +1,6 @@
+#include "development/Ibrowser.h"
+
+Tbrowser* browser = nullptr;
+
+Tbrowser::Tbrowser(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tbrowser : public ui::Form {
+ public:
+  explicit Tbrowser(ui::Application& app);
+};
+
+extern Tbrowser* browser;

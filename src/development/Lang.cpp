@@ -1,0 +1,6 @@
+#include "development/Lang.h"
+
+Tlangset* langset = nullptr;
+
+Tlangset::Tlangset(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tsggenre : public ui::Form {
+ public:
+  explicit Tsggenre(ui::Application& app);
+};
+
+extern Tsggenre* sggenre;

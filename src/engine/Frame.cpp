@@ -1,0 +1,93 @@
+#include "engine/Frame.h"
+
+#include "engine/Class.h"
+
+namespace frame {
+
+ui::Label* MakeTitle(ui::Form* form, const std::string& caption) {
+  auto* top = new ui::Label(form);
+  top->Name = "top";
+  top->AutoSize = false;
+  top->Align = ui::Align::Top;
+  top->Height = 16;
+  top->Transparent = false;
+  top->Color = ui::clNavy;
+  top->Font.Color = ui::clWhite;
+  top->Alignment = ui::Alignment::Center;
+  top->Caption = caption;
+  BindDrag(top);
+  return top;
+}
+
+ui::Label* MakeCloseLabel(ui::Form* form, const std::string& caption, int left) {
+  auto* close = new ui::Label(form);
+  close->Name = "close";
+  close->Transparent = true;
+  close->Font.Color = ui::clWhite;
+  close->Font.Style = ui::fsBold;
+  close->Caption = caption;
+  close->Left = left;
+  close->Top = 0;
+  close->OnMouseDown = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) { c.Font.Color = ui::clBlack; };
+  close->OnMouseUp = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) { c.Font.Color = ui::clWhite; };
+  return close;
+}
+
+void Drag(ui::Control& sender, ui::MouseButton button, int x, int y) {
+  if (button != ui::MouseButton::Left) return;
+  ui::Form* form = sender.ParentForm();
+  const ui::Point screen = sender.ClientToScreen(ui::Point{x, y});
+  form->BeginDrag(ui::Point{screen.x - form->Left, screen.y - form->Top});
+}
+
+void BindDrag(ui::Control* control) {
+  control->OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { Drag(c, b, x, y); };
+}
+
+ui::Label* MakeLabel(ui::Control* parent, const std::string& name, int left, int top, const std::string& caption) {
+  auto* label = new ui::Label(parent);
+  label->Name = name;
+  label->Transparent = true;
+  label->Left = left;
+  label->Top = top;
+  label->Caption = caption;
+  return label;
+}
+
+}  // namespace frame
+
+std::string SkinSet::SkinPath(int state) const {
+  return engine->ButtonsPath + stem_ + "_" + std::to_string(state) + ".jpg";
+}
+
+void SkinSet::Style(ui::Image* picture, ui::Label* label) {
+  picture->AutoSize = true;
+  label->Transparent = true;
+  label->Font.Style = ui::fsBold;
+  label->Font.Color = ui::clBlack;
+}
+
+void SkinSet::Bind(ui::Image* picture, ui::Label* label) {
+  buttons_.push_back(picture);
+  auto over = [this, picture](ui::Control&, ui::ShiftState, int, int) { Hover(picture); };
+  auto down = [this, picture](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Press(picture); };
+  auto up = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Reset(); };
+  picture->OnMouseMove = over;
+  picture->OnMouseDown = down;
+  picture->OnMouseUp = up;
+  if (label != nullptr) {
+    label->OnMouseMove = over;
+    label->OnMouseDown = down;
+    label->OnMouseUp = up;
+    label->OnClick = [picture](ui::Control&) { picture->Click(); };
+  }
+}
+
+void SkinSet::LoadAll(const ui::Image* special, int specialState) {
+  // Every load reads the file anew; a failing one ends the event here.
+  for (ui::Image* b : buttons_) b->Picture.LoadFromFile(SkinPath(b == special ? specialState : 1));
+}
+
+void SkinSet::Reset() { LoadAll(nullptr, 1); }
+void SkinSet::Hover(const ui::Image* button) { LoadAll(button, 2); }
+void SkinSet::Press(const ui::Image* button) { LoadAll(button, 3); }

@@ -1,0 +1,58 @@
+#pragma once
+// What every screen shares: the navy title strip, the close label, the
+// window drag, and buttons that are pictures with a caption laid over them,
+// each picture showing one of three skins loaded from the buttons folder.
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+
+namespace frame {
+
+// The title label `top`: over the whole width, 16 pixels high, navy, white
+// centred text. A left press on it drags the window.
+ui::Label* MakeTitle(ui::Form* form, const std::string& caption);
+
+// A bold white close label at the right of the title strip; black while
+// the mouse is down on it, white again when it is released.
+ui::Label* MakeCloseLabel(ui::Form* form, const std::string& caption, int left);
+
+// A left press on the control drags its window until the button is up;
+// other buttons do nothing here.
+void BindDrag(ui::Control* control);
+void Drag(ui::Control& sender, ui::MouseButton button, int x, int y);
+
+// A label with the screen's usual look: transparent, at (left, top).
+ui::Label* MakeLabel(ui::Control* parent, const std::string& name, int left, int top, const std::string& caption);
+
+}  // namespace frame
+
+// The skinned buttons of one screen, in the order of its button list.
+class SkinSet {
+ public:
+  explicit SkinSet(std::string stem) : stem_(std::move(stem)) {}
+
+  // Adds a button to the list and binds the skin handlers of the picture and
+  // its label: over → this one "_2", the others "_1"; down (any button) →
+  // this one "_3", the others "_1"; up → all "_1". A click on the label is
+  // the picture's click.
+  void Bind(ui::Image* picture, ui::Label* label);
+  // Makes a picture and its caption label as a skinned button.
+  static void Style(ui::Image* picture, ui::Label* label);
+
+  // Loads the normal skin into every button, in list order.
+  void Reset();
+  void Hover(const ui::Image* button);
+  void Press(const ui::Image* button);
+
+  std::string SkinPath(int state) const;
+  const std::string& Stem() const { return stem_; }
+  const std::vector<ui::Image*>& Buttons() const { return buttons_; }
+
+ private:
+  void LoadAll(const ui::Image* special, int specialState);
+  std::string stem_;
+  std::vector<ui::Image*> buttons_;
+};

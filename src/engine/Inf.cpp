@@ -1,0 +1,6 @@
+#include "engine/Inf.h"
+
+Tinfor* infor = nullptr;
+
+Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "engine/Player.h"
+
+Tinit* init = nullptr;
+
+Tinit::Tinit(ui::Application& app) : ui::Form(app) {
+}

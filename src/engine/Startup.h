@@ -1,0 +1,11 @@
+#pragma once
+// Start-up: every form of the game, created once, in the fixed order that
+// lets each creation handler rely on the ones before it.
+#include "ui/Application.h"
+
+// Creates the 69 forms; the main menu first (the main window), then the
+// engine, then every screen.
+void CreateAllForms(ui::Application& app);
+
+// The application's title.
+inline constexpr const char* kApplicationTitle = "Игра \"Зендрикс 2\"";

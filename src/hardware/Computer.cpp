@@ -1,0 +1,6 @@
+#include "hardware/Computer.h"
+
+Tcomp* comp = nullptr;
+
+Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
+}

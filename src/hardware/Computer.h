@@ -1,0 +1,9 @@
+#pragma once
+#include "ui/Form.h"
+
+class Tcomp : public ui::Form {
+ public:
+  explicit Tcomp(ui::Application& app);
+};
+
+extern Tcomp* comp;

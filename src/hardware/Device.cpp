@@ -1,0 +1,6 @@
+#include "hardware/Device.h"
+
+Tdevset* devset = nullptr;
+
+Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "hardware/Dsel.h"
+
+Tdevsel* devsel = nullptr;
+
+Tdevsel::Tdevsel(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "software/Game.h"
+
+Tgames* games = nullptr;
+
+Tgames::Tgames(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "software/Gameshop.h"
+
+Tgameshop* gameshop = nullptr;
+
+Tgameshop::Tgameshop(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "software/Setupedsoft.h"
+
+Tssoft* ssoft = nullptr;
+
+Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
+}

@@ -1,0 +1,6 @@
+#include "software/Soft.h"
+
+Tsoftset* softset = nullptr;
+
+Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
+}
