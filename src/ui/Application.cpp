@@ -185,7 +185,7 @@ uint64_t Application::NextDeadline() {
   for (Timer* t : timers_) {
     if (t->Armed()) deadline = std::min(deadline, t->Due());
   }
-  if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty()) deadline = std::min(deadline, hoverSince_ + kHintPause);
+  if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr) deadline = std::min(deadline, hoverSince_ + kHintPause);
   if (hintShown_) deadline = std::min(deadline, hintShownAt_ + kHintHidePause);
   return deadline;
 }

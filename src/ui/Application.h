@@ -90,6 +90,8 @@ class Application {
   // Shows a popup menu at a desktop point and waits until it closes.
   void TrackPopup(PopupMenu& menu, int x, int y);
   void Dispatch(const Event& event);
+  // The time the loop next has something to do (a timer or a hint); UINT64_MAX: nothing.
+  uint64_t NextDeadline();
 
  private:
   void DispatchMouseDown(Form* form, const Event& e);
@@ -103,7 +105,6 @@ class Application {
   void UpdateHint();
   void SetHover(Control* control);
   void PaintDirtyForms();
-  uint64_t NextDeadline();
   bool BelongsTo(const Control* control, const Form* form) const;
   template <typename F>
   void Guarded(F&& action);

@@ -1,0 +1,299 @@
+#include "support/GameHarness.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/Class.h"
+#include "engine/Scramble.h"
+#include "engine/Startup.h"
+#include "platform/Cp1251.h"
+#include "platform/Launcher.h"
+#include "platform/TextFile.h"
+#include "support/Png.h"
+#include "ui/MessageDialog.h"
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+namespace {
+
+std::string MakeTempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "zxtest-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+  return pattern;
+}
+
+std::string BaseName(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ModalText(ui::Form& form) {
+  if (auto* box = dynamic_cast<ui::MessageDialog*>(&form)) return box->Text()->Caption();
+  if (auto* text = GameHarness::find<ui::Label>(&form, "text")) return text->Caption();
+  return form.Caption();
+}
+
+}  // namespace
+
+void GameHarness::SetConfigValue(const std::string& configPath, const std::string& key, const std::string& value) {
+  std::vector<std::string> lines;
+  if (!platform::LoadLines(configPath, lines)) throw std::runtime_error("cannot read " + configPath);
+  bool found = false;
+  for (std::string& line : lines) {
+    const std::string plain = platform::Cp1251ToUtf8(ScrambleLine(line, kScrambleKey));
+    const size_t eq = plain.find('=');
+    if (eq == std::string::npos || plain.substr(0, eq) != key || found) continue;
+    line = ScrambleLine(platform::Utf8ToCp1251(key + "=" + value), kScrambleKey);
+    found = true;
+  }
+  if (!found) lines.push_back(ScrambleLine(platform::Utf8ToCp1251(key + "=" + value), kScrambleKey));
+  platform::SaveLines(configPath, lines);
+}
+
+GameHarness::GameHarness(HarnessOptions options) {
+  root_ = MakeTempFolder();
+  gameDir_ = root_ + "/game";
+  systemDir_ = root_ + "/system";
+  fs::create_directories(gameDir_ + "/bin");
+  fs::create_directories(systemDir_);
+  const fs::path source = ZX_GAME_DIR;
+  // The pictures and sounds are shared; the text files are copies a test may change.
+  fs::create_directory_symlink(source / "data", gameDir_ + "/data");
+  for (const char* file : {"config.pc", "skill.pc", "instruct.pf"}) {
+    if (fs::exists(source / file)) fs::copy_file(source / file, gameDir_ + "/" + file);
+  }
+  for (const auto& [key, value] : options.config) SetConfigValue(gameDir_ + "/config.pc", key, value);
+  if (options.prepare) options.prepare(gameDir_);
+
+  if (const char* old = std::getenv("ZENDRIX_SYSTEM_DIR")) hadSystemDir_ = true, savedSystemDir_ = old;
+  setenv("ZENDRIX_SYSTEM_DIR", systemDir_.c_str(), 1);
+  platform::SetLauncher([this](const std::string& program, const std::vector<std::string>& arguments) {
+    launches_.emplace_back(program, arguments);
+  });
+
+  auto backend = std::make_unique<ui::HeadlessBackend>();
+  backend_ = backend.get();
+  backend_->OnIdle = [this](uint64_t deadline) { onIdle(deadline); };
+  app_ = std::make_unique<ui::Application>(std::move(backend));
+  app_->Title = kApplicationTitle;
+  app_->ExeName = gameDir_ + "/zendrix2";
+  app_->OnException = [this](const std::string& message) { exceptions_.push_back(message); };
+  CreateAllForms(*app_);
+  if (options.showMainMenu && app_->MainForm() != nullptr) app_->MainForm()->Show();
+  pump();
+}
+
+GameHarness::~GameHarness() {
+  shutDown();
+  platform::SetLauncher(nullptr);
+  if (hadSystemDir_) {
+    setenv("ZENDRIX_SYSTEM_DIR", savedSystemDir_.c_str(), 1);
+  } else {
+    unsetenv("ZENDRIX_SYSTEM_DIR");
+  }
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+  for (const std::string& modal : unanswered_) ADD_FAILURE() << "a modal window was left unanswered: " << modal;
+}
+
+void GameHarness::shutDown() {
+  if (!app_) return;
+  app_->Terminate();
+  app_->DestroyForms();
+  app_.reset();
+}
+
+void GameHarness::onIdle(uint64_t) {
+  ui::Form* modal = app_->ActiveModal();
+  if (modal == nullptr) {
+    // A popup menu or another nested loop with nothing scripted.
+    unanswered_.push_back("(a nested loop without a modal window)");
+    app_->Terminate();
+    return;
+  }
+  if (answers_.empty()) {
+    unanswered_.push_back(modal->Name() + " \"" + ModalText(*modal) + "\"");
+    app_->Terminate();
+    return;
+  }
+  auto answer = std::move(answers_.front());
+  answers_.pop_front();
+  messages_.push_back(ModalText(*modal));
+  answer(*modal);
+}
+
+void GameHarness::answerModal(std::function<void(ui::Form&)> answer) { answers_.push_back(std::move(answer)); }
+
+void GameHarness::answerEnter() {
+  answerModal([this](ui::Form&) { key(ui::VK_RETURN); });
+}
+
+void GameHarness::answerEnter(int n) {
+  for (int i = 0; i < n; ++i) answerEnter();
+}
+
+ui::Point GameHarness::centreOf(ui::Control* control) const {
+  return ui::Point{control->Width / 2, control->Height / 2};
+}
+
+void GameHarness::postMouse(ui::Event::Type type, ui::Control* control, int x, int y, ui::MouseButton button,
+                            int clicks) {
+  ui::Form* form = control->ParentForm();
+  const ui::Point screen = control->ClientToScreen(ui::Point{x, y});
+  ui::Event e;
+  e.type = type;
+  e.window = form->Window();
+  e.button = button;
+  e.clicks = clicks;
+  e.shift = held_;
+  backend_->PostAtDesktop(e, screen.x, screen.y);
+}
+
+void GameHarness::moveTo(ui::Control* control) {
+  const ui::Point c = centreOf(control);
+  moveTo(control, c.x, c.y);
+}
+
+void GameHarness::moveTo(ui::Control* control, int x, int y) {
+  postMouse(ui::Event::Type::MouseMove, control, x, y, ui::MouseButton::Left, 0);
+  pump();
+}
+
+void GameHarness::press(ui::Control* control, ui::MouseButton button) {
+  const ui::Point c = centreOf(control);
+  held_ |= button == ui::MouseButton::Left ? ui::ssLeft : button == ui::MouseButton::Right ? ui::ssRight : ui::ssMiddle;
+  postMouse(ui::Event::Type::MouseDown, control, c.x, c.y, button, 1);
+  pump();
+}
+
+void GameHarness::release(ui::Control* control, ui::MouseButton button) {
+  const ui::Point c = centreOf(control);
+  held_ &= ~(button == ui::MouseButton::Left ? ui::ssLeft : button == ui::MouseButton::Right ? ui::ssRight : ui::ssMiddle);
+  postMouse(ui::Event::Type::MouseUp, control, c.x, c.y, button, 1);
+  pump();
+}
+
+void GameHarness::click(ui::Control* control) {
+  moveTo(control);
+  press(control);
+  release(control);
+}
+
+void GameHarness::rightClick(ui::Control* control) {
+  moveTo(control);
+  press(control, ui::MouseButton::Right);
+  release(control, ui::MouseButton::Right);
+}
+
+void GameHarness::doubleClick(ui::Control* control) {
+  const ui::Point c = centreOf(control);
+  moveTo(control);
+  press(control);
+  release(control);
+  held_ |= ui::ssLeft;
+  postMouse(ui::Event::Type::MouseDown, control, c.x, c.y, ui::MouseButton::Left, 2);
+  pump();
+  release(control);
+}
+
+void GameHarness::drag(ui::Control* control, int dx, int dy) {
+  moveTo(control);
+  press(control);
+  const ui::Point start = backend_->GlobalMouse();
+  ui::Event e;
+  e.type = ui::Event::Type::MouseMove;
+  e.window = control->ParentForm()->Window();
+  e.shift = held_;
+  backend_->PostAtDesktop(e, start.x + dx, start.y + dy);
+  pump();
+  held_ &= ~ui::ssLeft;
+  e.type = ui::Event::Type::MouseUp;
+  e.shift = held_;
+  backend_->PostAtDesktop(e, start.x + dx, start.y + dy);
+  pump();
+}
+
+void GameHarness::type(const std::string& utf8) {
+  ui::Event e;
+  e.type = ui::Event::Type::TextInput;
+  e.window = backend_->FocusWindow();
+  e.text = utf8;
+  backend_->Post(e);
+  pump();
+}
+
+void GameHarness::key(int virtualKey, ui::ShiftState shift) {
+  ui::Event e;
+  e.type = ui::Event::Type::KeyDown;
+  e.window = backend_->FocusWindow();
+  e.key = virtualKey;
+  e.shift = shift;
+  backend_->Post(e);
+  e.type = ui::Event::Type::KeyUp;
+  backend_->Post(e);
+  pump();
+}
+
+void GameHarness::pump() {
+  if (app_ && !app_->Terminated()) app_->ProcessMessages();
+}
+
+void GameHarness::advance(uint64_t ms) {
+  const uint64_t target = backend_->Now() + ms;
+  pump();
+  int spins = 0;
+  while (app_ && !app_->Terminated()) {
+    const uint64_t next = app_->NextDeadline();
+    if (next > target) break;
+    if (next > backend_->Now()) {
+      backend_->SetClock(next);
+      spins = 0;
+    } else if (++spins > 1000) {
+      break;  // something stays due without firing; don't spin for ever
+    }
+    pump();
+  }
+  if (backend_->Now() < target) backend_->SetClock(target);
+  pump();
+}
+
+std::vector<std::string> GameHarness::logLines(bool withTimes) const {
+  std::vector<std::string> lines;
+  const std::string path = systemDir_ + "/ZendrixLog.log";
+  platform::LoadLines(path, lines);
+  for (std::string& line : lines) {
+    line = platform::Cp1251ToUtf8(line);
+    if (!withTimes) {
+      const size_t at = line.rfind("  -  ");
+      if (at != std::string::npos) line.resize(at);
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> GameHarness::sounds() const {
+  std::vector<std::string> names;
+  for (const std::string& path : backend_->SoundsPlayed()) names.push_back(BaseName(path));
+  return names;
+}
+
+std::string GameHarness::skinOf(const ui::Image* image) { return BaseName(image->Picture.FileName()); }
+
+bool GameHarness::savePng(ui::Form* form, const std::string& path) { return WritePng(form->Render(), path); }
+
+ui::Control* GameHarness::find(ui::Control* root, const std::string& name) {
+  if (root == nullptr) return nullptr;
+  if (root->Name() == name) return root;
+  for (ui::Control* child : root->Controls()) {
+    if (ui::Control* hit = find(child, name)) return hit;
+  }
+  return nullptr;
+}
+
+}  // namespace testing_support

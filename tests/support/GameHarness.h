@@ -1,0 +1,122 @@
+#pragma once
+// The whole game on the headless backend, for tests: a temporary program
+// folder with the real data files, a temporary system folder, all 69 forms.
+// Tests click, type, press keys, advance the virtual clock, answer modal
+// windows as they come up, and read labels, skins, the log and the sounds.
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/HeadlessBackend.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+
+namespace testing_support {
+
+struct HarnessOptions {
+  // Values that replace those of the shipped configuration (key → value).
+  std::map<std::string, std::string> config;
+  // Runs after the program folder is prepared, before any form exists:
+  // a chance to break or replace files.
+  std::function<void(const std::string& gameDir)> prepare;
+  // Show the main menu as the program does at start.
+  bool showMainMenu = true;
+};
+
+class GameHarness {
+ public:
+  explicit GameHarness(HarnessOptions options = {});
+  ~GameHarness();
+  GameHarness(const GameHarness&) = delete;
+  GameHarness& operator=(const GameHarness&) = delete;
+
+  ui::Application& app() { return *app_; }
+  ui::HeadlessBackend& backend() { return *backend_; }
+  const std::string& gameDir() const { return gameDir_; }
+  const std::string& systemDir() const { return systemDir_; }
+
+  // --- mouse (at the control's centre unless a point is given) ---
+  void moveTo(ui::Control* control);
+  void moveTo(ui::Control* control, int x, int y);
+  void press(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
+  void release(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
+  void click(ui::Control* control);
+  void rightClick(ui::Control* control);
+  void doubleClick(ui::Control* control);
+  // Presses on the control, moves the mouse by (dx, dy) on the desktop, releases.
+  void drag(ui::Control* control, int dx, int dy);
+
+  // --- keyboard, to the window that has the keyboard ---
+  void type(const std::string& utf8);
+  void key(int virtualKey, ui::ShiftState shift = 0);
+
+  // --- time and the message loop ---
+  // Runs the virtual clock forward, firing every timer at its time.
+  void advance(uint64_t ms);
+  void pump();
+  uint64_t now() { return backend_->Now(); }
+
+  // --- modal windows: each answer is used by the next modal loop that waits ---
+  void answerModal(std::function<void(ui::Form& modal)> answer);
+  // Answers the next modal window by pressing Enter in it (OK in the message
+  // windows, "ДА" in the quit dialog, the first button of a message box).
+  void answerEnter();
+  // Answers the next n modal windows with Enter.
+  void answerEnter(int n);
+  size_t pendingAnswers() const { return answers_.size(); }
+  // Texts of the message windows shown so far (game and information windows,
+  // message boxes), in order.
+  const std::vector<std::string>& messagesShown() const { return messages_; }
+  // Modal windows that came up with no answer queued (each also failed the test).
+  const std::vector<std::string>& unanswered() const { return unanswered_; }
+
+  // --- reading ---
+  // The log file's lines, decoded; with the time suffix "  -  H:MM:SS" removed.
+  std::vector<std::string> logLines(bool withTimes = false) const;
+  // Names (without folder) of the sounds played, in order.
+  std::vector<std::string> sounds() const;
+  void clearSounds() { backend_->ClearSounds(); }
+  // The file name (without folder) a picture last loaded; empty if none.
+  static std::string skinOf(const ui::Image* image);
+  const std::vector<std::string>& exceptions() const { return exceptions_; }
+  // Programs started through the launcher: program path and arguments.
+  const std::vector<std::pair<std::string, std::vector<std::string>>>& launches() const { return launches_; }
+  bool savePng(ui::Form* form, const std::string& path);
+
+  // Finds a control by name on a form (depth first).
+  static ui::Control* find(ui::Control* root, const std::string& name);
+  template <typename T>
+  static T* find(ui::Control* root, const std::string& name) {
+    return dynamic_cast<T*>(find(root, name));
+  }
+
+  // Ends the application as the program does and destroys every form.
+  void shutDown();
+
+  // Rewrites one value of a scrambled configuration file in place.
+  static void SetConfigValue(const std::string& configPath, const std::string& key, const std::string& value);
+
+ private:
+  void postMouse(ui::Event::Type type, ui::Control* control, int x, int y, ui::MouseButton button, int clicks);
+  void onIdle(uint64_t deadline);
+  ui::Point centreOf(ui::Control* control) const;
+
+  std::string root_, gameDir_, systemDir_;
+  std::string savedSystemDir_;
+  bool hadSystemDir_ = false;
+  ui::HeadlessBackend* backend_ = nullptr;
+  std::unique_ptr<ui::Application> app_;
+  std::deque<std::function<void(ui::Form&)>> answers_;
+  std::vector<std::string> messages_;
+  std::vector<std::string> unanswered_;
+  std::vector<std::string> exceptions_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> launches_;
+  ui::ShiftState held_ = 0;
+  int idleWithoutAnswer_ = 0;
+};
+
+}  // namespace testing_support
