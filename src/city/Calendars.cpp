@@ -1,8 +1,6 @@
 #include "city/Play.h"
 
-// The release calendars of the stores.
+// The hardware release calendar.
 void Tmenu::devt1Timer() {}
 void Tmenu::devt2Timer() {}
 void Tmenu::devt3Timer() {}
-void Tmenu::soft1Timer() {}
-void Tmenu::soft2Timer() {}
