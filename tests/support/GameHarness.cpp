@@ -79,8 +79,9 @@ GameHarness::GameHarness(HarnessOptions options) {
 
   auto backend = std::make_unique<ui::HeadlessBackend>();
   backend_ = backend.get();
-  backend_->OnIdle = [this](uint64_t deadline) { onIdle(deadline); };
   app_ = std::make_unique<ui::Application>(std::move(backend));
+  input_ = std::make_unique<InputDriver>(*app_, *backend_);
+  input_->describe = [](ui::Form& form) { return ModalText(form); };
   app_->Title = kApplicationTitle;
   app_->ExeName = gameDir_ + "/zendrix2";
   app_->OnException = [this](const std::string& message) { exceptions_.push_back(message); };
@@ -99,168 +100,13 @@ GameHarness::~GameHarness() {
   }
   std::error_code ignored;
   fs::remove_all(root_, ignored);
-  for (const std::string& modal : unanswered_) ADD_FAILURE() << "a modal window was left unanswered: " << modal;
+  for (const std::string& modal : input_->unanswered()) ADD_FAILURE() << "a modal window was left unanswered: " << modal;
 }
 
 void GameHarness::shutDown() {
   if (!app_) return;
   app_->Terminate();
   app_->DestroyForms();
-  app_.reset();
-}
-
-void GameHarness::onIdle(uint64_t) {
-  ui::Form* modal = app_->ActiveModal();
-  if (modal == nullptr) {
-    // A popup menu or another nested loop with nothing scripted.
-    unanswered_.push_back("(a nested loop without a modal window)");
-    app_->Terminate();
-    return;
-  }
-  if (answers_.empty()) {
-    unanswered_.push_back(modal->Name() + " \"" + ModalText(*modal) + "\"");
-    app_->Terminate();
-    return;
-  }
-  auto answer = std::move(answers_.front());
-  answers_.pop_front();
-  messages_.push_back(ModalText(*modal));
-  answer(*modal);
-}
-
-void GameHarness::answerModal(std::function<void(ui::Form&)> answer) { answers_.push_back(std::move(answer)); }
-
-void GameHarness::answerEnter() {
-  answerModal([this](ui::Form&) { key(ui::VK_RETURN); });
-}
-
-void GameHarness::answerEnter(int n) {
-  for (int i = 0; i < n; ++i) answerEnter();
-}
-
-ui::Point GameHarness::centreOf(ui::Control* control) const {
-  return ui::Point{control->Width / 2, control->Height / 2};
-}
-
-void GameHarness::postMouse(ui::Event::Type type, ui::Control* control, int x, int y, ui::MouseButton button,
-                            int clicks) {
-  ui::Form* form = control->ParentForm();
-  const ui::Point screen = control->ClientToScreen(ui::Point{x, y});
-  ui::Event e;
-  e.type = type;
-  e.window = form->Window();
-  e.button = button;
-  e.clicks = clicks;
-  e.shift = held_;
-  backend_->PostAtDesktop(e, screen.x, screen.y);
-}
-
-void GameHarness::moveTo(ui::Control* control) {
-  const ui::Point c = centreOf(control);
-  moveTo(control, c.x, c.y);
-}
-
-void GameHarness::moveTo(ui::Control* control, int x, int y) {
-  postMouse(ui::Event::Type::MouseMove, control, x, y, ui::MouseButton::Left, 0);
-  pump();
-}
-
-void GameHarness::press(ui::Control* control, ui::MouseButton button) {
-  const ui::Point c = centreOf(control);
-  held_ |= button == ui::MouseButton::Left ? ui::ssLeft : button == ui::MouseButton::Right ? ui::ssRight : ui::ssMiddle;
-  postMouse(ui::Event::Type::MouseDown, control, c.x, c.y, button, 1);
-  pump();
-}
-
-void GameHarness::release(ui::Control* control, ui::MouseButton button) {
-  const ui::Point c = centreOf(control);
-  held_ &= ~(button == ui::MouseButton::Left ? ui::ssLeft : button == ui::MouseButton::Right ? ui::ssRight : ui::ssMiddle);
-  postMouse(ui::Event::Type::MouseUp, control, c.x, c.y, button, 1);
-  pump();
-}
-
-void GameHarness::click(ui::Control* control) {
-  moveTo(control);
-  press(control);
-  release(control);
-}
-
-void GameHarness::rightClick(ui::Control* control) {
-  moveTo(control);
-  press(control, ui::MouseButton::Right);
-  release(control, ui::MouseButton::Right);
-}
-
-void GameHarness::doubleClick(ui::Control* control) {
-  const ui::Point c = centreOf(control);
-  moveTo(control);
-  press(control);
-  release(control);
-  held_ |= ui::ssLeft;
-  postMouse(ui::Event::Type::MouseDown, control, c.x, c.y, ui::MouseButton::Left, 2);
-  pump();
-  release(control);
-}
-
-void GameHarness::drag(ui::Control* control, int dx, int dy) {
-  moveTo(control);
-  press(control);
-  const ui::Point start = backend_->GlobalMouse();
-  ui::Event e;
-  e.type = ui::Event::Type::MouseMove;
-  e.window = control->ParentForm()->Window();
-  e.shift = held_;
-  backend_->PostAtDesktop(e, start.x + dx, start.y + dy);
-  pump();
-  held_ &= ~ui::ssLeft;
-  e.type = ui::Event::Type::MouseUp;
-  e.shift = held_;
-  backend_->PostAtDesktop(e, start.x + dx, start.y + dy);
-  pump();
-}
-
-void GameHarness::type(const std::string& utf8) {
-  ui::Event e;
-  e.type = ui::Event::Type::TextInput;
-  e.window = backend_->FocusWindow();
-  e.text = utf8;
-  backend_->Post(e);
-  pump();
-}
-
-void GameHarness::key(int virtualKey, ui::ShiftState shift) {
-  ui::Event e;
-  e.type = ui::Event::Type::KeyDown;
-  e.window = backend_->FocusWindow();
-  e.key = virtualKey;
-  e.shift = shift;
-  backend_->Post(e);
-  e.type = ui::Event::Type::KeyUp;
-  backend_->Post(e);
-  pump();
-}
-
-void GameHarness::pump() {
-  if (app_ && !app_->Terminated()) app_->ProcessMessages();
-}
-
-void GameHarness::advance(uint64_t ms) {
-  const uint64_t target = backend_->Now() + ms;
-  pump();
-  int spins = 0;
-  while (app_ && !app_->Terminated()) {
-    const uint64_t next = app_->NextDeadline();
-    if (next > target) break;
-    if (next > backend_->Now()) {
-      backend_->SetClock(next);
-      spins = 0;
-    } else if (++spins > 1000) {
-      break;  // something stays due without firing; don't spin for ever
-    }
-    pump();
-  }
-  if (backend_->Now() < target) backend_->SetClock(target);
-  pump();
 }
 
 std::vector<std::string> GameHarness::logLines(bool withTimes) const {

@@ -14,6 +14,7 @@
 #include "ui/HeadlessBackend.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
+#include "support/InputDriver.h"
 
 namespace testing_support {
 
@@ -39,40 +40,34 @@ class GameHarness {
   const std::string& gameDir() const { return gameDir_; }
   const std::string& systemDir() const { return systemDir_; }
 
-  // --- mouse (at the control's centre unless a point is given) ---
-  void moveTo(ui::Control* control);
-  void moveTo(ui::Control* control, int x, int y);
-  void press(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
-  void release(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
-  void click(ui::Control* control);
-  void rightClick(ui::Control* control);
-  void doubleClick(ui::Control* control);
+  // --- input, time and modal windows: see InputDriver ---
+  void moveTo(ui::Control* control) { input_->moveTo(control); }
+  void moveTo(ui::Control* control, int x, int y) { input_->moveTo(control, x, y); }
+  void press(ui::Control* c, ui::MouseButton b = ui::MouseButton::Left) { input_->press(c, b); }
+  void release(ui::Control* c, ui::MouseButton b = ui::MouseButton::Left) { input_->release(c, b); }
+  void click(ui::Control* control) { input_->click(control); }
+  void rightClick(ui::Control* control) { input_->rightClick(control); }
+  void doubleClick(ui::Control* control) { input_->doubleClick(control); }
   // Presses on the control, moves the mouse by (dx, dy) on the desktop, releases.
-  void drag(ui::Control* control, int dx, int dy);
-
-  // --- keyboard, to the window that has the keyboard ---
-  void type(const std::string& utf8);
-  void key(int virtualKey, ui::ShiftState shift = 0);
-
-  // --- time and the message loop ---
+  void drag(ui::Control* control, int dx, int dy) { input_->drag(control, dx, dy); }
+  // Keys and text go to the window that has the keyboard.
+  void type(const std::string& utf8) { input_->type(utf8); }
+  void key(int virtualKey, ui::ShiftState shift = 0) { input_->key(virtualKey, shift); }
   // Runs the virtual clock forward, firing every timer at its time.
-  void advance(uint64_t ms);
-  void pump();
+  void advance(uint64_t ms) { input_->advance(ms); }
+  void pump() { input_->pump(); }
   uint64_t now() { return backend_->Now(); }
-
-  // --- modal windows: each answer is used by the next modal loop that waits ---
-  void answerModal(std::function<void(ui::Form& modal)> answer);
-  // Answers the next modal window by pressing Enter in it (OK in the message
-  // windows, "ДА" in the quit dialog, the first button of a message box).
-  void answerEnter();
-  // Answers the next n modal windows with Enter.
-  void answerEnter(int n);
-  size_t pendingAnswers() const { return answers_.size(); }
-  // Texts of the message windows shown so far (game and information windows,
-  // message boxes), in order.
-  const std::vector<std::string>& messagesShown() const { return messages_; }
-  // Modal windows that came up with no answer queued (each also failed the test).
-  const std::vector<std::string>& unanswered() const { return unanswered_; }
+  // Each answer is used by the next modal loop that waits; a modal window that
+  // comes up with no answer queued fails the test.
+  void answerModal(std::function<void(ui::Form& modal)> answer) { input_->answerModal(std::move(answer)); }
+  // Answers the next n modal windows with Enter (OK in the message windows,
+  // "ДА" in the quit dialog, the first button of a message box).
+  void answerEnter(int n = 1) { input_->answerEnter(n); }
+  size_t pendingAnswers() const { return input_->pendingAnswers(); }
+  // Texts of the modal windows answered so far, in order.
+  const std::vector<std::string>& messagesShown() const { return input_->messagesShown(); }
+  const std::vector<std::string>& unanswered() const { return input_->unanswered(); }
+  InputDriver& input() { return *input_; }
 
   // --- reading ---
   // The log file's lines, decoded; with the time suffix "  -  H:MM:SS" removed.
@@ -101,22 +96,15 @@ class GameHarness {
   static void SetConfigValue(const std::string& configPath, const std::string& key, const std::string& value);
 
  private:
-  void postMouse(ui::Event::Type type, ui::Control* control, int x, int y, ui::MouseButton button, int clicks);
-  void onIdle(uint64_t deadline);
-  ui::Point centreOf(ui::Control* control) const;
 
   std::string root_, gameDir_, systemDir_;
   std::string savedSystemDir_;
   bool hadSystemDir_ = false;
   ui::HeadlessBackend* backend_ = nullptr;
   std::unique_ptr<ui::Application> app_;
-  std::deque<std::function<void(ui::Form&)>> answers_;
-  std::vector<std::string> messages_;
-  std::vector<std::string> unanswered_;
+  std::unique_ptr<InputDriver> input_;
   std::vector<std::string> exceptions_;
   std::vector<std::pair<std::string, std::vector<std::string>>> launches_;
-  ui::ShiftState held_ = 0;
-  int idleWithoutAnswer_ = 0;
 };
 
 }  // namespace testing_support

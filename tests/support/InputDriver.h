@@ -1,0 +1,53 @@
+#pragma once
+// Scripted input and virtual time for an application on the headless
+// backend: mouse and keys aimed at controls, the clock advanced timer by
+// timer, and answers queued for the modal windows that come up.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/HeadlessBackend.h"
+
+namespace testing_support {
+
+class InputDriver {
+ public:
+  InputDriver(ui::Application& app, ui::HeadlessBackend& backend);
+  ~InputDriver();
+
+  void moveTo(ui::Control* control);
+  void moveTo(ui::Control* control, int x, int y);
+  void press(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
+  void release(ui::Control* control, ui::MouseButton button = ui::MouseButton::Left);
+  void click(ui::Control* control);
+  void rightClick(ui::Control* control);
+  void doubleClick(ui::Control* control);
+  void drag(ui::Control* control, int dx, int dy);
+  void type(const std::string& utf8);
+  void key(int virtualKey, ui::ShiftState shift = 0);
+  void advance(uint64_t ms);
+  void pump();
+
+  void answerModal(std::function<void(ui::Form& modal)> answer);
+  void answerEnter(int n = 1);
+  size_t pendingAnswers() const { return answers_.size(); }
+  const std::vector<std::string>& messagesShown() const { return messages_; }
+  const std::vector<std::string>& unanswered() const { return unanswered_; }
+
+  // How a modal window's text is read for messagesShown().
+  std::function<std::string(ui::Form&)> describe;
+
+ private:
+  void postMouse(ui::Event::Type type, ui::Control* control, int x, int y, ui::MouseButton button, int clicks);
+  void onIdle();
+  ui::Application& app_;
+  ui::HeadlessBackend& backend_;
+  std::deque<std::function<void(ui::Form&)>> answers_;
+  std::vector<std::string> messages_;
+  std::vector<std::string> unanswered_;
+  ui::ShiftState held_ = 0;
+};
+
+}  // namespace testing_support
