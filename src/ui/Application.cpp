@@ -383,6 +383,7 @@ void Application::DispatchMouseUp(Form* form, const Event& e) {
 }
 
 void Application::DispatchKeyDown(Form* form, const Event& e) {
+  if (popupForm_ != nullptr) form = popupForm_;  // an open menu has the keyboard
   if (!AcceptsInput(form)) return;
   if (hintShown_) {
     hintShown_ = false;

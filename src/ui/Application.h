@@ -61,6 +61,8 @@ class Application {
   Form* MainForm() const { return mainForm_; }
   const std::vector<Form*>& Forms() const { return created_; }
   Form* ActiveModal() const { return modal_.empty() ? nullptr : modal_.back(); }
+  // The window of the popup menu that is open, if any.
+  Form* PopupWindow() const { return popupForm_; }
   Backend& GetBackend() { return *backend_; }
   FontCache& Fonts() { return fonts_; }
   uint64_t Now() { return backend_->Now(); }

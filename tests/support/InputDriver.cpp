@@ -14,7 +14,7 @@ InputDriver::InputDriver(ui::Application& app, ui::HeadlessBackend& backend) : a
 InputDriver::~InputDriver() { backend_.OnIdle = nullptr; }
 
 void InputDriver::onIdle() {
-  ui::Form* modal = app_.ActiveModal();
+  ui::Form* modal = app_.PopupWindow() != nullptr ? app_.PopupWindow() : app_.ActiveModal();
   if (modal == nullptr) {
     // A popup menu or another nested loop with nothing scripted.
     unanswered_.push_back("(a nested loop without a modal window)");

@@ -30,6 +30,7 @@ class InputDriver {
   void advance(uint64_t ms);
   void pump();
 
+  // Each answer is used by the next modal window (or popup menu) that waits.
   void answerModal(std::function<void(ui::Form& modal)> answer);
   void answerEnter(int n = 1);
   size_t pendingAnswers() const { return answers_.size(); }
