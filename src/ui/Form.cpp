@@ -113,6 +113,8 @@ void Form::VisibleChanged() {
     backend.ShowWindow(window_);
     backend.RaiseWindow(window_);
     app_.FormShown(this);
+    // A window that is shown puts the keyboard in its first field.
+    if (ActiveControl() == nullptr) FocusNext(false);
     if (OnShow) OnShow(*this);
   } else {
     if (window_ != 0) backend.HideWindow(window_);

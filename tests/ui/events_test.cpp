@@ -127,6 +127,19 @@ TEST_F(Events, KeysGoToTheFocusedControlAndAltIsPassed) {
   EXPECT_EQ(seen, ui::VK_RETURN);
 }
 
+TEST_F(Events, AShownWindowPutsTheKeyboardInItsFirstField) {
+  ui::Form* dialog = nullptr;
+  app_->CreateForm(dialog);
+  auto* second = new ui::Edit(dialog);
+  auto* first = new ui::Edit(dialog);
+  first->TabOrder = 0;
+  second->TabOrder = 1;
+  dialog->Show();
+  input_->type("abc");
+  EXPECT_EQ(first->Text(), "abc");
+  EXPECT_EQ(second->Text(), "");
+}
+
 TEST_F(Events, TabMovesFocusInTabOrder) {
   auto* first = new ui::Edit(form_);
   auto* second = new ui::Edit(form_);
