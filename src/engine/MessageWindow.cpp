@@ -1,0 +1,48 @@
+#include "engine/MessageWindow.h"
+
+#include "engine/Class.h"
+
+MessageWindow::MessageWindow(ui::Application& app, const Layout& layout)
+    : ui::Form(app), prefix_(layout.picturePrefix) {
+  SetClientSize(layout.width, layout.height);
+  Color = ui::clRed;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  Image1 = new ui::Image(this);
+  Image1->Name = "Image1";
+  Image1->Align = ui::Align::Client;
+  Image2 = new ui::Image(this);
+  Image2->Name = "Image2";
+  Image2->SetBounds(8, 48, 32, 32);
+  Label1 = frame::MakeLabel(this, "Label1", 112, 8, "Зендрикс 2 - сообщение");
+  text = frame::MakeLabel(this, "text", layout.text.left, layout.text.top, "Cообщение!");
+  text->AutoSize = false;
+  text->WordWrap = true;
+  text->Alignment = ui::Alignment::Center;
+  text->SetBounds(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
+  ok = new ui::Image(this);
+  ok->Name = "ok";
+  ok->SetBounds(layout.ok.x, layout.ok.y, 70, 30);
+  okl = frame::MakeLabel(this, "okl", layout.okl.x, layout.okl.y, "OK");
+  SkinSet::Style(ok, okl);
+
+  skins_.Bind(ok, okl);
+  ok->OnClick = [this](ui::Control&) { okClick(); };
+  OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+}
+
+void MessageWindow::FormCreate() {
+  DoubleBuffered = true;
+  TransparentColorValue = ui::clRed;
+  TransparentColor = true;
+  Image1->Picture.LoadFromFile(engine->ImagesPath + prefix_ + "_image1.bmp");
+  Image2->Picture.LoadFromFile(engine->ImagesPath + prefix_ + "_image2.bmp");
+  ok->Picture.LoadFromFile(skins_.SkinPath(1));
+}
+
+void MessageWindow::FormKeyDown(int& key, ui::ShiftState) {
+  if (key == ui::VK_RETURN || key == ui::VK_SPACE) okClick();
+}
