@@ -1,0 +1,193 @@
+# Shared steps of the window tests: a private virtual X server, the game in
+# it, waits, screenshots, pixel comparisons and the log. Sourced by every
+# tests/x11/*.sh script; CTest gives each script these variables:
+#   ZX_GAME      the game executable (build/game/zendrix2)
+#   ZX_GAME_DIR  the program folder (build/game)
+#   ZX_OUT       a folder for this test's screenshots and logs, kept after the run
+# Functions fail the test with `x11_fail message`; the session is torn down
+# on exit whatever happens.
+
+set -uo pipefail
+
+X11_SCREEN_W=1280
+X11_SCREEN_H=1024
+
+x11_fail() {
+  echo "FAIL: $*" >&2
+  if [[ -n "${X11_GAME_OUT:-}" && -s "$X11_GAME_OUT" ]]; then
+    echo "--- the game's output ---" >&2
+    tail -n 40 "$X11_GAME_OUT" >&2
+  fi
+  echo "Screenshots and logs: $ZX_OUT" >&2
+  exit 1
+}
+
+x11_note() { echo "  $*"; }
+
+# Tools a window test needs; without them the test is skipped (exit code 77),
+# except on CI, where a missing tool is a failure.
+x11_require() {
+  local missing=()
+  for tool in Xvfb xdotool xwininfo import convert compare iconv; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+  done
+  if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "missing tools: ${missing[*]} (install them with .ci/install-deps.sh)" >&2
+    [[ "${CI:-}" == "true" ]] && exit 1
+    exit 77
+  fi
+  [[ -x "${ZX_GAME:-}" ]] || x11_fail "the game is not built: ${ZX_GAME:-ZX_GAME unset}"
+}
+
+x11_cleanup() {
+  local status=$?
+  if [[ -n "${X11_GAME_PID:-}" ]] && kill -0 "$X11_GAME_PID" 2>/dev/null; then
+    kill -KILL "$X11_GAME_PID" 2>/dev/null
+    wait "$X11_GAME_PID" 2>/dev/null
+  fi
+  if [[ -n "${X11_XVFB_PID:-}" ]]; then
+    kill -TERM "$X11_XVFB_PID" 2>/dev/null
+    wait "$X11_XVFB_PID" 2>/dev/null
+  fi
+  [[ -n "${X11_TMP:-}" ]] && rm -rf "$X11_TMP"
+  exit "$status"
+}
+
+# Starts a private X server on a free display (the server picks the number
+# itself, so tests can run side by side) and points SDL at it.
+x11_session_start() {
+  x11_require
+  mkdir -p "$ZX_OUT"
+  rm -f "$ZX_OUT"/*.png "$ZX_OUT"/*.txt "$ZX_OUT"/*.log
+  X11_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zx-x11-XXXXXX")
+  trap x11_cleanup EXIT
+  trap 'exit 1' INT TERM
+
+  local fifo="$X11_TMP/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${X11_SCREEN_W}x${X11_SCREEN_H}x24" -noreset -nolisten tcp \
+    3>"$fifo" >"$ZX_OUT/xvfb.txt" 2>&1 &
+  X11_XVFB_PID=$!
+  local number=""
+  read -r -t 10 number <"$fifo" || x11_fail "the virtual X server did not start (see $ZX_OUT/xvfb.txt)"
+  [[ -n "$number" ]] || x11_fail "the virtual X server gave no display number"
+  export DISPLAY=":$number"
+  unset WAYLAND_DISPLAY XAUTHORITY
+
+  export SDL_VIDEODRIVER=x11
+  export SDL_AUDIODRIVER=dummy
+  export SDL_RENDER_DRIVER=software
+  export SDL_FRAMEBUFFER_ACCELERATION=0
+  export ZENDRIX_SYSTEM_DIR="$X11_TMP/system"
+  mkdir -p "$ZENDRIX_SYSTEM_DIR"
+  x11_note "display $DISPLAY, system folder $ZENDRIX_SYSTEM_DIR"
+}
+
+# Starts the game in the background.
+x11_game_start() {
+  X11_GAME_OUT="$ZX_OUT/game-output.txt"
+  "$ZX_GAME" "$@" >"$X11_GAME_OUT" 2>&1 &
+  X11_GAME_PID=$!
+}
+
+x11_game_running() { kill -0 "$X11_GAME_PID" 2>/dev/null; }
+
+# Waits up to $1 seconds for the game to end; its exit status goes to X11_GAME_STATUS.
+x11_wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while x11_game_running; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+  wait "$X11_GAME_PID"
+  X11_GAME_STATUS=$?
+  X11_GAME_PID=""
+  return 0
+}
+
+# The mapped top-level windows, one a line: "id width height left top".
+x11_windows() {
+  local id size
+  xwininfo -root -children 2>/dev/null |
+    sed -n 's/^ *\(0x[0-9a-f]*\) .* \([0-9]*x[0-9]*+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*\)  .*$/\1 \2/p' |
+    while read -r id size; do
+      xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
+      echo "$id ${size//[x+]/ }"
+    done
+}
+
+# Waits up to $3 seconds for a mapped window of $1 × $2 pixels and sets
+# WIN_ID, WIN_X, WIN_Y.
+x11_wait_window() {
+  local width=$1 height=$2 deadline=$((SECONDS + ${3:-10}))
+  local id w h x y
+  while ((SECONDS < deadline)); do
+    x11_game_running || x11_fail "the game ended before its ${width}x${height} window appeared"
+    while read -r id w h x y; do
+      if [[ "$w" == "$width" && "$h" == "$height" ]]; then
+        WIN_ID=$id WIN_X=$x WIN_Y=$y
+        return 0
+      fi
+    done < <(x11_windows)
+    sleep 0.05
+  done
+  x11_shot timeout-window
+  x11_fail "no ${width}x${height} window within ${3:-10} s"
+}
+
+# Re-reads the position of window WIN_ID.
+x11_window_position() {
+  local info
+  info=$(xwininfo -id "$WIN_ID" 2>/dev/null) || x11_fail "window $WIN_ID is gone"
+  WIN_X=$(sed -n 's/.*Absolute upper-left X: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
+  WIN_Y=$(sed -n 's/.*Absolute upper-left Y: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
+}
+
+# Screenshot of the whole screen into $ZX_OUT/$1.png; prints the path.
+x11_shot() {
+  local path="$ZX_OUT/$1.png"
+  import -window root "$path" 2>/dev/null || x11_fail "screenshot failed"
+  echo "$path"
+}
+
+# Mouse at a point of window WIN_ID.
+x11_move() { xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)); }
+
+# Cuts the region W×H at (x, y) out of a picture: x11_crop in.png W H x y out.png
+x11_crop() { convert "$1" -crop "$2x$3+$4+$5" +repage "$6"; }
+
+# Number of pixels that differ between two pictures of the same size (a few
+# levels of rounding allowed).
+x11_diff() { compare -metric AE -fuzz 1% "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+
+# The colour of one pixel as #RRGGBB: x11_pixel picture.png x y
+x11_pixel() {
+  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1
+}
+
+# Polls screenshots until check_function (given the screenshot path) succeeds,
+# for up to $2 seconds: x11_wait_until check_function seconds description
+# When it never does, the message names what check_function-why (if defined)
+# says about the last screenshot.
+x11_wait_until() {
+  local check=$1 deadline=$((SECONDS + $2)) shot
+  while :; do
+    [[ -z "${X11_GAME_PID:-}" ]] || x11_game_running || x11_fail "the game ended while waiting: $3"
+    shot=$(x11_shot last)
+    "$check" "$shot" && return 0
+    ((SECONDS < deadline)) || break
+    sleep 0.05
+  done
+  cp "$shot" "$ZX_OUT/failed-$check.png"
+  local why=""
+  [[ "$(type -t "$check-why")" == function ]] && why=": $("$check-why" "$shot")"
+  x11_fail "$3$why (screen in $ZX_OUT/failed-$check.png)"
+}
+
+# The log's lines in UTF-8, without the time suffix "  -  H:MM:SS".
+x11_log_lines() {
+  local log="$ZENDRIX_SYSTEM_DIR/ZendrixLog.log"
+  [[ -f "$log" ]] || return 1
+  cp "$log" "$ZX_OUT/ZendrixLog.log"
+  iconv -f CP1251 -t UTF-8 "$log" | tr -d '\r' | sed 's/  -  [0-9]*:[0-9][0-9]:[0-9][0-9]$//'
+}

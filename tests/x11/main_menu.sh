@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The main menu in a real window: placement, title strip, the skins following
+# the mouse (hover, press, release, leaving), the drag by the title, the quit
+# button, and the log the run leaves behind.
+source "$(dirname "$0")/lib/session.sh"
+
+MENU_W=253 MENU_H=411
+SKINS="$ZX_GAME_DIR/data/buttons"
+BUTTONS=(game load save help set close)
+
+x11_session_start
+
+# The left 30 columns of each skin: the button captions start further right,
+# so this part of a button on screen is the skin's own pixels.
+for state in 1 2 3; do
+  x11_crop "$SKINS/menu_$state.jpg" 30 37 0 0 "$ZX_OUT/skin$state.png"
+done
+
+# Which skin button k shows in a screenshot: 1, 2, 3 or "?".
+skin_on_screen() {
+  local shot=$1 k=$2 strip="$ZX_OUT/strip.png"
+  x11_crop "$shot" 30 37 $((WIN_X + 16)) $((WIN_Y + 120 + 48 * k)) "$strip"
+  for state in 1 2 3; do
+    [[ "$(x11_diff "$strip" "$ZX_OUT/skin$state.png")" == 0 ]] && { echo "$state"; return; }
+  done
+  echo "?"
+}
+
+# The skins of all six buttons, e.g. "1 2 1 1 1 1".
+skins_on_screen() {
+  local shot=$1 k out=()
+  for k in 0 1 2 3 4 5; do out+=("$(skin_on_screen "$shot" "$k")"); done
+  echo "${out[*]}"
+}
+
+EXPECTED=""
+skins_are() { [[ "$(skins_on_screen "$1")" == "$EXPECTED" ]]; }
+skins_are-why() { echo "the buttons show skins \"$(skins_on_screen "$1")\""; }
+expect_skins() {
+  EXPECTED=$1
+  x11_wait_until skins_are 5 "$2: expected skins \"$EXPECTED\""
+  x11_note "ok: $2 ($EXPECTED)"
+}
+
+# --- start: one window, centred, navy title strip ---
+x11_game_start
+x11_wait_window $MENU_W $MENU_H 15
+expected_x=$(((X11_SCREEN_W - MENU_W) / 2)) expected_y=$(((X11_SCREEN_H - MENU_H) / 2))
+[[ "$WIN_X,$WIN_Y" == "$expected_x,$expected_y" ]] ||
+  x11_fail "the main menu is at $WIN_X,$WIN_Y, not centred at $expected_x,$expected_y"
+x11_note "ok: main menu ${MENU_W}x${MENU_H} centred at $WIN_X,$WIN_Y"
+
+# Away from every button first: the pointer starts at the screen's centre,
+# which is over the menu.
+x11_move 5 100
+expect_skins "1 1 1 1 1 1" "every button shows its normal skin"
+shot=$(x11_shot start)
+title=$(x11_pixel "$shot" $((WIN_X + 4)) $((WIN_Y + 8)))
+[[ "${title^^}" == "#000080" ]] || x11_fail "the title strip is $title, not navy"
+background=$(x11_pixel "$shot" $((WIN_X + 4)) $((WIN_Y + 110)))
+[[ "${background^^}" == "#000000" ]] || x11_fail "the background is $background, not black"
+
+# --- hover, move on, press, release, leave ---
+x11_move 126 $((120 + 48 * 1 + 18))
+expect_skins "1 2 1 1 1 1" "hover over \"Загрузить игру\""
+x11_move 120 $((120 + 48 * 3 + 30))
+expect_skins "1 1 1 2 1 1" "the mouse moved on to \"Информация\""
+x11_move 200 $((120 + 48 * 1 + 5))
+expect_skins "1 2 1 1 1 1" "back over \"Загрузить игру\""
+xdotool mousedown 1
+expect_skins "1 3 1 1 1 1" "press on \"Загрузить игру\""
+xdotool mouseup 1
+expect_skins "1 1 1 1 1 1" "release: every skin back to normal"
+x11_move 130 $((120 + 48 * 4 + 20))
+expect_skins "1 1 1 1 2 1" "hover over \"Настройки\""
+x11_move 5 100
+expect_skins "1 1 1 1 1 1" "the mouse left the buttons"
+x11_game_running || x11_fail "the game ended after the clicks on the menu"
+
+# --- the window follows a drag by its title ---
+old_x=$WIN_X old_y=$WIN_Y
+x11_move 60 8
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove $((old_x + 60 + 40)) $((old_y + 8 + 32))
+sleep 0.1
+xdotool mouseup 1
+moved() {
+  x11_window_position
+  [[ "$WIN_X,$WIN_Y" == "$((old_x + 40)),$((old_y + 32))" ]]
+}
+x11_wait_until moved 5 "the drag by the title moved the window to $WIN_X,$WIN_Y, not $((old_x + 40)),$((old_y + 32))"
+x11_note "ok: the title drag moved the window by 40,32"
+x11_move 5 100
+expect_skins "1 1 1 1 1 1" "the moved window still draws its buttons"
+
+# --- quit: "Выйти из игры", then Enter for the question and Enter for the message ---
+windows_before=$(x11_windows | wc -l)
+x11_move 126 $((120 + 48 * 5 + 18))
+xdotool click 1
+dialog_up() { (($(x11_windows | wc -l) > windows_before)); }
+x11_wait_until dialog_up 5 "no quit dialog came up after \"Выйти из игры\""
+x11_note "ok: the quit dialog is up"
+xdotool key Return
+sleep 0.2
+xdotool key Return
+if x11_wait_exit 3; then
+  x11_note "ok: the game ended through its quit dialog"
+else
+  # A quit dialog without its buttons stays open: the close request of the
+  # desktop ends the game then.
+  x11_note "the quit dialog did not end the game on Enter; ending it with a close request"
+  kill -TERM "$X11_GAME_PID"
+  x11_wait_exit 5 || x11_fail "the game did not end on a close request"
+fi
+[[ "$X11_GAME_STATUS" == 0 ]] || x11_fail "the game ended with status $X11_GAME_STATUS"
+
+# --- the log ---
+mapfile -t log < <(x11_log_lines) || true
+[[ ${#log[@]} -gt 0 ]] || x11_fail "no log \"ZendrixLog.log\" in the system folder"
+start_lines=(
+  "------- ЗЕНДРИКС 2 -------"
+  "Инициализация движка..."
+  "OK"
+  "Загружены текстуры..."
+  "Double Buffer Initializing..."
+  "OK"
+  "Double Buffer Initialized!"
+  "Движок полностью инициализирован!"
+  "---------------------------------------"
+)
+for i in "${!start_lines[@]}"; do
+  [[ "${log[$i]:-}" == "${start_lines[$i]}" ]] ||
+    x11_fail "log line $((i + 1)) is \"${log[$i]:-}\", not \"${start_lines[$i]}\""
+done
+printf '%s\n' "${log[@]}" | grep -qx "Подтверждение о выходе..." ||
+  x11_fail "the log has no line \"Подтверждение о выходе...\""
+printf '%s\n' "${log[@]}" | grep -qx "Завершение..." || x11_fail "the log has no closing line \"Завершение...\""
+timed=$(iconv -f CP1251 -t UTF-8 "$ZENDRIX_SYSTEM_DIR/ZendrixLog.log" | sed -n '10,$p' | grep -vc '  -  [0-9]*:[0-9][0-9]:[0-9][0-9].\{0,1\}$')
+[[ "$timed" == 0 ]] || x11_fail "$timed line(s) after the start lines have no time"
+x11_note "ok: the log has the nine start lines, the quit question and the closing lines"
+echo "PASS"
