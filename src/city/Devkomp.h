@@ -1,9 +1,30 @@
 #pragma once
+// A hidden window (Alt+K on the game screen): the computer this game was
+// made on. Closing it lets game time run again.
 #include "ui/Form.h"
+#include "ui/Label.h"
 
 class Tdevkomp : public ui::Form {
  public:
   explicit Tdevkomp(ui::Application& app);
+
+  ui::Label* top;
+  ui::Label* close;
+  ui::Label* Label1;
+  ui::Label* Label2;
+  ui::Label* Label3;
+  ui::Label* Label4;
+  ui::Label* Label5;
+  ui::Label* Label6;
+  ui::Label* Label7;
+  ui::Label* Label8;
+  ui::Label* Label9;
+  ui::Label* Label10;
+  ui::Label* Label11;
+  ui::Label* Label12;
+  ui::Label* Label13;
+
+  void closeClick();
 };
 
 extern Tdevkomp* devkomp;

@@ -1,7 +1,23 @@
 #include "city/Play.h"
 
+#include <algorithm>
+
+#include "career/Find_work.h"
+#include "career/Now_work.h"
+#include "career/Study_level.h"
+#include "city/Afisha.h"
 #include "city/CanCar.h"
+#include "city/Devkomp.h"
+#include "city/Lines.h"
+#include "city/Person.h"
+#include "city/Sanatory.h"
+#include "city/Travel.h"
+#include "development/Devgame.h"
+#include "development/Devm.h"
+#include "development/Progress.h"
 #include "engine/Class.h"
+#include "engine/Main.h"
+#include "hardware/Computer.h"
 #include "platform/Conversions.h"
 #include "ui/Application.h"
 
@@ -9,7 +25,47 @@ Tmenu* menu = nullptr;
 
 namespace {
 const ui::Color kValueColor{255, 214, 102};
-constexpr int kNavLeft = 520;
+// The right panel of the backdrop, 578 to 750: the buttons stand in its middle.
+constexpr int kNavLeft = 589;
+constexpr int kNavTop = 42;
+constexpr int kNavStep = 52;
+constexpr int kQuickTop = kNavTop + 8 * kNavStep + 12;
+// The left panel, 6 to 328: captions, then their values.
+constexpr int kCaptionLeft = 24;
+constexpr int kValueLeft = 148;
+constexpr int kPanelRight = 322;
+
+// The calendar of the game: September comes first, February has 29 days.
+struct MonthRow {
+  const char* name;
+  int mday;  // the day number that starts the next month
+};
+constexpr MonthRow kMonths[12] = {{"Сентябрь", 31}, {"Октябрь", 32}, {"Ноябрь", 31}, {"Декабрь", 32},
+                                  {"Январь", 32},   {"Февраль", 30}, {"Март", 32},   {"Апрель", 31},
+                                  {"Май", 32},      {"Июнь", 31},    {"Июль", 32},   {"Август", 32}};
+const char* const kWeekdays[7] = {"Среда", "Четверг", "Пятница", "Суббота", "Воскресенье", "Понедельник", "Вторник"};
+
+// An index outside its list wraps round, so the calendar goes on in order
+// from wherever an inconsistent start left it.
+int Wrap(int index, int size) { return ((index % size) + size) % size; }
+
+// A number label as the rules write it: signed, or unsigned above the signed
+// range (a wrapped value). Anything else fails as the integer conversion does.
+int LabelNumber(const ui::Label* label) {
+  const std::string text = label->Caption();
+  int32_t value = 0;
+  if (platform::TryStrToInt(text, value)) return value;
+  if (!text.empty() && text.size() <= 10 && std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= '0' && c <= '9';
+      })) {
+    const uint64_t big = std::stoull(text);
+    if (big <= 0xFFFFFFFFull) return static_cast<int>(static_cast<uint32_t>(big));
+  }
+  return platform::StrToInt(text);
+}
+
+std::string Unsigned(int value) { return platform::UIntToStr(static_cast<uint32_t>(value)); }
+
 }  // namespace
 
 ui::Label* Tmenu::MakeCaption(const char* labelName, int left, int labelTop, const char* text) {
@@ -77,49 +133,59 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   N7->Name = "N7";
   ico->PopupMenu = pm;
 
-  // The column of the player's state.
-  Label1 = MakeCaption("Label1", 24, 36, "Личные данные:");
-  name = MakeCaption("name", 40, 58, "Имя:");
-  sname = MakeCaption("sname", 40, 78, "Фамилия:");
-  nick = MakeCaption("nick", 40, 98, "Ник:");
-  Label2 = MakeCaption("Label2", 24, 128, "Состояние:");
-  Label3 = MakeCaption("Label3", 40, 150, "Здоровье:");
-  hp = MakeCaption("hp", 200, 150, "----");
+  // The column of the player's state: section headings, captions, values.
+  const int C = kCaptionLeft, I = kCaptionLeft + 16, V = kValueLeft;
+  Label1 = MakeCaption("Label1", C, 36, "Личные данные:");
+  name = MakeCaption("name", I, 58, "Имя:");
+  sname = MakeCaption("sname", I, 78, "Фамилия:");
+  nick = MakeCaption("nick", I, 98, "Ник:");
+  Label2 = MakeCaption("Label2", C, 132, "Состояние:");
+  Label3 = MakeCaption("Label3", I, 154, "Здоровье:");
+  hp = MakeCaption("hp", V, 154, "----");
   smile = new ui::Image(this);
   smile->Name = "smile";
-  smile->SetBounds(10, 166, 25, 25);
+  smile->SetBounds(C - 14, 170, 25, 25);
   smile->Transparent = true;
-  Label4 = MakeCaption("Label4", 40, 170, "Настроение:");
-  funny = MakeCaption("funny", 200, 170, "----");
-  Label5 = MakeCaption("Label5", 40, 190, "Статус:");
-  status = MakeCaption("status", 200, 190, "----");
-  Label6 = MakeCaption("Label6", 40, 210, "Опыт:");
-  xp = MakeCaption("xp", 200, 210, "10");
-  Label11 = MakeCaption("Label11", 40, 230, "Деньги:");
-  money = MakeCaption("money", 200, 230, "----");
-  Label17 = MakeCaption("Label17", 40, 250, "Квартира:");
-  home = MakeCaption("home", 200, 250, "----");
-  Label7 = MakeCaption("Label7", 24, 280, "Работа:");
-  Label8 = MakeCaption("Label8", 40, 302, "Род занятий:");
-  mark = MakeCaption("mark", 200, 302, "----");
-  Label9 = MakeCaption("Label9", 40, 322, "Профессия:");
-  office = MakeCaption("office", 200, 322, "----");
-  Label10 = MakeCaption("Label10", 40, 342, "Зарплата:");
-  zp = MakeCaption("zp", 200, 342, "0");
-  stipendiya = MakeCaption("stipendiya", 40, 362, "Стипендия: 350 руб.");
-  Label12 = MakeCaption("Label12", 24, 392, "Другое:");
-  Label13 = MakeCaption("Label13", 40, 414, "День:");
-  day = MakeCaption("day", 200, 414, "2");
-  Label14 = MakeCaption("Label14", 40, 434, "День недели:");
-  dow = MakeCaption("dow", 200, 434, "Среда");
-  Label15 = MakeCaption("Label15", 40, 454, "Месяц:");
-  month = MakeCaption("month", 200, 454, "Сентябрь");
-  Label16 = MakeCaption("Label16", 40, 474, "Год:");
-  year = MakeCaption("year", 200, 474, "2006");
-  ver = MakeCaption("ver", 0, 546, "Зендрикс 2, бета-версия (3)");
+  Label4 = MakeCaption("Label4", I, 174, "Настроение:");
+  funny = MakeCaption("funny", V, 174, "----");
+  Label5 = MakeCaption("Label5", I, 194, "Статус:");
+  status = MakeCaption("status", V, 194, "----");
+  Label6 = MakeCaption("Label6", I, 214, "Опыт:");
+  xp = MakeCaption("xp", V, 214, "10");
+  Label11 = MakeCaption("Label11", I, 234, "Деньги:");
+  money = MakeCaption("money", V, 234, "----");
+  Label17 = MakeCaption("Label17", I, 254, "Квартира:");
+  home = MakeCaption("home", V, 254, "----");
+  Label7 = MakeCaption("Label7", C, 288, "Работа:");
+  Label8 = MakeCaption("Label8", I, 310, "Род занятий:");
+  mark = MakeCaption("mark", V, 310, "----");
+  Label9 = MakeCaption("Label9", I, 330, "Профессия:");
+  office = MakeCaption("office", V, 330, "----");
+  Label10 = MakeCaption("Label10", I, 350, "Зарплата:");
+  zp = MakeCaption("zp", V, 350, "0");
+  stipendiya = MakeCaption("stipendiya", I, 370, "Стипендия: 350 руб.");
+  Label12 = MakeCaption("Label12", C, 404, "Другое:");
+  Label13 = MakeCaption("Label13", I, 426, "День:");
+  day = MakeCaption("day", V, 426, "2");
+  Label14 = MakeCaption("Label14", I, 446, "День недели:");
+  dow = MakeCaption("dow", V, 446, "Среда");
+  Label15 = MakeCaption("Label15", I, 466, "Месяц:");
+  month = MakeCaption("month", V, 466, "Сентябрь");
+  Label16 = MakeCaption("Label16", I, 486, "Год:");
+  year = MakeCaption("year", V, 486, "2006");
+  ver = MakeCaption("ver", 0, 540, "Зендрикс 2, бета-версия (3)");
   ver->Font.Size = 11;
-  ver->Left = 748 - ver->Width;
+  ver->Left = kNavLeft + 75 - ver->Width / 2;
 
+  // Names of any length, and long texts, end at the panel's edge.
+  for (ui::Label* l : {name, sname, nick}) {
+    l->AutoSize = false;
+    l->SetBounds(l->Left, l->Top, kPanelRight - l->Left, 16);
+  }
+  for (ui::Label* l : {status, home, mark, office}) {
+    l->AutoSize = false;
+    l->SetBounds(l->Left, l->Top, kPanelRight - l->Left, 16);
+  }
   for (ui::Label* heading : {Label1, Label2, Label7, Label12}) heading->Font.Style = ui::fsBold;
   for (ui::Label* value : {hp, funny, status, xp, money, home, mark, office, zp, day, dow, month, year}) {
     value->Font.Color = kValueColor;
@@ -141,19 +207,31 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   Label15->Hint = "Месяц";
   Label16->Hint = "Год";
 
-  trav = NavButton("trav", 60, travell, "travell", "Поездка");
-  computer = NavButton("computer", 110, computerl, "computerl", "Мой компьютер");
-  player = NavButton("player", 160, playerl, "playerl", "Персонаж");
-  work = NavButton("work", 210, workl, "workl", "Работа");
-  teach = NavButton("teach", 260, teachl, "teachl", "Обучение");
-  dev = NavButton("dev", 310, devl, "devl", "Разработка");
-  bill = NavButton("bill", 360, billl, "billl", "Афиша");
-  main = NavButton("main", 410, mainl, "mainl", "Главное меню");
+  trav = NavButton("trav", kNavTop, travell, "travell", "Поездка");
+  computer = NavButton("computer", kNavTop + kNavStep, computerl, "computerl", "Мой компьютер");
+  player = NavButton("player", kNavTop + 2 * kNavStep, playerl, "playerl", "Персонаж");
+  work = NavButton("work", kNavTop + 3 * kNavStep, workl, "workl", "Работа");
+  teach = NavButton("teach", kNavTop + 4 * kNavStep, teachl, "teachl", "Обучение");
+  dev = NavButton("dev", kNavTop + 5 * kNavStep, devl, "devl", "Разработка");
+  bill = NavButton("bill", kNavTop + 6 * kNavStep, billl, "billl", "Афиша");
+  main = NavButton("main", kNavTop + 7 * kNavStep, mainl, "mainl", "Главное меню");
+  trav->OnClick = [this](ui::Control&) { travClick(); };
+  computer->OnClick = [this](ui::Control&) { computerClick(); };
+  player->OnClick = [this](ui::Control&) { playerClick(); };
+  work->OnClick = [this](ui::Control&) { workClick(); };
+  teach->OnClick = [this](ui::Control&) { teachClick(); };
+  dev->OnClick = [this](ui::Control&) { devClick(); };
+  bill->OnClick = [this](ui::Control&) { billClick(); };
+  main->OnClick = [this](ui::Control&) { mainClick(); };
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+  min->OnClick = [this](ui::Control&) { minClick(); };
+  ico->OnClick = [this](ui::Control&) { icoClick(); };
+  N7->OnClick = [this](ui::Control&) { N7Click(); };
 
   auto quick = [this](const char* quickName, int left, const char* stem, const char* hint) {
     auto* picture = new ui::Image(this);
     picture->Name = quickName;
-    picture->SetBounds(left, 500, 32, 32);
+    picture->SetBounds(left, kQuickTop, 32, 32);
     picture->Hint = hint;
     const std::string base = stem;
     picture->OnMouseMove = [picture, base](ui::Control&, ui::ShiftState, int, int) {
@@ -165,9 +243,12 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
     picture->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { LoadNavSkins(); };
     return picture;
   };
-  qsettins = quick("qsettins", 632, "qs", "Настройки игры");
-  qload = quick("qload", 672, "ql", "Загрузка игры");
-  qexit = quick("qexit", 712, "qe", "Выход из игры");
+  qsettins = quick("qsettins", kNavLeft + 75 - 56, "qs", "Настройки игры");
+  qload = quick("qload", kNavLeft + 75 - 16, "ql", "Загрузка игры");
+  qexit = quick("qexit", kNavLeft + 75 + 24, "qe", "Выход из игры");
+  qsettins->OnClick = [this](ui::Control&) { qsettinsClick(); };
+  qload->OnClick = [this](ui::Control&) { qloadClick(); };
+  qexit->OnClick = [this](ui::Control&) { qexitClick(); };
 
   tfun = MakeTimer("tfun", 2000, &Tmenu::tfunTimer);
   thp = MakeTimer("thp", 2900, &Tmenu::thpTimer);
@@ -191,6 +272,8 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   ddoc_timer = MakeTimer("ddoc_timer", 1500, &Tmenu::ddoc_timerTimer);
   sgDevTimer = MakeTimer("sgDevTimer", 1500, &Tmenu::sgDevTimerTimer);
 
+  OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+  OnCloseQuery = [this](ui::Control&, bool& canClose) { FormCloseQuery(canClose); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
   OnHide = [this](ui::Control&) { FormHide(); };
@@ -343,7 +426,7 @@ void Tmenu::FormHide() {
 }
 
 void Tmenu::ClampMood() {
-  const int mood = platform::StrToInt(funny->Caption());
+  const int mood = LabelNumber(funny);
   if (engine->MaxFun < mood) funny->Caption = platform::IntToStr(engine->MaxFun);
 }
 
@@ -362,7 +445,229 @@ void Tmenu::ShowMoodIcon() {
   if (file != nullptr) smile->Picture.LoadFromFile(engine->ImagesPath + file);
 }
 
-// The day clock and the decay of mood and health.
-void Tmenu::ttimeTimer() {}
-void Tmenu::tfunTimer() {}
-void Tmenu::thpTimer() {}
+// --- navigation ---
+
+void Tmenu::travClick() {
+  engine->PlayClickSound();
+  Hide();
+  travel->Show();
+  StopGameTimers();
+}
+
+void Tmenu::computerClick() {
+  engine->PlayClickSound();
+  Hide();
+  comp->Show();
+}
+
+void Tmenu::playerClick() {
+  engine->PlayClickSound();
+  Hide();
+  person->Show();
+}
+
+void Tmenu::workClick() {
+  engine->PlayClickSound();
+  if (workl->Caption == "Работа") {
+    fwork->Show();
+    Hide();
+  } else if (workl->Caption == "На работе...") {
+    nwork->Show();
+    nwork->mark->Caption = engine->Mark;
+    nwork->office->Caption = engine->Office;
+    nwork->zp->Caption = platform::IntToStr(engine->Zp);
+    Hide();
+  }
+}
+
+void Tmenu::teachClick() {
+  engine->PlayClickSound();
+  teach_lev->Show();
+  Hide();
+}
+
+void Tmenu::devClick() {
+  engine->PlayClickSound();
+  if (devl->Caption == "Разработка") {
+    Hide();
+    devmenu->Show();
+  } else if (devl->Caption == "Разработка игры") {
+    Hide();
+    gameDev->Show();
+  } else if (devl->Caption == "Разработка игры...") {
+    Hide();
+    devProgress->Show();
+  }
+}
+
+void Tmenu::billClick() {
+  engine->PlayClickSound();
+  Hide();
+  afisha->Show();
+}
+
+void Tmenu::mainClick() {
+  engine->PlayClickSound();
+  StopGameTimers();
+  Hide();
+  Form1->Show();
+  engine->OnGame = false;
+  engine->OnPlay = true;
+}
+
+void Tmenu::closeClick() {
+  engine->PlayCloseSound();
+  StopGameTimers();
+  Hide();
+  Form1->Show();
+  engine->OnGame = false;
+  engine->OnPlay = true;
+}
+
+void Tmenu::minClick() {
+  engine->PlayCloseSound();
+  App().Minimize();
+}
+
+void Tmenu::qsettinsClick() { engine->PlayClickSound(); }
+void Tmenu::qloadClick() { engine->PlayClickSound(); }
+void Tmenu::qexitClick() { Form1->closeClick(); }
+
+// A left click opens the menu in the screen's top left corner; a right click
+// opens it at the mouse through the icon's popup binding.
+void Tmenu::icoClick() { pm->Popup(1, 1); }
+
+void Tmenu::N7Click() {
+  engine->PlayClickSound();
+  lines->Show();
+  lines->line->Position = 100;
+  lines->t->Caption = "30";
+  lines->time->Enabled = false;
+  lines->ttime->Enabled = false;
+  Hide();
+  StopGameTimers();
+}
+
+void Tmenu::FormKeyDown(int& key, ui::ShiftState shift) {
+  if (!(shift & ui::ssAlt)) return;
+  if (key == 'K') {
+    StopGameTimers();
+    devkomp->ShowModal();
+  } else if (key == 'S') {
+    // A ready kit at fixed prices, each part bought on its own.
+    engine->BuyDevice(2400, engine->Hdd2, "винчестер");
+    engine->BuyDevice(1780, engine->Mb1i, "материнская плата");
+    engine->BuyDevice(4000, engine->Mon1, "монитор");
+    engine->BuyDevice(2100, engine->Pr1i, "процессор");
+    engine->BuyDevice(680, engine->Ram1, "озу");
+    engine->BuyDevice(3400, engine->Vid1g, "видео");
+  }
+}
+
+void Tmenu::FormCloseQuery(bool& canClose) {
+  const int answer = App().MessageBox("Вы действительно хотите выйти? \n Весь прогресс будет потерян.", "Завершение",
+                                      ui::MB_YESNO | ui::MB_ICONQUESTION);
+  canClose = answer == ui::IDYES;
+  if (canClose) App().Terminate();
+}
+
+// --- the day clock ---
+
+void Tmenu::ttimeTimer() {
+  const std::string M = month->Caption();
+  const int n = LabelNumber(day) + 1;
+  const int Y = LabelNumber(year);
+  engine->Student = Y < 2011;
+  if (engine->Car) engine->CheckCarAccident();
+  if (App().Terminated()) return;  // the accident ended the game
+  day->Caption = platform::IntToStr(n);
+  if (n == PayDay) {
+    engine->AddMoney(static_cast<uint32_t>(engine->Zp));
+    engine->ShowGameMessage("Получена зарплата в размере " + platform::IntToStr(engine->Zp) + " рублей.");
+  }
+  const std::string W = dow->Caption();
+  if (AttendsUniversity && W != "Суббота" && W != "Пятница" && M != "Июль" && M != "Август") {
+    engine->DailyCommute();
+    if (App().Terminated()) return;  // expelled
+  }
+  // The month turns once the day reaches the month's end, also when another
+  // rule (the sanatorium, a day jump) has carried the day past it.
+  if (n < engine->Mday) {
+    engine->Nday = Wrap(engine->Nday + 1, 7);
+    dow->Caption = kWeekdays[engine->Nday];
+    if (month->Caption == "Январь") {
+      if (!NewYearDone) {
+        year->Caption = platform::IntToStr(LabelNumber(year) + 1);
+        NewYearDone = true;
+        engine->SanInThisYear = false;
+        sanatory->go->Enabled = true;
+        sanatory->gol->Enabled = true;
+      }
+    } else {
+      NewYearDone = false;
+    }
+    if (dow->Caption == "Вторник") engine->Nday = -1;
+    if (month->Caption == "Август") engine->Nmonth = -1;
+    for (const MonthRow& row : kMonths) {
+      if (month->Caption == row.name) engine->Mday = row.mday;
+    }
+    return;
+  }
+  engine->Nmonth = Wrap(engine->Nmonth + 1, 12);
+  month->Caption = kMonths[engine->Nmonth].name;
+  UpdateCourseYear();
+  day->Caption = "1";
+  engine->Money = static_cast<int>(static_cast<uint32_t>(LabelNumber(money)) + static_cast<uint32_t>(engine->St));
+  money->Caption = Unsigned(engine->Money);
+  engine->PayRent();
+}
+
+// --- mood and health decay ---
+
+void Tmenu::tfunTimer() {
+  engine->Fun = static_cast<int>(static_cast<uint32_t>(LabelNumber(funny)) - 1u);
+  funny->Caption = Unsigned(engine->Fun);
+  ShowMoodIcon();
+  const auto fun = static_cast<uint32_t>(engine->Fun);
+  if (fun < 25 && !MoodWarned) {
+    StopGameTimers();
+    engine->ShowGameMessage("Внимание! Ваше настроение находится на низком уровне!");
+    MoodWarned = true;
+    engine->ResumeGame();
+  }
+  if (fun == 3) {
+    StopGameTimers();
+    engine->ShowGameMessage("ВНИМАНИЕ! Ваше настроение почти иссякло! Срочно примите меры!");
+    StartGameTimers();
+  }
+  if (fun == 0) {
+    engine->ShowGameMessage("Для Вас, " + engine->PlayerName +
+                            ", игра закончена, потому что Ваше настроение достигло самого низкого уровня!");
+    engine->PauseGame();
+    engine->EndGame();
+  }
+}
+
+void Tmenu::thpTimer() {
+  engine->Health = static_cast<int>(static_cast<uint32_t>(LabelNumber(hp)) - 1u);
+  hp->Caption = Unsigned(engine->Health);
+  const auto health = static_cast<uint32_t>(engine->Health);
+  if (health < 25 && !HealthWarned) {
+    StopGameTimers();
+    engine->ShowGameMessage("Внимание! Ваше здоровье находится на низком уровне!");
+    HealthWarned = true;
+    engine->ResumeGame();
+  }
+  if (health == 3) {
+    StopGameTimers();
+    engine->ShowGameMessage("ВНИМАНИЕ! Ваше здоровье почти иссякло! Срочно примите меры!");
+    engine->ResumeGame();
+    return;
+  }
+  if (health == 0) {
+    engine->ShowGameMessage("Для Вас, " + engine->PlayerName +
+                            ", игра закончена, потому что Ваше здоровье достигло самого низкого уровня и Вы умерли!");
+    engine->PauseGame();
+    engine->EndGame();
+  }
+}

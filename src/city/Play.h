@@ -140,6 +140,25 @@ class Tmenu : public ui::Form {
   void LoadNavSkins();
   void DragMouseDown(ui::Control& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
 
+  // Navigation, the frame's labels, the quick buttons and the icon's menu.
+  void travClick();
+  void computerClick();
+  void playerClick();
+  void workClick();
+  void teachClick();
+  void devClick();
+  void billClick();
+  void mainClick();
+  void closeClick();
+  void minClick();
+  void qsettinsClick();
+  void qloadClick();
+  void qexitClick();
+  void icoClick();
+  void N7Click();
+  void FormKeyDown(int& key, ui::ShiftState shift);
+  void FormCloseQuery(bool& canClose);
+
   // Timer handlers (each with the rule it runs).
   void tfunTimer();
   void thpTimer();

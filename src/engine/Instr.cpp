@@ -1,6 +1,149 @@
 #include "engine/Instr.h"
 
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "engine/Main.h"
+#include "engine/Player.h"
+#include "platform/Launcher.h"
+#include "ui/Application.h"
+
 Tinst* inst = nullptr;
 
 Tinst::Tinst(ui::Application& app) : ui::Form(app) {
+  SetClientSize(949, 643);
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Инструктаж к игре \"Зендрикс 2\"");
+  text = new ui::Memo(this);
+  text->Name = "text";
+  text->SetBounds(0, 16, 966, 585);
+  text->BorderSingle = false;
+  text->ReadOnly = true;
+  text->ScrollBars = ui::ScrollStyle::Vertical;
+  text->Font.Color = ui::clWhite;
+
+  back = new ui::Image(this);
+  back->Name = "back";
+  back->SetBounds(48, 608, 150, 28);
+  backl = frame::MakeLabel(this, "backl", 100, 614, "Назад");
+  SkinSet::Style(back, backl);
+  next = new ui::Image(this);
+  next->Name = "next";
+  next->SetBounds(752, 608, 150, 28);
+  nextl = frame::MakeLabel(this, "nextl", 780, 614, "Начать игру");
+  SkinSet::Style(next, nextl);
+  next->Visible = false;
+  nextl->Visible = false;
+  skins_.Bind(next, nextl);
+  skins_.Bind(back, backl);
+  next->OnClick = [this](ui::Control&) { nextClick(); };
+  back->OnClick = [this](ui::Control&) { backClick(); };
+
+  Label1 = frame::MakeLabel(this, "Label1", 392, 616, "Что-то непонятно?");
+  Label1->Font.Style = ui::fsBold | ui::fsUnderline;
+  Label1->Cursor = ui::Cursor::HandPoint;
+  Label1->OnClick = [this](ui::Control&) { Label1Click(); };
+
+  writer = new ui::Timer(this);
+  writer->Name = "writer";
+  writer->Enabled = false;
+  writer->Interval = 50;
+  writer->OnTimer = [this](ui::Control&) { writerTimer(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+  OnHide = [this](ui::Control&) { FormHide(); };
 }
+
+void Tinst::FormCreate() {
+  DoubleBuffered = true;
+  text->Color = ui::clBlack;
+  ResetSkins();
+  // The text takes no focus, clicks or scrolling: the keys go to the window.
+  text->Enabled = false;
+}
+
+void Tinst::FormShow() { LoadInstructions(); }
+
+// Loads the file into the text box. A missing or unreadable file is reported
+// as the class library reports any failed load, and the box keeps its text.
+bool Tinst::LoadText() {
+  try {
+    text->LoadFromFile(engine->GamePath + "instruct.pf");
+    return true;
+  } catch (const std::exception& e) {
+    App().ShowException(e);
+    return false;
+  }
+}
+
+void Tinst::LoadInstructions() {
+  InstructionText.clear();
+  TypedCount = 0;
+  starts_.clear();
+  if (!LoadText()) return;
+  InstructionText = text->Text();
+  // Characters, not bytes: a Russian letter is one step of the typewriter,
+  // a line break (CR LF) two.
+  for (size_t i = 0; i < InstructionText.size(); ++i) {
+    if ((static_cast<unsigned char>(InstructionText[i]) & 0xC0) != 0x80) starts_.push_back(i);
+  }
+  text->Clear();
+  writer->Enabled = true;
+}
+
+void Tinst::writerTimer() {
+  if (TypedCount >= InstructionLength()) {
+    writer->Enabled = false;
+    next->Visible = true;
+    nextl->Visible = true;
+    return;
+  }
+  TypedCount += 1;
+  const size_t from = starts_[TypedCount - 1];
+  const size_t to = TypedCount < InstructionLength() ? starts_[TypedCount] : InstructionText.size();
+  text->Text = text->Text() + InstructionText.substr(from, to - from);
+}
+
+void Tinst::FormKeyDown(int& key, ui::ShiftState shift) {
+  if (key != ui::VK_RETURN || !(shift & ui::ssAlt)) return;
+  writer->Enabled = false;
+  if (!LoadText()) return;
+  next->Visible = true;
+  nextl->Visible = true;
+}
+
+void Tinst::FormHide() {
+  writer->Enabled = false;
+  next->Visible = false;
+  nextl->Visible = false;
+}
+
+void Tinst::nextClick() {
+  engine->PlayClickSound();
+  engine->PlayerName = init->name->Text();
+  engine->PlayerNick = init->nick->Text();
+  engine->PlayerSurname = init->sname->Text();
+  menu->Show();
+  Hide();
+  Form1->gamel->Caption = "Продолжить игру";
+  Form1->gamel->Left = 58;
+  engine->WriteLog("Фамилия игрока: " + engine->PlayerSurname);
+  engine->WriteLog("Имя игрока: " + engine->PlayerName);
+  engine->WriteLog("Ник-нейм игрока: " + engine->PlayerNick);
+  engine->WriteLog("---------------------------------------");
+}
+
+void Tinst::backClick() {
+  engine->PlayClickSound();
+  Hide();
+  init->Show();
+}
+
+void Tinst::Label1Click() { platform::WinExec(engine->GamePath + "ZenxInfo.exe 4", platform::SW_SHOW); }

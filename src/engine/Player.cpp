@@ -1,6 +1,87 @@
 #include "engine/Player.h"
 
+#include "engine/Class.h"
+#include "engine/Instr.h"
+#include "engine/Main.h"
+
 Tinit* init = nullptr;
 
+namespace {
+const ui::Color kFieldColor{0, 2, 79};
+}
+
+ui::Edit* Tinit::MakeField(const char* fieldName, int left, int fieldTop, int width, int tabOrder) {
+  auto* field = new ui::Edit(this);
+  field->Name = fieldName;
+  field->SetBounds(left, fieldTop, width, 21);
+  field->Color = kFieldColor;
+  field->Font.Color = ui::clWhite;
+  field->TabOrder = tabOrder;
+  // Enter in any field is "Дальше"; the character itself goes on.
+  field->OnKeyPress = [this](ui::Control&, char32_t& key) {
+    if (key == 13) nextClick();
+  };
+  return field;
+}
+
 Tinit::Tinit(ui::Application& app) : ui::Form(app) {
+  SetClientSize(328, 254);
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  Label1 = frame::MakeTitle(this, "Программа регистрации");
+  Label1->Name = "Label1";
+  Label2 = frame::MakeLabel(this, "Label2", 0, 32, "Теперь пройдите регистрацию.");
+  Label2->AutoSize = false;
+  Label2->SetBounds(0, 32, 328, 16);
+  Label2->Alignment = ui::Alignment::Center;
+  Label3 = frame::MakeLabel(this, "Label3", 8, 88, "Введите свое имя:");
+  Label4 = frame::MakeLabel(this, "Label4", 8, 128, "Введите свою фамилию:");
+  Label5 = frame::MakeLabel(this, "Label5", 8, 168, "Введите свой ник:");
+  name = MakeField("name", 152, 88, 169, 0);
+  sname = MakeField("sname", 192, 128, 129, 1);
+  nick = MakeField("nick", 144, 168, 177, 2);
+
+  back = new ui::Image(this);
+  back->Name = "back";
+  back->SetBounds(8, 216, 150, 28);
+  backl = frame::MakeLabel(this, "backl", 60, 222, "Назад");
+  SkinSet::Style(back, backl);
+  next = new ui::Image(this);
+  next->Name = "next";
+  next->SetBounds(168, 216, 150, 28);
+  nextl = frame::MakeLabel(this, "nextl", 212, 222, "Дальше");
+  SkinSet::Style(next, nextl);
+  skins_.Bind(next, nextl);
+  skins_.Bind(back, backl);
+  next->OnClick = [this](ui::Control&) { nextClick(); };
+  back->OnClick = [this](ui::Control&) { backClick(); };
+
+  for (ui::Control* c : {Label2, Label3, Label4, Label5}) frame::BindDrag(c);
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  ActiveControl = name;
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+}
+
+void Tinit::FormCreate() {
+  DoubleBuffered = true;
+  ResetSkins();
+}
+
+void Tinit::nextClick() {
+  engine->PlayClickSound();
+  // Blanks count as a name; only an empty field holds the player here.
+  if (name->Text() != "" && sname->Text() != "" && nick->Text() != "") {
+    inst->Show();
+    Hide();
+  }
+}
+
+void Tinit::backClick() {
+  Hide();
+  Form1->Show();
+  engine->PlayClickSound();
 }

@@ -1,9 +1,33 @@
 #pragma once
+// The quit dialog, shaped by its red colour key: "ДА" ends the program and
+// starts the bug informer, "НЕТ" returns to where the player was.
+#include "engine/Frame.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 class Tques : public ui::Form {
  public:
   explicit Tques(ui::Application& app);
+
+  ui::Image* fon;
+  ui::Label* Label1;
+  ui::Label* Label2;
+  ui::Label* Label3;
+  ui::Image* yes;
+  ui::Label* yesl;
+  ui::Image* no;
+  ui::Label* nol;
+
+  void FormCreate();
+  void yesClick();
+  void noClick();
+  void FormKeyDown(int& key, ui::ShiftState shift);
+  void ResetSkins() { skins_.Reset(); }
+  const SkinSet& Skins() const { return skins_; }
+
+ private:
+  SkinSet skins_{"mes"};
 };
 
 extern Tques* ques;
