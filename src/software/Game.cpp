@@ -1,6 +1,70 @@
 #include "software/Game.h"
 
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "software/Setupedsoft.h"
+
 Tgames* games = nullptr;
 
 Tgames::Tgames(ui::Application& app) : ui::Form(app) {
+  SetClientSize(262, 290);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Игры");
+  close = frame::MakeCloseLabel(this, "X", 247);
+  Label1 = frame::MakeLabel(this, "Label1", 16, 26, "Установленные игры:");
+  frame::BindDrag(Label1);
+  list = new ui::ListBox(this);
+  list->Name = "list";
+  list->SetBounds(16, 46, 230, 180);
+  list->Color = ui::clBlack;
+  list->Font.Color = ui::clWhite;
+
+  play = new ui::Image(this);
+  play->Name = "play";
+  play->SetBounds(56, 240, 150, 37);
+  playl = frame::MakeLabel(this, "playl", 56, 240, "Играть");
+  SkinSet::Style(play, playl);
+  playl->AutoSize = false;
+  playl->SetBounds(56, 240, 150, 37);
+  playl->Alignment = ui::Alignment::Center;
+  playl->Layout = ui::TextLayout::Center;
+  skins_.Bind(play, playl);
+
+  play->OnClick = [this](ui::Control&) { playClick(); };
+  list->OnDblClick = [this](ui::Control&) { playClick(); };
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+}
+
+void Tgames::FormCreate() {
+  DoubleBuffered = true;
+  ResetSkins();
+}
+
+// Playing lifts the mood once per game day; the game stays paused meanwhile.
+void Tgames::playClick() {
+  engine->PlayClickSound();
+  const int i = list->ItemIndex;
+  if (i < 0 || i >= list->Items.Count()) return;
+  const std::string today = menu->day->Caption() + " " + menu->month->Caption() + " " + menu->year->Caption();
+  if (today == lastPlayed_) {
+    engine->ShowInfoMessage("Сегодня Вы уже играли! Поиграть снова можно будет завтра.");
+    return;
+  }
+  lastPlayed_ = today;
+  engine->AddMood(10);
+  engine->ShowInfoMessage("Вы поиграли в " + list->Items[i] + ". Настроение улучшилось!");
+}
+
+void Tgames::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  ssoft->Show();
 }

@@ -163,6 +163,7 @@ TEST(ArtPictures, HaveTheSizesOfTheirControls) {
       {"ques_fon.bmp", 430, 160},    {"skills_y.bmp", 19, 17},      {"skills_n.bmp", 19, 17},
       {"teach_lev_y.bmp", 20, 20},   {"teach_lev_n.bmp", 20, 20},   {"comp_internet.bmp", 32, 32},
       {"comp_hard.bmp", 32, 32},     {"apteka_hard.jpg", 275, 37},  {"apteka_low.jpg", 275, 37},
+      {"ssoft_unknown.bmp", 96, 72}, {"ssoft_os.bmp", 96, 72},
   };
   for (const Expected& e : expected) {
     Picture pic = decode(kData / "images" / e.name);

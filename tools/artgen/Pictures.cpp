@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "Art.h"
+#include "Text.h"
 
 namespace artgen {
 
@@ -367,6 +368,50 @@ Image drawDiskSpace() {
   return img;
 }
 
+// The player's computer as the installed-programs window shows it: a monitor
+// on its stand, its screen either the desktop of a running system or, with
+// no system installed, a dark screen asking "?".
+Image drawComputer(bool system) {
+  const int w = 96, h = 72;
+  Image img(w, h, kBlack);
+  const float screenH = 56;
+  Sdf bezel = sdf::roundRect(4.5f, 1.5f, 87, screenH, 5);
+  glowShape(img, bezel, system ? rgb(80, 170, 255) : rgb(255, 170, 60), 2.5f, 0.3f);
+  fillShape(img, bezel, vertical(1.5f, rgb(96, 104, 124), screenH, rgb(34, 38, 50)));
+  fillShape(img, sdf::ring(sdf::roundRect(5, 2, 86, screenH - 1, 4.5f), 0.5f), withAlpha(rgb(170, 185, 215), 0.6f));
+  Sdf screen = sdf::roundRect(9, 6, 78, screenH - 11, 2);
+  if (system) {
+    fillShape(img, screen, radial(40, 18, 70, rgb(70, 150, 235), rgb(16, 52, 140)));
+    // Two windows and the task bar.
+    const float bar = 6 + screenH - 11 - 6;
+    fillShape(img, sdf::roundRect(16, 12, 34, 22, 1.5f), rgb(222, 230, 244));
+    fillShape(img, sdf::roundRect(16, 12, 34, 5, 1.5f), vertical(12, rgb(70, 130, 230), 17, rgb(30, 80, 190)));
+    fillShape(img, sdf::roundRect(44, 22, 34, 18, 1.5f), rgb(236, 240, 248));
+    fillShape(img, sdf::roundRect(44, 22, 34, 5, 1.5f), vertical(22, rgb(90, 200, 120), 27, rgb(30, 140, 70)));
+    for (int line = 0; line < 3; ++line)
+      fillShape(img, sdf::capsule(48, 31 + line * 3.0f, 70 - line * 6.0f, 31 + line * 3.0f, 0.6f), rgb(120, 130, 150));
+    fillShape(img, sdf::intersect(screen, sdf::roundRect(9, bar, 78, 6, 0)), vertical(bar, rgb(40, 90, 200), bar + 6, rgb(20, 50, 130)));
+    fillShape(img, sdf::roundRect(10.5f, bar + 1, 12, 4, 1.5f), vertical(bar + 1, rgb(110, 220, 110), bar + 5, rgb(40, 150, 50)));
+  } else {
+    fillShape(img, screen, radial(48, 26, 60, rgb(34, 38, 52), rgb(10, 12, 18)));
+    Mask q = renderText("?", 36, Weight::Bold).padded(6);
+    const Rect ink = q.inkBounds();
+    const int qx = 48 - (ink.x0 + ink.x1) / 2, qy = 6 + (static_cast<int>(screenH) - 11) / 2 - (ink.y0 + ink.y1) / 2;
+    drawMask(img, q.dilated(1.5f).blurred(4.0f), qx, qy, solid(rgb(255, 150, 40)), 0.6f);
+    drawMask(img, q, qx, qy, vertical(static_cast<float>(qy + ink.y0), rgb(255, 226, 120), static_cast<float>(qy + ink.y1), rgb(240, 140, 30)));
+  }
+  fillShape(img, screen, [=](float px, float py) {  // glass reflection
+    float t = (px + py * 0.6f) / (w + screenH);
+    return withAlpha(rgb(255, 255, 255), t < 0.33f ? 0.08f : 0.0f);
+  });
+  fillShape(img, sdf::disc(86, screenH - 2.5f, 1.1f), system ? rgb(120, 255, 140) : rgb(255, 170, 60));  // power light
+  const float neckTop = screenH + 1.5f, neckBottom = h - 4;
+  fillShape(img, sdf::poly({43, neckTop, 53, neckTop, 56, neckBottom, 40, neckBottom}),
+            vertical(neckTop, rgb(60, 66, 82), neckBottom, rgb(30, 34, 44)));
+  fillShape(img, sdf::roundRect(28, h - 5, 40, 4, 1.8f), vertical(h - 5, rgb(100, 108, 130), h - 1, rgb(40, 44, 56)));
+  return img;
+}
+
 Image drawDiscoLight(int index) {
   const float hue = index * (360.0f / 11.0f);
   const Color c = hsv(hue, 0.85f, 1.0f);
@@ -421,6 +466,8 @@ void writeSmallPictures(Output& out) {
   out.bmp("images", "teach_lev_n.bmp", drawMark(false), kBlack);
   out.bmp("images", "comp_internet.bmp", drawGlobe(), kBlack);
   out.bmp("images", "comp_hard.bmp", drawDiskSpace(), kBlack);
+  out.bmp("images", "ssoft_unknown.bmp", drawComputer(false), kBlack);
+  out.bmp("images", "ssoft_os.bmp", drawComputer(true), kBlack);
   for (int i = 1; i <= 11; ++i)
     out.bmp("images", "inclub_f" + std::to_string(i) + ".bmp", drawDiscoLight(i - 1), kBlack);
 }
