@@ -1,10 +1,282 @@
 #include "hardware/Computer.h"
 
+#include "development/Internet.h"
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "hardware/Device.h"
+#include "platform/Launcher.h"
+#include "software/Setupedsoft.h"
+#include "software/Soft.h"
+#include "ui/Canvas.h"
+
 Tcomp* comp = nullptr;
 
-Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
-  _disk = new ui::Label(this);
-  _disk->Name = "_disk";
-  _disk->Caption = "100";
-  _disk->Visible = false;
+namespace {
+
+// A heading in a sunken frame over its group, as a static text draws it.
+class SunkenText : public ui::Label {
+ public:
+  using ui::Label::Label;
+
+ protected:
+  void Paint(ui::Canvas& canvas) override {
+    ui::Label::Paint(canvas);
+    canvas.Bevel(ClientRect(), false);
+  }
+};
+
+ui::Control* FindControl(ui::Control* root, const std::string& name) {
+  if (root->Name == name) return root;
+  for (ui::Control* child : root->Controls()) {
+    if (ui::Control* hit = FindControl(child, name)) return hit;
+  }
+  return nullptr;
 }
+
+ui::Label* MakeHeading(ui::Form* form, const char* name, int headingTop, const char* caption) {
+  auto* heading = new SunkenText(form);
+  heading->Name = name;
+  heading->AutoSize = false;
+  heading->Transparent = false;
+  heading->Color = ui::clNavy;
+  heading->Alignment = ui::Alignment::Center;
+  heading->Layout = ui::TextLayout::Center;
+  heading->SetBounds(8, headingTop, 526, 20);
+  heading->Caption = caption;
+  frame::BindDrag(heading);
+  return heading;
+}
+
+constexpr int kValueLeft = 200;
+
+// The installed operating system as the installed-programs window shows it.
+std::string InstalledSystem() {
+  auto* os = dynamic_cast<ui::Label*>(FindControl(ssoft, "os"));
+  return os != nullptr ? os->Caption() : std::string("нет");
+}
+const ui::Color kAqua = ui::Color::FromValue(0xFFFF00);
+
+}  // namespace
+
+ui::Image* Tcomp::MakeButton(const char* name, int left, int buttonTop, ui::Label*& label, const char* labelName,
+                             const char* caption) {
+  auto* picture = new ui::Image(this);
+  picture->Name = name;
+  picture->SetBounds(left, buttonTop, 230, 32);
+  label = frame::MakeLabel(this, labelName, left, buttonTop + 8, caption);
+  SkinSet::Style(picture, label);
+  label->Left = left + (230 - label->Width) / 2;
+  return picture;
+}
+
+ui::Image* Tcomp::MakePictureButton(const char* name, int left, int buttonTop, const char* hint) {
+  auto* picture = new ui::Image(this);
+  picture->Name = name;
+  picture->SetBounds(left, buttonTop, 32, 32);
+  picture->Hint = hint;
+  picture->Cursor = ui::Cursor::HandPoint;
+  // The pressed look: the picture moves down and right while the button is down.
+  picture->OnMouseDown = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) {
+    c.Left = c.Left + 2;
+    c.Top = c.Top + 2;
+  };
+  picture->OnMouseUp = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) {
+    c.Left = c.Left - 2;
+    c.Top = c.Top - 2;
+  };
+  return picture;
+}
+
+Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
+  SetClientSize(542, 381);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Мой компьютер");
+  close = frame::MakeCloseLabel(this, "X", 527);
+  details = MakeHeading(this, "details", 24, " Установленные устройства ");
+  zag2l = MakeHeading(this, "zag2l", 252, " Управление компьютером ");
+
+  struct Row {
+    ui::Label*& caption;
+    const char* captionName;
+    const char* text;
+    const char* hint;
+    ui::Label*& value;
+    const char* valueName;
+  };
+  const Row rows[] = {
+      {mbl, "mbl", "Материнская плата:", "Показывает Вашу материнскую плату", mboard, "mboard"},
+      {prl, "prl", "Процессор:", "Показывает Ваш процессор", proc, "proc"},
+      {raml, "raml", "[1]Оперативная память:", "Показывает Ваше ОЗУ", ram1, "ram1"},
+      {ram2l, "ram2l", "[2]Оперативная память: ", "", ram2, "ram2"},
+      {ram3l, "ram3l", "[3]Оперативная память:", "", ram3, "ram3"},
+      {ram4l, "ram4l", "[4]Оперативная память:", "", ram4, "ram4"},
+      {vil, "vil", "Видео карта:", "Показывает Вашу видео карту", video, "video"},
+      {harl, "harl", "Жесткий диск:", "Показывает Ваш винчестер", disk, "disk"},
+      {modl, "modl", "Модем:", "Показывает Ваш модем", modem, "modem"},
+      {monl, "monl", "Монитор:", "Показывает Ваш монитор", monitor, "monitor"},
+  };
+  int rowTop = 50;
+  for (const Row& row : rows) {
+    row.caption = frame::MakeLabel(this, row.captionName, 16, rowTop, row.text);
+    row.caption->Hint = row.hint;
+    row.value = frame::MakeLabel(this, row.valueName, kValueLeft, rowTop, "нет");
+    row.value->Font.Color = kAqua;
+    frame::BindDrag(row.caption);
+    frame::BindDrag(row.value);
+    rowTop += 20;
+  }
+
+  program = MakeButton("program", 16, 280, programl, "programl", "Установка\\Удаление софта");
+  device = MakeButton("device", 296, 280, devicel, "devicel", "Управление устройствами");
+  soft = MakeButton("soft", 16, 318, softl, "softl", "Установленный софт");
+  internet = MakePictureButton("internet", 296, 318, "Выход в Интернет");
+  hard = MakePictureButton("hard", 340, 318, "Определение свободного места на диске");
+
+  __disk = frame::MakeLabel(this, "__disk", 16, 358, "Свободного места на диске:");
+  _disk = frame::MakeLabel(this, "_disk", __disk->Left + __disk->Width + 6, 358, "100");
+  _disk->Font.Color = kAqua;
+  z = frame::MakeLabel(this, "z", _disk->Left + 32, 358, "%");
+  z->Font.Color = kAqua;
+  for (ui::Label* label : {__disk, _disk, z}) label->Visible = false;
+
+  link = frame::MakeLabel(this, "link", 0, 364, "http://zendrix2.example.org");
+  link->Font.Size = 8;
+  link->Left = 542 - link->Width - 8;
+  link->Cursor = ui::Cursor::HandPoint;
+  link->Hint = "Сайт разработчика";
+
+  // The program and device buttons light each other's skins down; the
+  // installed-software button keeps to itself.
+  for (auto [picture, label] : {std::pair{program, programl}, std::pair{device, devicel}}) {
+    ui::Image* self = picture;
+    auto over = [this, self](ui::Control&, ui::ShiftState, int, int) { Skin(self, 2); };
+    auto down = [this, self](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Skin(self, 3); };
+    picture->OnMouseMove = over;
+    label->OnMouseMove = over;
+    picture->OnMouseDown = down;
+    label->OnMouseDown = down;
+    label->OnClick = [self](ui::Control&) { self->Click(); };
+  }
+  auto upTwo = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { ResetProgramAndDevice(); };
+  program->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { ResetAll(); };
+  programl->OnMouseUp = upTwo;
+  device->OnMouseUp = upTwo;
+  devicel->OnMouseUp = upTwo;
+  auto softSkin = [this](const char* file) { soft->Picture.LoadFromFile(engine->ButtonsPath + file); };
+  for (ui::Control* c : {static_cast<ui::Control*>(soft), static_cast<ui::Control*>(softl)}) {
+    c->OnMouseMove = [softSkin](ui::Control&, ui::ShiftState, int, int) { softSkin("ctrl_2.jpg"); };
+    c->OnMouseDown = [softSkin](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { softSkin("ctrl_3.jpg"); };
+    c->OnMouseUp = [softSkin](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { softSkin("ctrl_1.jpg"); };
+  }
+  softl->OnClick = [this](ui::Control&) { soft->Click(); };
+  auto resetTwo = [this](ui::Control&, ui::ShiftState, int, int) { ResetProgramAndDevice(); };
+  for (ui::Control* c : std::initializer_list<ui::Control*>{top, details, zag2l, prl, raml, vil, harl, modl, monl}) {
+    c->OnMouseMove = resetTwo;
+  }
+  link->OnMouseMove = [](ui::Control& c, ui::ShiftState, int, int) { c.Font.Color = ui::clRed; };
+
+  program->OnClick = [this](ui::Control&) { programClick(); };
+  device->OnClick = [this](ui::Control&) { deviceClick(); };
+  soft->OnClick = [this](ui::Control&) { softClick(); };
+  internet->OnClick = [this](ui::Control&) { internetClick(); };
+  hard->OnClick = [this](ui::Control&) { hardClick(); };
+  link->OnClick = [this](ui::Control&) { linkClick(); };
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) {
+    ResetAll();
+    link->Font.Color = ui::clWhite;
+  };
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+void Tcomp::FormCreate() {
+  DoubleBuffered = true;
+  for (ui::Image* button : {program, device, soft}) button->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
+  // The two picture buttons carry their own pictures; without the files
+  // they are blank but still answer.
+  for (auto [picture, file] : {std::pair{internet, "comp_internet.bmp"}, std::pair{hard, "comp_hard.bmp"}}) {
+    try {
+      picture->Picture.LoadFromFile(engine->ImagesPath + file);
+    } catch (const std::exception&) {
+    }
+  }
+}
+
+void Tcomp::Skin(ui::Image* button, int state) {
+  for (ui::Image* b : {program, device, soft}) {
+    b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_" + std::to_string(b == button ? state : 1) + ".jpg");
+  }
+}
+
+void Tcomp::ResetProgramAndDevice() {
+  for (ui::Image* b : {program, device}) b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
+}
+
+void Tcomp::ResetAll() {
+  for (ui::Image* b : {program, device, soft}) b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
+}
+
+void Tcomp::FormShow() {
+  // The computer works with a board, a processor, memory in the first slot,
+  // a video card, a disk and a monitor; the modem is not needed.
+  bool works = true;
+  for (const ui::Label* label : {mboard, proc, ram1, video, disk, monitor}) {
+    if (label->Caption == "нет") works = false;
+  }
+  engine->Computer = works;
+  program->Enabled = works;
+  programl->Enabled = works;
+  const bool anyProgram = softset->seted->Items.Count() > 0;
+  soft->Enabled = anyProgram;
+  softl->Enabled = anyProgram;
+}
+
+void Tcomp::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  menu->Show();
+}
+
+void Tcomp::deviceClick() {
+  engine->PlayClickSound();
+  Hide();
+  devset->Show();
+}
+
+void Tcomp::programClick() {
+  engine->PlayClickSound();
+  Hide();
+  softset->Show();
+}
+
+void Tcomp::softClick() {
+  engine->PlayClickSound();
+  ssoft->Show();
+  Hide();
+}
+
+void Tcomp::internetClick() {
+  engine->PlayClickSound();
+  if (engine->Computer && engine->ModemType != 0 && InstalledSystem() != "нет") {
+    Hide();
+    inet->Show();
+  } else {
+    engine->ShowInfoMessage("Чтобы выйти в Интернет, необходимо иметь компьютер с модемом!");
+  }
+}
+
+void Tcomp::hardClick() {
+  engine->PlayClickSound();
+  const bool show = !__disk->Visible;
+  for (ui::Label* label : {__disk, _disk, z}) label->Visible = show;
+}
+
+void Tcomp::linkClick() { platform::ShellExecuteA(link->Caption()); }
