@@ -25,14 +25,6 @@ class SunkenText : public ui::Label {
   }
 };
 
-ui::Control* FindControl(ui::Control* root, const std::string& name) {
-  if (root->Name == name) return root;
-  for (ui::Control* child : root->Controls()) {
-    if (ui::Control* hit = FindControl(child, name)) return hit;
-  }
-  return nullptr;
-}
-
 ui::Label* MakeHeading(ui::Form* form, const char* name, int headingTop, const char* caption) {
   auto* heading = new SunkenText(form);
   heading->Name = name;
@@ -49,11 +41,6 @@ ui::Label* MakeHeading(ui::Form* form, const char* name, int headingTop, const c
 
 constexpr int kValueLeft = 200;
 
-// The installed operating system as the installed-programs window shows it.
-std::string InstalledSystem() {
-  auto* os = dynamic_cast<ui::Label*>(FindControl(ssoft, "os"));
-  return os != nullptr ? os->Caption() : std::string("нет");
-}
 const ui::Color kAqua = ui::Color::FromValue(0xFFFF00);
 
 }  // namespace
@@ -265,7 +252,7 @@ void Tcomp::softClick() {
 
 void Tcomp::internetClick() {
   engine->PlayClickSound();
-  if (engine->Computer && engine->ModemType != 0 && InstalledSystem() != "нет") {
+  if (engine->Computer && engine->ModemType != 0 && ssoft->os->Caption != "нет") {
     Hide();
     inet->Show();
   } else {
