@@ -312,7 +312,11 @@ void SdlBackend::ShowWindow(WindowId id) {
     if (shape != nullptr) SDL_FreeSurface(shape);
     SDL_SetWindowPosition(w->sdl, w->spec.left, w->spec.top);
   }
+  // Without a window manager X gives the keyboard to every window mapped;
+  // a hint or a menu must leave it where it was.
+  SDL_Window* keyboard = w->spec.popup ? SDL_GetKeyboardFocus() : nullptr;
   SDL_ShowWindow(w->sdl);
+  if (keyboard != nullptr && keyboard != w->sdl) SDL_SetWindowInputFocus(keyboard);
   w->visible = true;
   if (!w->last.Empty()) Blit(*w);
 }
