@@ -10,6 +10,7 @@
 #include "hardware/Computer.h"
 #include "hardware/Device.h"
 #include "hardware/HardwareHelpers.h"
+#include "software/Setupedsoft.h"
 #include "software/Soft.h"
 #include "support/GameHarness.h"
 
@@ -478,13 +479,35 @@ TEST_F(DeviceManager, EjectingTheBoardOfAnEmptyComputerStillGivesThreeAndLogs) {
   EXPECT_EQ(Count(log, "Добавление опыта..."), 1);
 }
 
-TEST_F(DeviceManager, PullOutEndsEvenWhenARemovalLeavesTheListAsItWas) {
+TEST_F(DeviceManager, PullOutEmptiesTheInstalledListWhateverItHolds) {
   GameHarness h;
   Open(h);
-  // Names the removal does not know as installed programs of the catalogue.
   for (const char* name : {"Программа", "Программа", ""}) softset->seted->Items.Add(name);
   engine->RemoveAllDevices();
   EXPECT_EQ(softset->seted->Items.Count(), 0);
+  EXPECT_TRUE(h.messagesShown().empty());
+}
+
+TEST_F(DeviceManager, PullOutUninstallsRealProgramsSilently) {
+  GameHarness h({.config = {{"Mboard", "ASUS P5B"}, {"Intel", "1"}}});
+  Open(h);
+  // A compiler, the system and a game, installed as the install screen leaves them.
+  for (const std::string& name : {engine->Kcpp1, engine->Os1, engine->G1}) softset->seted->Items.Add(name);
+  engine->CppCompiler = engine->Kcpp1;
+  ssoft->os->Caption = engine->Os1;
+  ssoft->cpp->Caption = engine->Kcpp1;
+  comp->_disk->Caption = "80";
+  ClickOnTab(h, devset->mbeject);
+  EXPECT_EQ(softset->seted->Items.Count(), 0);
+  const Strings back = Items(softset->nseted);
+  for (const std::string& name : {engine->Kcpp1, engine->Os1, engine->G1}) {
+    EXPECT_NE(std::find(back.begin(), back.end(), name), back.end()) << name;
+  }
+  EXPECT_EQ(engine->CppCompiler, "");
+  EXPECT_EQ(ssoft->os->Caption(), "нет");
+  EXPECT_EQ(comp->_disk->Caption(), "100");
+  EXPECT_TRUE(h.messagesShown().empty());
+  EXPECT_EQ(h.logLines().back(), "Вытащил все устройства...");
 }
 
 TEST_F(DeviceManager, ClosingDecidesWhetherTheComputerWorks) {
