@@ -30,6 +30,16 @@ void JpegErrorExit(j_common_ptr info) {
 
 void JpegSilence(j_common_ptr, int) {}
 
+// The largest picture either decoder accepts. A corrupt header may claim any
+// size; without a limit a file of a few bytes would ask for gigabytes before
+// its missing pixels are noticed.
+constexpr int64_t kMaxSide = 16384;
+constexpr int64_t kMaxPixels = int64_t{4096} * 4096;
+
+bool SizeAllowed(int64_t width, int64_t height) {
+  return width <= kMaxSide && height <= kMaxSide && width * height <= kMaxPixels;
+}
+
 // Everything the jump may skip lives outside the function that calls setjmp.
 struct JpegJob {
   jpeg_decompress_struct info{};
@@ -49,6 +59,12 @@ bool RunJpeg(JpegJob& job, const uint8_t* data, size_t size) {
   jpeg_create_decompress(&job.info);
   jpeg_mem_src(&job.info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&job.info, TRUE);
+  if (!SizeAllowed(job.info.image_width, job.info.image_height)) {
+    // Checked before the decoder allocates its buffers for the whole picture.
+    std::snprintf(job.error.message, sizeof job.error.message, "unsupported picture size");
+    jpeg_destroy_decompress(&job.info);
+    return false;
+  }
   job.info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&job.info);
   const int width = static_cast<int>(job.info.output_width);
@@ -75,6 +91,28 @@ bool RunJpeg(JpegJob& job, const uint8_t* data, size_t size) {
   return true;
 }
 
+uint32_t ReadLE(const uint8_t* p, int bytes) {
+  uint32_t value = 0;
+  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
+  return value;
+}
+
+// The size a BMP header claims, checked before SDL allocates for it: the
+// old 12-byte header holds 16-bit sizes, the later ones signed 32-bit sizes
+// (a negative height is a picture stored top row first).
+bool BmpSizeAllowed(const uint8_t* data, size_t size) {
+  if (size < 26) return true;  // too short to claim a size; SDL rejects it
+  int64_t width = 0, height = 0;
+  if (ReadLE(data + 14, 4) == 12) {
+    width = ReadLE(data + 18, 2);
+    height = ReadLE(data + 20, 2);
+  } else {
+    width = static_cast<int32_t>(ReadLE(data + 18, 4));
+    height = static_cast<int32_t>(ReadLE(data + 22, 4));
+  }
+  return SizeAllowed(width < 0 ? -width : width, height < 0 ? -height : height);
+}
+
 bool HasExtension(const std::string& path, const char* ext) {
   const std::string e(ext);
   if (path.size() < e.size()) return false;
@@ -91,7 +129,7 @@ Bitmap DecodeJpeg(const uint8_t* data, size_t size) {
 }
 
 Bitmap DecodeBmp(const uint8_t* data, size_t size) {
-  if (data == nullptr || size == 0) throw EInvalidGraphic("Bitmap image is not valid");
+  if (data == nullptr || size == 0 || !BmpSizeAllowed(data, size)) throw EInvalidGraphic("Bitmap image is not valid");
   SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
   if (rw == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
   SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
