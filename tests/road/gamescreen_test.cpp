@@ -77,6 +77,7 @@ TEST(GameScreen, EveryButtonLeadsToItsScreenAndLeavingPausesTime) {
     EXPECT_FALSE(engine->OnGame);
     EXPECT_EQ(h.sounds().front(), "click.wav");
     row.target->Hide();
+    engine->Computer = true;  // whatever the computer screen found
     menu->Show();
     EXPECT_TRUE(menu->ttime->Enabled);
   }
@@ -101,6 +102,9 @@ TEST(GameScreen, WorkAndDevelopmentFollowTheirCaptions) {
   const std::pair<const char*, ui::Form*> dev[] = {
       {"Разработка игры", gameDev}, {"Разработка игры...", devProgress}, {"Разработка", devmenu}};
   for (const auto& [caption, target] : dev) {
+    menu->Hide();
+    engine->Computer = true;  // the development button is there with a computer
+    menu->Show();
     menu->devl->Caption = caption;
     h.click(menu->dev);
     EXPECT_TRUE(target->Visible) << caption;

@@ -42,8 +42,7 @@ TEST(GameYear, FromTheStartDateToTheNextSeptember) {
   EXPECT_EQ(count("Удалось оплатить счет за квартиру..."), 11);
   EXPECT_EQ(count("Не удалось оплатить счет за квартиру в первый раз..."), 1);
   EXPECT_EQ(count("Завершение игры, как terminate()"), 0);
-  ASSERT_GE(log.size(), 13u);
-  EXPECT_EQ(log[9], "Фамилия игрока: Петров");
+  EXPECT_EQ(count("Фамилия игрока: Петров"), 1);
   // No warning came: mood and health were kept above 25.
   const auto& m = h.messagesShown();
   EXPECT_EQ(std::count(m.begin(), m.end(), "Оплата за квартиру прошла успешно!"), 11);

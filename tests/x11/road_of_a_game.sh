@@ -51,8 +51,8 @@ x11_wait_window $GAME_W $GAME_H 5
 x11_note "ok: game screen at $WIN_X,$WIN_Y"
 x11_move 300 540  # over the backdrop, off every button
 DAY_X=148 DAY_Y=426 DAY_W=60 DAY_H=16
-first=$(x11_shot game-start)
-x11_crop "$first" $DAY_W $DAY_H $((WIN_X + DAY_X)) $((WIN_Y + DAY_Y)) "$ZX_OUT/day-start.png"
+start_shot=$(x11_shot game-start)
+x11_crop "$start_shot" $DAY_W $DAY_H $((WIN_X + DAY_X)) $((WIN_Y + DAY_Y)) "$ZX_OUT/day-start.png"
 sleep 4.7  # three days of 1500 ms
 later=$(x11_shot game-three-days)
 x11_crop "$later" $DAY_W $DAY_H $((WIN_X + DAY_X)) $((WIN_Y + DAY_Y)) "$ZX_OUT/day-later.png"
@@ -82,9 +82,12 @@ x11_note "ok: the game ended"
 mapfile -t log < <(x11_log_lines) || true
 [[ ${#log[@]} -gt 0 ]] || x11_fail "no log \"ZendrixLog.log\" in the system folder"
 player=("Фамилия игрока: Петров" "Имя игрока: Иван" "Ник-нейм игрока: vanya" "---------------------------------------")
+first=-1
+for i in "${!log[@]}"; do [[ "${log[$i]}" == "${player[0]}" ]] && { first=$i; break; }; done
+((first >= 9)) || x11_fail "the log has no line \"${player[0]}\" after the start lines"
 for i in "${!player[@]}"; do
-  [[ "${log[$((9 + i))]:-}" == "${player[$i]}" ]] ||
-    x11_fail "log line $((10 + i)) is \"${log[$((9 + i))]:-}\", not \"${player[$i]}\""
+  [[ "${log[$((first + i))]:-}" == "${player[$i]}" ]] ||
+    x11_fail "log line $((first + 1 + i)) is \"${log[$((first + i))]:-}\", not \"${player[$i]}\""
 done
 ending=("Завершение игры, как terminate()" "/////////////////////////////////" "Подтверждение о выходе..."
   "Завершение..." "============================")
