@@ -89,7 +89,9 @@ TEST(DayClock, AYearOfTheGamesCalendar) {
       ASSERT_EQ(now.month, before.month);
       ASSERT_NE(now.dow, before.dow);
     }
-    if (now.month == "Январь" && now.day == "1") EXPECT_EQ(now.year, "2006");
+    if (now.month == "Январь" && now.day == "1") {
+      EXPECT_EQ(now.year, "2006");
+    }
     if (now.month == "Январь" && now.day == "2") {
       EXPECT_EQ(now.year, "2007");
       EXPECT_FALSE(engine->SanInThisYear);

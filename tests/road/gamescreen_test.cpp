@@ -203,15 +203,27 @@ TEST(GameScreen, AltKShowsTheDeveloperComputerWithTimeStoppedUntilItCloses) {
   EXPECT_EQ(h.pendingAnswers(), 0u);
 }
 
+// The kit: hard disk 2400, motherboard 1780, monitor 4000, processor 2100,
+// memory 680, video card 3400 - with 5000 roubles each part is bought or
+// refused by itself, in this order.
 TEST(GameScreen, AltSBuysTheSixPartsEachOnItsOwn) {
-  GameHarness h({.config = {{"Money", "100000"}}});
+  GameHarness h;
   road::StartGame(h);
-  for (int i = 0; i < 12; ++i) h.answerEnter();  // whatever the buy rule shows
+  menu->money->Caption = "5000";
+  for (int i = 0; i < 12; ++i) h.answerEnter();
   h.key('S', ui::ssAlt);
   const auto log = h.logLines();
-  const auto buys = std::count(log.begin(), log.end(), "Вызвана функция покупки устройства...");
-  EXPECT_TRUE(buys == 0 || buys == 6) << buys;  // six calls once the buy rule is there
-  if (buys == 6) EXPECT_EQ(menu->money->Caption(), std::to_string(100000 - 2400 - 1780 - 4000 - 2100 - 680 - 3400));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "Вызвана функция покупки устройства..."), 6);
+  EXPECT_EQ(menu->money->Caption(), std::to_string(5000 - 2400 - 1780 - 680));
+  const auto& m = h.messagesShown();
+  ASSERT_EQ(m.size(), 6u);
+  const std::string refused = "Ваших денег недостаточно!";
+  EXPECT_NE(m[0].find(engine->Hdd2), std::string::npos) << m[0];
+  EXPECT_NE(m[1].find(engine->Mb1i), std::string::npos) << m[1];
+  EXPECT_EQ(m[2], refused);  // the monitor
+  EXPECT_EQ(m[3], refused);  // the processor
+  EXPECT_NE(m[4].find(engine->Ram1), std::string::npos) << m[4];
+  EXPECT_EQ(m[5], refused);  // the video card
 }
 
 TEST(GameScreen, CloseRequestAsksAndYesEndsTheProgram) {
