@@ -20,7 +20,7 @@ Tdevkomp::Tdevkomp(ui::Application& app) : ui::Form(app) {
   Label1 = frame::MakeLabel(this, "Label1", 8, 26, "Привет, игрок! Ты открыл скрытое окно с информацией о");
   Label2 = frame::MakeLabel(this, "Label2", 8, 42, "моем компьютере, т.е. о компьютере разработчика этой");
   Label3 = frame::MakeLabel(this, "Label3", 8, 58, "игры. Думаю, тебе будет интересно узнать ее...");
-  constexpr int kCaptionLeft = 8, kValueLeft = 132, kFirstRow = 92, kRowStep = 24;
+  constexpr int kCaptionLeft = 8, kValueLeft = 140, kFirstRow = 92, kRowStep = 24;
   Label4 = frame::MakeLabel(this, "Label4", kCaptionLeft, kFirstRow, "Процессор:");
   Label5 = frame::MakeLabel(this, "Label5", kCaptionLeft, kFirstRow + kRowStep, "Оперативная память:");
   Label6 = frame::MakeLabel(this, "Label6", kCaptionLeft, kFirstRow + 2 * kRowStep, "Видео карта:");
