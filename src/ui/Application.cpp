@@ -445,14 +445,22 @@ void Application::DestroyForms() {
   terminated_ = true;
   destroyed_ = true;
   if (hint_ && hint_->Visible) hint_->Hide();
-  // Last created first, so the main window goes last.
+  // Every form that is still up hides first, while all the others still
+  // exist, since a hide handler may reach any form; then they are destroyed,
+  // last created first, so the main window goes last.
+  for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
+    try {
+      (*it)->HideForDestruction();
+    } catch (...) {
+      // Nothing can be reported any more; the other forms still go.
+    }
+  }
   while (!created_.empty()) {
     Form* form = created_.back();
     created_.pop_back();
     try {
       form->DoDestroy();
     } catch (...) {
-      // Nothing can be reported any more; the other forms still go.
     }
     delete form;
   }

@@ -67,13 +67,15 @@ void Form::DoCreate() {
   }
 }
 
+void Form::HideForDestruction() {
+  if (!Visible) return;
+  Visible.SetQuietly(false);
+  if (window_ != 0) app_.GetBackend().HideWindow(window_);
+  if (OnHide) OnHide(*this);
+}
+
 void Form::DoDestroy() {
-  if (Visible) {
-    // A form that is still up when the application ends hides first.
-    Visible.SetQuietly(false);
-    if (window_ != 0) app_.GetBackend().HideWindow(window_);
-    if (OnHide) OnHide(*this);
-  }
+  HideForDestruction();
   if (OnDestroy) OnDestroy(*this);
 }
 

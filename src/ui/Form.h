@@ -63,6 +63,7 @@ class Form : public Control {
   // Used by the application.
   void DoCreate();
   void DoDestroy();
+  void HideForDestruction();
   void FocusNext(bool backwards);
   bool CloseQuery();
 
