@@ -50,6 +50,18 @@ void Launch(const std::string& program, const std::vector<std::string>& argument
 
 }  // namespace
 
+// Backslashes become slashes; a trailing ".exe" goes when no such file exists.
+static std::string ProgramPath(std::string program) {
+  for (char& c : program) {
+    if (c == '\\') c = '/';
+  }
+  if (program.size() > 4 && SameText(std::string_view(program).substr(program.size() - 4), ".exe") &&
+      !FileExists(program)) {
+    program.resize(program.size() - 4);
+  }
+  return program;
+}
+
 CommandLine ParseCommandLine(const std::string& commandLine) {
   CommandLine result;
   std::vector<std::string> words;
@@ -70,14 +82,22 @@ CommandLine ParseCommandLine(const std::string& commandLine) {
   }
   if (inWord) words.push_back(word);
   if (words.empty()) return result;
-  std::string program = words.front();
-  for (char& c : program) {
-    if (c == '\\') c = '/';
+  // As the system did for unquoted paths with blanks: the program is the
+  // shortest run of leading words that names an existing program, else the
+  // first word alone.
+  size_t used = 1;
+  std::string program = ProgramPath(words.front());
+  std::string joined = words.front();
+  for (size_t n = 2; n <= words.size() && !FileExists(program); ++n) {
+    joined += " " + words[n - 1];
+    const std::string candidate = ProgramPath(joined);
+    if (FileExists(candidate)) {
+      program = candidate;
+      used = n;
+      break;
+    }
   }
-  if (program.size() > 4 && SameText(std::string_view(program).substr(program.size() - 4), ".exe") &&
-      !FileExists(program)) {
-    program.resize(program.size() - 4);
-  }
+  words.erase(words.begin(), words.begin() + static_cast<long>(used - 1));
   result.program = program;
   result.arguments.assign(words.begin() + 1, words.end());
   return result;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,19 @@ TEST(ParseCommandLine, BackslashesAndTheDoubledSeparator) {
   // The game builds its paths as folder + "\bin\" + name.
   EXPECT_EQ(ParseCommandLine("/no/such/game/\\bin\\ZenxBugInformer.exe").program,
             "/no/such/game//bin/ZenxBugInformer");
+}
+
+TEST(ParseCommandLine, AProgramInAFolderWithBlanksIsFound) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.File("my games/zendrix 2/bin"));
+  const std::string info = folder.Write("my games/zendrix 2/ZenxInfo", "");
+  const CommandLine c = ParseCommandLine(folder.File("my games/zendrix 2/ZenxInfo.exe") + " 4");
+  EXPECT_EQ(c.program, info);
+  EXPECT_EQ(c.arguments, (Args{"4"}));
+  // Nothing found: the first word is the program, as before.
+  const CommandLine missing = ParseCommandLine(folder.File("my games/none.exe") + " 4");
+  EXPECT_EQ(missing.program, folder.File("my"));
+  EXPECT_EQ(missing.arguments, (Args{"games/none.exe", "4"}));
 }
 
 TEST(ParseCommandLine, DropsExeOnlyWhenNoSuchFileExists) {
