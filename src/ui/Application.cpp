@@ -114,6 +114,7 @@ bool Application::IsPopupForm(const Form* form) const { return form == hint_.get
 void Application::WindowCreated(Form*) {}
 
 void Application::FormShown(Form* form) {
+  if (!IsPopupForm(form)) active_ = form;
   if (form != hint_.get()) {
     hintShown_ = false;
     if (hint_ && hint_->Visible) hint_->Hide();
@@ -121,6 +122,7 @@ void Application::FormShown(Form* form) {
 }
 
 void Application::FormHidden(Form* form) {
+  if (active_ == form) active_ = nullptr;
   if (BelongsTo(capture_, form)) capture_ = nullptr, clickArmed_ = false;
   if (BelongsTo(hover_, form)) SetHover(nullptr);
   if (dragForm_ == form) dragForm_ = nullptr;
@@ -131,11 +133,25 @@ void Application::PresentNow(Form* form) {
   backend_->Present(form->Window(), form->Render());
 }
 
-void Application::PushModal(Form* form) { modal_.push_back(form); }
+void Application::PushModal(Form* form) {
+  // The windows underneath take no input now: their hover and hint go.
+  SetHover(nullptr);
+  modal_.push_back(form);
+  modalReturn_.push_back(active_);
+}
 
 void Application::PopModal(Form* form) {
   auto it = std::find(modal_.rbegin(), modal_.rend(), form);
-  if (it != modal_.rend()) modal_.erase(std::next(it).base());
+  if (it == modal_.rend()) return;
+  const size_t index = static_cast<size_t>(std::distance(modal_.begin(), std::next(it).base()));
+  Form* back = modalReturn_[index];
+  modal_.erase(modal_.begin() + static_cast<long>(index));
+  modalReturn_.erase(modalReturn_.begin() + static_cast<long>(index));
+  // The keyboard goes back to the window that had it before.
+  if (back != nullptr && back->Visible && back->HasWindow() && !terminated_) {
+    active_ = back;
+    backend_->RaiseWindow(back->Window());
+  }
 }
 
 void Application::CancelMouseCapture() {
@@ -246,6 +262,7 @@ void Application::UpdateHint() {
     return;
   }
   if (hover_ == nullptr || hover_->Hint().empty() || !hover_->ShowHint || capture_ != nullptr) return;
+  if (!AcceptsInput(hover_->ParentForm())) return;
   if (now < hoverSince_ + kHintPause) return;
   const Point mouse = backend_->GlobalMouse();
   hint_->Activate(hover_->Hint(), mouse.x, mouse.y + 20);
@@ -317,7 +334,10 @@ void Application::DispatchMouseDown(Form* form, const Event& e) {
     hint_->Hide();
   }
   hoverSince_ = backend_->Now();
-  if (form != popupForm_) backend_->RaiseWindow(form->Window());
+  if (form != popupForm_) {
+    backend_->RaiseWindow(form->Window());
+    active_ = form;
+  }
   Control* target = form->ControlAt(Point{e.x, e.y});
   const bool isDouble = e.button == MouseButton::Left && e.clicks >= 2 && e.clicks % 2 == 0;
   ShiftState shift = (e.shift & (ssShift | ssAlt | ssCtrl)) | ButtonFlag(e.button) | (isDouble ? ssDouble : 0);

@@ -120,6 +120,8 @@ class Application {
   std::set<Timer*> liveTimers_;
   uint64_t timerSequence_ = 0;
   std::vector<Form*> modal_;
+  std::vector<Form*> modalReturn_;  // the window that had the keyboard before each modal one
+  Form* active_ = nullptr;          // the window that has the keyboard
   bool terminated_ = false;
   bool destroyed_ = false;
 

@@ -162,9 +162,9 @@ int Form::ShowModal() {
     }
   }
   result = ModalResult;
+  if (Visible) Hide();
   app_.PopModal(this);
   modal_ = false;
-  if (Visible) Hide();
   ModalResult.SetQuietly(mrNone);
   return result;
 }

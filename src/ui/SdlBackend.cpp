@@ -294,6 +294,7 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
 
 void SdlBackend::DestroyWindow(WindowId id) {
   if (Window* w = Find(id)) {
+    if (keyboardWindow_ == w->sdl) keyboardWindow_ = nullptr;
     SDL_DestroyWindow(w->sdl);
     windows_.erase(id);
   }
@@ -314,9 +315,8 @@ void SdlBackend::ShowWindow(WindowId id) {
   }
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
-  SDL_Window* keyboard = w->spec.popup ? SDL_GetKeyboardFocus() : nullptr;
   SDL_ShowWindow(w->sdl);
-  if (keyboard != nullptr && keyboard != w->sdl) SDL_SetWindowInputFocus(keyboard);
+  if (w->spec.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl) SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;
   if (!w->last.Empty()) Blit(*w);
 }
@@ -348,7 +348,10 @@ void SdlBackend::RaiseWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr || !w->visible) return;
   SDL_RaiseWindow(w->sdl);
-  if (!w->spec.popup) SDL_SetWindowInputFocus(w->sdl);
+  if (!w->spec.popup) {
+    SDL_SetWindowInputFocus(w->sdl);
+    keyboardWindow_ = w->sdl;
+  }
 }
 
 void SdlBackend::MinimizeWindow(WindowId id) {

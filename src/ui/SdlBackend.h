@@ -56,6 +56,7 @@ class SdlBackend : public Backend {
   void Blit(Window& window);
 
   std::map<WindowId, Window> windows_;
+  SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   WindowId nextId_ = 1;
   std::unique_ptr<Mixer> audio_;
   SDL_Cursor* arrow_ = nullptr;

@@ -105,6 +105,27 @@ TEST_F(UiFixture, HintAppearsAfterTheMouseRestsAndGoesWhenItMoves) {
   EXPECT_FALSE(app_->Hint()->Visible);
 }
 
+TEST_F(UiFixture, AfterAModalWindowTheKeyboardGoesBackAndNoHintShowsBeneathIt) {
+  auto* label = new ui::Label(form_);
+  label->Caption = "под окном";
+  label->Hint = "Подсказка";
+  ui::Form* dialog = nullptr;
+  app_->CreateForm(dialog);
+  input_->moveTo(label);
+  input_->answerModal([&](ui::Form& modal) {
+    EXPECT_EQ(backend_->FocusWindow(), modal.Window());
+    input_->advance(2000);  // the mouse rests on the label beneath
+    EXPECT_FALSE(app_->Hint()->Visible);
+    modal.ModalResult = ui::mrOk;
+  });
+  dialog->ShowModal();
+  EXPECT_EQ(backend_->FocusWindow(), form_->Window());
+  int key = 0;
+  form_->OnKeyDown = [&](ui::Control&, int& k, ui::ShiftState) { key = k; };
+  input_->key(ui::VK_SPACE);
+  EXPECT_EQ(key, ui::VK_SPACE);
+}
+
 TEST_F(UiFixture, AlignedTitleSpansTheFormAndFollowsItsWidth) {
   auto* top = new ui::Label(form_);
   top->AutoSize = false;
