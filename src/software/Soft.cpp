@@ -119,7 +119,7 @@ void Tsoftset::instClick() {
 
 // An operating system comes first and alone; then one office suite, one
 // compiler per language and any number of games, each within the free space.
-void Tsoftset::Install(const std::string& name) {
+void Tsoftset::Install(std::string name) {
   const Program p = ProgramOf(name);
   const bool hasSystem = ssoft->os->Caption != kNone;
   if (p.kind == Kind::System && hasSystem) {
@@ -179,7 +179,8 @@ void Tsoftset::uninstClick() {
   }
 }
 
-void Tsoftset::RemoveProgramSilently(const std::string& name) {
+void Tsoftset::RemoveProgramSilently(const std::string& programName) {
+  const std::string name = programName;  // may be an entry of the lists changed below
   const int i = seted->Items.IndexOf(name);
   if (i < 0) return;  // not installed: nothing to take out
   const Program p = ProgramOf(name);

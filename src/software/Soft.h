@@ -36,7 +36,7 @@ class Tsoftset : public ui::Form {
 
  private:
   ui::Image* MakeButton(const char* name, int left, ui::Label*& label, const char* caption);
-  void Install(const std::string& name);
+  void Install(std::string name);
   SkinSet skins_{"main"};
 };
 

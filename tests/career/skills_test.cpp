@@ -192,7 +192,7 @@ TEST(SkillsWindow, CellsAndLevelsDragOnlyWithTheLeftButtonAndCloseGoesToTheSheet
 }
 
 TEST(EducationTimer, StepsEveryUmAddMaxPlusOneTicksAcrossPauses) {
-  GameHarness h({.config = {{"UmAddMax", "3"}}});
+  GameHarness h({.config = {{"UmAddMax", "3"}, {"Home", "3"}, {"MaxFun", "100"}, {"Fun", "100"}, {"Health", "100"}}});
   Form1->Hide();
   menu->Show();
   h.advance(2500 * 3);
