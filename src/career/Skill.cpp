@@ -115,6 +115,8 @@ Tskills::Tskills(ui::Application& app) : ui::Form(app) {
     plus->Name = kRows[i].plusName;
     plus->SetBounds(112, kRows[i].line - 24, 25, 25);
     plus->Caption = "+";
+    // The window's font, in the button text colour of a standard push button.
+    plus->Font.Color = ui::clBlack;
     plus->TabOrder = 4 + i;
     *pluses[i] = plus;
   }
