@@ -222,3 +222,16 @@ TEST(InstalledGames, PlayingLiftsTheMoodOnceAGameDay) {
   h.click(games->close);
   EXPECT_TRUE(ssoft->Visible);
 }
+
+TEST(SilentRemoval, PullingOutThePartsRemovesEveryInstalledProgram) {
+  GameHarness h;
+  OpenWith({engine->Os2, engine->Kpas1, engine->G1});
+  for (const std::string& name : Names{engine->Os2, engine->Kpas1, engine->G1}) Install(h, name);
+  const size_t shown = h.messagesShown().size();
+  engine->RemoveAllDevices();
+  EXPECT_TRUE(softset->seted->Items.Items().empty());
+  EXPECT_EQ(softset->nseted->Items.Items(), (Names{engine->Os2, engine->Kpas1, engine->G1}));
+  EXPECT_EQ(engine->PascalCompiler, "");
+  EXPECT_EQ(FreeSpace(), 100);
+  EXPECT_EQ(h.messagesShown().size(), shown);
+}
