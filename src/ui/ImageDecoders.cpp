@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -99,16 +101,18 @@ uint32_t ReadLE(const uint8_t* p, int bytes) {
 
 // The size a BMP header claims, checked before SDL allocates for it: the
 // old 12-byte header holds 16-bit sizes, the later ones signed 32-bit sizes
-// (a negative height is a picture stored top row first).
+// (a negative height is a picture stored top row first). A file cut short
+// inside the header reads as SDL reads it: the missing bytes are zeros.
 bool BmpSizeAllowed(const uint8_t* data, size_t size) {
-  if (size < 26) return true;  // too short to claim a size; SDL rejects it
+  uint8_t header[26] = {};
+  std::memcpy(header, data, std::min(size, sizeof header));
   int64_t width = 0, height = 0;
-  if (ReadLE(data + 14, 4) == 12) {
-    width = ReadLE(data + 18, 2);
-    height = ReadLE(data + 20, 2);
+  if (ReadLE(header + 14, 4) == 12) {
+    width = ReadLE(header + 18, 2);
+    height = ReadLE(header + 20, 2);
   } else {
-    width = static_cast<int32_t>(ReadLE(data + 18, 4));
-    height = static_cast<int32_t>(ReadLE(data + 22, 4));
+    width = static_cast<int32_t>(ReadLE(header + 18, 4));
+    height = static_cast<int32_t>(ReadLE(header + 22, 4));
   }
   return SizeAllowed(width < 0 ? -width : width, height < 0 ? -height : height);
 }
