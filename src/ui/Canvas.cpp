@@ -157,6 +157,14 @@ std::vector<std::string> WrapText(FontCache* fonts, const FontSpec& font, std::s
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     std::string_view paragraph = text.substr(start, end - start);
+    if (measure(paragraph) <= width) {
+      // The usual case: the whole paragraph fits on its line.
+      lines.emplace_back(paragraph);
+      if (end >= text.size()) break;
+      start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+      if (start >= text.size()) break;
+      continue;
+    }
     // Greedy word wrap of one paragraph.
     std::string current;
     size_t pos = 0;

@@ -25,6 +25,10 @@ FontCache::~FontCache() {
 const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
   const auto key = std::make_tuple(family, bold, italic);
   if (auto it = files_.find(key); it != files_.end()) return it->second;
+  // Which file fontconfig picks for a family is a fact of the machine that
+  // doesn't change while the program runs; it is asked once per process.
+  static std::map<std::tuple<std::string, bool, bool>, FileChoice> machine;
+  if (auto it = machine.find(key); it != machine.end()) return files_.emplace(key, it->second).first->second;
   FileChoice choice;
   if (FcPattern* pattern = FcPatternCreate()) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -51,6 +55,7 @@ const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool
     choice.path = bold ? kFallbackBold : kFallbackRegular;
     choice.boldFace = bold;
   }
+  machine.emplace(key, choice);
   return files_.emplace(key, choice).first->second;
 }
 
@@ -78,8 +83,14 @@ TTF_Font* FontCache::Get(const FontSpec& spec) {
 TextSize FontCache::Measure(const FontSpec& spec, std::string_view text) {
   TTF_Font* font = Get(spec);
   if (font == nullptr) return {static_cast<int>(text.size()) * spec.size / 2, spec.size + 3};
+  if (text.empty()) return {0, TTF_FontHeight(font)};
+  auto& known = widths_[font];
+  std::string key(text);
+  if (auto it = known.find(key); it != known.end()) return {it->second, TTF_FontHeight(font)};
   int w = 0, h = 0;
-  if (!text.empty()) TTF_SizeUTF8(font, std::string(text).c_str(), &w, &h);
+  TTF_SizeUTF8(font, key.c_str(), &w, &h);
+  if (known.size() > 4096) known.clear();  // bounded: texts that change every tick don't pile up
+  known.emplace(std::move(key), w);
   return {w, TTF_FontHeight(font)};
 }
 

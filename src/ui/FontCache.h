@@ -4,6 +4,7 @@
 // and keeps one SDL_ttf font per family, size and style.
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <tuple>
 
@@ -38,6 +39,8 @@ class FontCache {
 
   std::map<std::tuple<std::string, bool, bool>, FileChoice> files_;
   std::map<std::tuple<std::string, int, FontStyles>, TTF_Font*> fonts_;
+  // Widths already measured, per font: labels measure the same texts often.
+  std::map<TTF_Font*, std::unordered_map<std::string, int>> widths_;
   bool ready_ = false;
 };
 

@@ -151,9 +151,14 @@ Bitmap DecodeBmp(const uint8_t* data, size_t size) {
 }
 
 Bitmap LoadPictureFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw EInvalidGraphic("Cannot open file \"" + path + "\". No such file or directory");
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::streamoff size = in.tellg();
+  std::vector<uint8_t> bytes(size > 0 ? static_cast<size_t>(size) : 0);
+  in.seekg(0);
+  if (!bytes.empty() && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    throw EInvalidGraphic("Cannot read file \"" + path + "\"");
+  }
   if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.data(), bytes.size());
   if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.data(), bytes.size());
   throw EInvalidGraphic("Unknown picture file extension (" + path + ")");

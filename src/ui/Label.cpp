@@ -18,7 +18,8 @@ Label::Label(Control* parent)
   Width.SetQuietly(0);
   Height.SetQuietly(0);
   auto relayout = [this] {
-    AdjustBounds();
+    measured_ = Measured{};
+    stale_ = true;
     Invalidate();
   };
   Transparent.OnChange([this] { Invalidate(); });
@@ -26,33 +27,54 @@ Label::Label(Control* parent)
   WordWrap.OnChange(relayout);
   Alignment.OnChange([this] { Invalidate(); });
   Layout.OnChange([this] { Invalidate(); });
+  Left.OnRead(&reader_);
+  Width.OnRead(&reader_);
+  Height.OnRead(&reader_);
+}
+
+void Label::EnsureMeasured() {
+  if (!stale_ || adjusting_) return;
+  stale_ = false;
   AdjustBounds();
 }
 
 void Label::Resized() {
-  if (WordWrap && !adjusting_) AdjustBounds();
+  if (WordWrap && !adjusting_) stale_ = true;
 }
 
 void Label::AdjustBounds() {
   if (!AutoSize || adjusting_ || ParentForm() == nullptr) return;
+  const bool fixedWidth = Align == ui::Align::Top || Align == ui::Align::Bottom || Align == ui::Align::Client;
+  const Measured now{Caption(), Font.Name(), Font.Size(), Font.Style(), WordWrap(), WordWrap ? Width() : -1, Align()};
+  if (now == measured_) return;  // a change of colour, say, changes no size
   adjusting_ = true;
   FontCache& fonts = ParentForm()->App().Fonts();
   const FontSpec spec = Font.Spec();
   const int lineHeight = fonts.LineHeight(spec);
-  const bool fixedWidth = Align == ui::Align::Top || Align == ui::Align::Bottom || Align == ui::Align::Client;
+  size_t lineCount = 0;
   if (WordWrap) {
-    const auto lines = WrapText(&fonts, spec, Caption(), std::max(1, Width()));
-    Height = std::max(1, static_cast<int>(lines.size())) * lineHeight;
+    lineCount = WrapText(&fonts, spec, Caption(), std::max(1, Width())).size();
   } else {
-    const auto lines = WrapText(&fonts, spec, Caption(), 1 << 30);
+    // Lines end only at the caption's own line breaks.
+    const std::string caption = Caption();
     int widest = 0;
-    for (const std::string& line : lines) widest = std::max(widest, fonts.Measure(spec, line).width);
+    size_t start = 0;
+    while (true) {
+      const size_t end = caption.find_first_of("\r\n", start);
+      widest = std::max(widest, fonts.Measure(spec, std::string_view(caption).substr(start, end - start)).width);
+      ++lineCount;
+      if (end == std::string::npos) break;
+      start = end + ((caption[end] == '\r' && end + 1 < caption.size() && caption[end + 1] == '\n') ? 2 : 1);
+      if (start >= caption.size()) break;
+    }
     if (!fixedWidth) {
       if (Alignment == ui::Alignment::RightJustify) Left = Left + Width - widest;
       Width = widest;
     }
-    Height = std::max(1, static_cast<int>(lines.size())) * lineHeight;
   }
+  Height = std::max<int>(1, static_cast<int>(lineCount)) * lineHeight;
+  measured_ = now;
+  measured_.width = WordWrap ? Width() : -1;
   adjusting_ = false;
 }
 

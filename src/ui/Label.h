@@ -19,13 +19,35 @@ class Label : public Control {
 
  protected:
   void Paint(Canvas& canvas) override;
-  void TextChanged() override { AdjustBounds(); }
-  void FontChanged() override { AdjustBounds(); }
+  void TextChanged() override { stale_ = true; }
+  void FontChanged() override { stale_ = true; }
   void Resized() override;
 
  private:
+  // The size follows the text, worked out when someone next looks at it:
+  // labels on windows nobody has opened yet are never measured.
+  struct SizeReader : PropertyReader {
+    explicit SizeReader(Label* label) : label(label) {}
+    void BeforeRead() const override { label->EnsureMeasured(); }
+    Label* label;
+  };
+  void EnsureMeasured();
   void AdjustBounds();
+  SizeReader reader_{this};
+  bool stale_ = true;
   bool adjusting_ = false;
+  // What the size was last worked out from; nothing else changes it.
+  struct Measured {
+    std::string caption;
+    std::string font;
+    int size = -1;
+    FontStyles style = 0;
+    bool wordWrap = false;
+    int width = -1;
+    ui::Align align = ui::Align::None;
+    bool operator==(const Measured&) const = default;
+  };
+  Measured measured_;
 };
 
 }  // namespace ui

@@ -8,6 +8,16 @@
 
 namespace ui {
 
+// Told before a property's value is read: lets an owner work a value out
+// only when someone looks at it (a label's size, say).
+class PropertyReader {
+ public:
+  virtual void BeforeRead() const = 0;
+
+ protected:
+  ~PropertyReader() = default;
+};
+
 template <typename T>
 class Property {
  public:
@@ -24,20 +34,26 @@ class Property {
   }
   Property& operator=(const Property& other) { return *this = other.value_; }
 
-  operator const T&() const { return value_; }
-  const T& operator()() const { return value_; }
-  const T* operator->() const { return &value_; }
+  operator const T&() const { return Read(); }
+  const T& operator()() const { return Read(); }
+  const T* operator->() const { return &Read(); }
 
   // Called after every change of the value (not on assignments of an equal value).
   void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
   // Stores a value without notifying: for the owner's own bookkeeping.
   void SetQuietly(const T& v) { value_ = v; }
+  void OnRead(const PropertyReader* reader) { reader_ = reader; }
 
-  friend bool operator==(const Property& p, const T& v) { return p.value_ == v; }
+  friend bool operator==(const Property& p, const T& v) { return p.Read() == v; }
 
  private:
+  const T& Read() const {
+    if (reader_ != nullptr) reader_->BeforeRead();
+    return value_;
+  }
   T value_{};
   std::function<void()> changed_;
+  const PropertyReader* reader_ = nullptr;
 };
 
 // Texts compose with plain strings as the classic library's strings did.
