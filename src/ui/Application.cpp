@@ -203,6 +203,8 @@ uint64_t Application::NextDeadline() {
   }
   if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr) deadline = std::min(deadline, hoverSince_ + kHintPause);
   if (hintShown_) deadline = std::min(deadline, hintShownAt_ + kHintHidePause);
+  // A window being dragged is moved about sixty times a second.
+  if (dragForm_ != nullptr && backend_->Draws()) deadline = std::min(deadline, backend_->Now() + 16);
   return deadline;
 }
 
@@ -212,6 +214,7 @@ void Application::ProcessMessages() {
   while (!terminated_ && backend_->PollEvent(event)) {
     Guarded([&] { Dispatch(event); });
   }
+  FollowDrag();
   if (!terminated_) FireDueTimers();
   if (!terminated_) UpdateHint();
   PaintDirtyForms();
@@ -350,11 +353,23 @@ void Application::DispatchMouseDown(Form* form, const Event& e) {
   target->MouseDown(e.button, shift, p.x, p.y);
 }
 
+// The dragged window follows the mouse itself, not only its motion events:
+// once the window moves with the pointer, the pointer stays put inside it and
+// no further motion may be reported.
+void Application::FollowDrag() {
+  if (dragForm_ == nullptr) return;
+  if ((backend_->GlobalButtons() & ssLeft) == 0) {
+    dragForm_ = nullptr;
+    return;
+  }
+  const Point mouse = backend_->GlobalMouse();
+  dragForm_->Left = mouse.x - dragGrab_.x;
+  dragForm_->Top = mouse.y - dragGrab_.y;
+}
+
 void Application::DispatchMouseMove(Form* form, const Event& e) {
   if (dragForm_ != nullptr) {
-    const Point mouse = backend_->GlobalMouse();
-    dragForm_->Left = mouse.x - dragGrab_.x;
-    dragForm_->Top = mouse.y - dragGrab_.y;
+    FollowDrag();
     return;
   }
   if (form == nullptr) return;

@@ -105,6 +105,7 @@ class Application {
   Form* FormOf(WindowId id) const;
   void FireDueTimers();
   void UpdateHint();
+  void FollowDrag();
   void SetHover(Control* control);
   void PaintDirtyForms();
   bool BelongsTo(const Control* control, const Form* form) const;

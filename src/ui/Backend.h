@@ -62,8 +62,9 @@ class Backend {
   // Whether the backend shows pixels at all; the headless one draws only on request.
   virtual bool Draws() const = 0;
 
-  // The mouse position on the desktop.
+  // The mouse position on the desktop, and which buttons are down now.
   virtual Point GlobalMouse() = 0;
+  virtual ShiftState GlobalButtons() = 0;
   virtual void SetCursor(Cursor cursor) = 0;
   virtual std::string ClipboardText() = 0;
 

@@ -25,6 +25,9 @@ bool HeadlessBackend::PollEvent(Event& event) {
   if (isMouse) {
     Point origin{};
     if (auto it = windows_.find(event.window); it != windows_.end()) origin = Point{it->second.spec.left, it->second.spec.top};
+    const ShiftState flag = event.button == MouseButton::Left ? ssLeft : event.button == MouseButton::Right ? ssRight : ssMiddle;
+    if (event.type == Event::Type::MouseDown) buttons_ |= flag;
+    if (event.type == Event::Type::MouseUp) buttons_ &= ~flag;
     if (next.desktop) {
       mouse_ = Point{event.x, event.y};
       event.x -= origin.x;

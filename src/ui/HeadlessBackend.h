@@ -34,6 +34,7 @@ class HeadlessBackend : public Backend {
   void Present(WindowId, const Bitmap&) override {}
   bool Draws() const override { return false; }
   Point GlobalMouse() override { return mouse_; }
+  ShiftState GlobalButtons() override { return buttons_; }
   void SetCursor(Cursor cursor) override { cursor_ = cursor; }
   std::string ClipboardText() override { return clipboard_; }
   platform::AudioOutput& Audio() override { return audio_; }
@@ -84,6 +85,7 @@ class HeadlessBackend : public Backend {
   WindowId nextId_ = 1;
   WindowId focus_ = 0;
   Point mouse_{};
+  ShiftState buttons_ = 0;
   Cursor cursor_ = Cursor::Default;
   std::string clipboard_;
   int desktopWidth_ = 1280, desktopHeight_ = 1024;

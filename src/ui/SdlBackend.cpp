@@ -381,6 +381,8 @@ Point SdlBackend::GlobalMouse() {
   return Point{x, y};
 }
 
+ShiftState SdlBackend::GlobalButtons() { return ButtonShift(SDL_GetGlobalMouseState(nullptr, nullptr)); }
+
 void SdlBackend::SetCursor(Cursor cursor) {
   SDL_Cursor* c = cursor == Cursor::HandPoint ? hand_ : cursor == Cursor::IBeam ? beam_ : arrow_;
   if (c != nullptr) SDL_SetCursor(c);

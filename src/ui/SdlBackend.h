@@ -38,6 +38,7 @@ class SdlBackend : public Backend {
   void Present(WindowId id, const Bitmap& canvas) override;
   bool Draws() const override { return true; }
   Point GlobalMouse() override;
+  ShiftState GlobalButtons() override;
   void SetCursor(Cursor cursor) override;
   std::string ClipboardText() override;
   platform::AudioOutput& Audio() override;
