@@ -83,7 +83,14 @@ old_x=$WIN_X old_y=$WIN_Y
 x11_move 60 8
 xdotool mousedown 1
 sleep 0.1
-xdotool mousemove $((old_x + 60 + 40)) $((old_y + 8 + 32))
+# Small steps, as a hand moves (relative moves come through the input
+# devices as a mouse's do; absolute ones only warp the pointer): once the
+# window follows, the pointer stays put inside it, and the window must still
+# keep up.
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove_relative 5 4
+  sleep 0.03
+done
 sleep 0.1
 xdotool mouseup 1
 moved() {
