@@ -1,8 +1,35 @@
 #include "city/Afisha.h"
 
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tafisha* afisha = nullptr;
 
 Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
+  // Wide enough for the longest announcement on one line.
+  SetClientSize(520, 300);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Афиша");
+  close = frame::MakeCloseLabel(this, "X", 505);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  // Fills the window under the title.
   list = new ui::ListBox(this);
   list->Name = "list";
+  list->Align = ui::Align::Client;
+  list->Color = ui::clBlack;
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tafisha::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  menu->Show();
 }

@@ -1,6 +1,29 @@
 #include "city/Apteka.h"
 
+#include "city/Travel.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tapteka* apteka = nullptr;
 
 Tapteka::Tapteka(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Городская аптека");
+  close = frame::MakeCloseLabel(this, "Х", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tapteka::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  travel->Show();
+  engine->PauseGame();
 }

@@ -1,6 +1,28 @@
 #include "city/Avpath.h"
 
+#include "city/Travel.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tavpath* avpath = nullptr;
 
 Tavpath::Tavpath(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Авто рынок");
+  close = frame::MakeCloseLabel(this, "X", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tavpath::closeClick() {
+  engine->PlayCloseSound();
+  travel->Show();
+  Hide();
 }

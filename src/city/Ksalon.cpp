@@ -1,6 +1,29 @@
 #include "city/Ksalon.h"
 
+#include "city/Travel.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tksalon* ksalon = nullptr;
 
 Tksalon::Tksalon(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Компьютерный клуб");
+  close = frame::MakeCloseLabel(this, "X", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tksalon::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  travel->Show();
+  engine->PauseGame();
 }

@@ -1,4 +1,6 @@
 #pragma once
+// The sanatorium: once a year, a month's stay that restores health and mood.
+// Closing it goes back to travel.
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -9,6 +11,10 @@ class Tsanatory : public ui::Form {
 
   ui::Image* go;
   ui::Label* gol;
+  ui::Label* top;
+  ui::Label* close;
+
+  void closeClick();
 };
 
 extern Tsanatory* sanatory;

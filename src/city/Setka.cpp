@@ -1,6 +1,28 @@
 #include "city/Setka.h"
 
+#include "city/Travel.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tsetka* setka = nullptr;
 
 Tsetka::Tsetka(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Ночной клуб");
+  close = frame::MakeCloseLabel(this, "X", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tsetka::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  travel->Show();
 }

@@ -1,6 +1,28 @@
 #include "development/Devm.h"
 
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "engine/Frame.h"
+
 Tdevmenu* devmenu = nullptr;
 
 Tdevmenu::Tdevmenu(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Разработка");
+  close = frame::MakeCloseLabel(this, "X", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tdevmenu::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  menu->Show();
 }

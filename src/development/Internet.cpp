@@ -1,6 +1,28 @@
 #include "development/Internet.h"
 
+#include "engine/Class.h"
+#include "engine/Frame.h"
+#include "hardware/Computer.h"
+
 Tinet* inet = nullptr;
 
 Tinet::Tinet(ui::Application& app) : ui::Form(app) {
+  SetClientSize(320, 240);
+  Position = ui::FormPosition::ScreenCenter;
+  Color = ui::clBlack;
+  Font.Name = "Verdana";
+  Font.Size = 13;
+  Font.Color = ui::clWhite;
+
+  top = frame::MakeTitle(this, "Интернет");
+  close = frame::MakeCloseLabel(this, "X", 305);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+}
+
+void Tinet::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  comp->Show();
 }
