@@ -26,68 +26,68 @@ constexpr int kItemStep = 48;
 constexpr int kItemWidth = 275;
 constexpr int kItemHeight = 37;
 
-const DepartmentSpec kMbshop{"Отдел материнских плат Intel", "материнская плата", 3,
+const DepartmentDesign kMbshop{"Отдел материнских плат Intel", "материнская плата", 3,
                              {{{"mb1", &Tzenx::Mb1i, &Tzenx::Mb1ic, true},
                                {"mb2", &Tzenx::Mb2i, &Tzenx::Mb2ic, true},
                                {"mb3", &Tzenx::Mb3i, &Tzenx::Mb3ic, false}}}};
-const DepartmentSpec kMbshop2{"Отдел материнских плат AMD", "материнская плата", 3,
+const DepartmentDesign kMbshop2{"Отдел материнских плат AMD", "материнская плата", 3,
                               {{{"mb1", &Tzenx::Mb1a, &Tzenx::Mb1ac, true},
                                 {"mb2", &Tzenx::Mb2a, &Tzenx::Mb2ac, false},
                                 {"mb3", &Tzenx::Mb3a, &Tzenx::Mb3ac, false}}}};
-const DepartmentSpec kPrshop{"Отдел процессоров AMD", "процессор", 4,
+const DepartmentDesign kPrshop{"Отдел процессоров AMD", "процессор", 4,
                              {{{"pr1", &Tzenx::Pr1a, &Tzenx::Pr1ac, true},
                                {"pr2", &Tzenx::Pr2a, &Tzenx::Pr2ac, true},
                                {"pr3", &Tzenx::Pr3a, &Tzenx::Pr3ac, false},
                                {"pr4", &Tzenx::Pr4a, &Tzenx::Pr4ac, false}}}};
-const DepartmentSpec kPrshop2{"Отдел процессоров Intel", "процессор", 4,
+const DepartmentDesign kPrshop2{"Отдел процессоров Intel", "процессор", 4,
                               {{{"pr1", &Tzenx::Pr1i, &Tzenx::Pr1ic, true},
                                 {"pr2", &Tzenx::Pr2i, &Tzenx::Pr2ic, true},
                                 {"pr3", &Tzenx::Pr3i, &Tzenx::Pr3ic, false},
                                 {"pr4", &Tzenx::Pr4i, &Tzenx::Pr4ic, false}}}};
-const DepartmentSpec kRshop{"Отдел оперативной памяти", "озу", 4,
+const DepartmentDesign kRshop{"Отдел оперативной памяти", "озу", 4,
                             {{{"r1", &Tzenx::Ram1, &Tzenx::Ram1c, true},
                               {"r2", &Tzenx::Ram2, &Tzenx::Ram2c, true},
                               {"r3", &Tzenx::Ram3, &Tzenx::Ram3c, true},
                               {"r4", &Tzenx::Ram4, &Tzenx::Ram4c, false}}}};
-const DepartmentSpec kVshop{"Отдел видео карт NVidia", "видео", 4,
+const DepartmentDesign kVshop{"Отдел видео карт NVidia", "видео", 4,
                             {{{"v1", &Tzenx::Vid1g, &Tzenx::Vid1gc, true},
                               {"v2", &Tzenx::Vid2g, &Tzenx::Vid2gc, true},
                               {"v3", &Tzenx::Vid3g, &Tzenx::Vid3gc, false},
                               {"v4", &Tzenx::Vid4g, &Tzenx::Vid4gc, false}}}};
-const DepartmentSpec kVshop2{"Отдел видео карт ATI", "видео", 4,
+const DepartmentDesign kVshop2{"Отдел видео карт ATI", "видео", 4,
                              {{{"v1", &Tzenx::Vid1a, &Tzenx::Vid1ac, true},
                                {"v2", &Tzenx::Vid2a, &Tzenx::Vid2ac, true},
                                {"v3", &Tzenx::Vid3a, &Tzenx::Vid3ac, false},
                                {"v4", &Tzenx::Vid4a, &Tzenx::Vid4ac, false}}}};
-const DepartmentSpec kHshop{"Отдел винчестеров SATA-II", "винчестер", 4,
+const DepartmentDesign kHshop{"Отдел винчестеров SATA-II", "винчестер", 4,
                             {{{"h1", &Tzenx::Hdd1, &Tzenx::Hdd1c, true},
                               {"h2", &Tzenx::Hdd2, &Tzenx::Hdd2c, true},
                               {"h3", &Tzenx::Hdd3, &Tzenx::Hdd3c, false},
                               {"h4", &Tzenx::Hdd4, &Tzenx::Hdd4c, false}}}};
-const DepartmentSpec kMdshop{"Отдел модемов", "модем", 2,
+const DepartmentDesign kMdshop{"Отдел модемов", "модем", 2,
                              {{{"m1", &Tzenx::Mod1, &Tzenx::Mod1c, true},
                                {"m2", &Tzenx::Mod2, &Tzenx::Mod2c, false}}}};
-const DepartmentSpec kMnshop{"Отдел мониторов LCD", "монитор", 3,
+const DepartmentDesign kMnshop{"Отдел мониторов LCD", "монитор", 3,
                              {{{"m1", &Tzenx::Mon1, &Tzenx::Mon1c, true},
                                {"m2", &Tzenx::Mon2, &Tzenx::Mon2c, false},
                                {"m3", &Tzenx::Mon3, &Tzenx::Mon3c, false}}}};
 
 }  // namespace
 
-Tdepartment::Tdepartment(ui::Application& app, const DepartmentSpec& spec) : ui::Form(app), spec_(spec) {
+Tdepartment::Tdepartment(ui::Application& app, const DepartmentDesign& design) : ui::Form(app), design_(design) {
   const int width = kItemLeft + kItemWidth + 6;
-  SetClientSize(width, kFirstItemTop + spec.count * kItemStep + 5);
+  SetClientSize(width, kFirstItemTop + design.count * kItemStep + 5);
   Position = ui::FormPosition::ScreenCenter;
   Color = ui::clBlack;
   Font.Name = "Verdana";
   Font.Size = 13;
   Font.Color = ui::clWhite;
 
-  top = frame::MakeTitle(this, spec.title);
+  top = frame::MakeTitle(this, design.title);
   close = frame::MakeCloseLabel(this, "X", width - 15);
 
-  for (int i = 0; i < spec.count; ++i) {
-    const DepartmentItem& item = spec.items[i];
+  for (int i = 0; i < design.count; ++i) {
+    const DepartmentItem& item = design.items[i];
     const int itemTop = kFirstItemTop + i * kItemStep;
     auto* picture = new ui::Image(this);
     picture->Name = item.control;
@@ -120,13 +120,13 @@ void Tdepartment::FormCreate() {
 }
 
 void Tdepartment::FormShow() {
-  for (int i = 0; i < spec_.count; ++i) {
-    const DepartmentItem& item = spec_.items[i];
+  for (int i = 0; i < design_.count; ++i) {
+    const DepartmentItem& item = design_.items[i];
     ui::Label* label = labels_[i];
     label->Caption = engine->*item.name + " - " + platform::IntToStr(engine->*item.price) + "p.";
     // A long name is written smaller so it stays on its button.
     label->Font.Size = 13;
-    while (label->Font.Size > 9 && App().Fonts().Measure(label->Font.Spec(), label->Caption()).width > kItemWidth - 8) {
+    while (label->Font.Size > 9 && App().Fonts().Measure(label->Font.Info(), label->Caption()).width > kItemWidth - 8) {
       label->Font.Size = label->Font.Size - 1;
     }
   }
@@ -134,8 +134,8 @@ void Tdepartment::FormShow() {
 
 void Tdepartment::BuyItem(int index) {
   engine->PlayClickSound();
-  const DepartmentItem& item = spec_.items[index];
-  engine->BuyDevice(engine->*item.price, engine->*item.name, spec_.kind);
+  const DepartmentItem& item = design_.items[index];
+  engine->BuyDevice(engine->*item.price, engine->*item.name, design_.kind);
 }
 
 void Tdepartment::closeClick() {

@@ -22,7 +22,7 @@ struct DepartmentItem {
   bool visible;
 };
 
-struct DepartmentSpec {
+struct DepartmentDesign {
   const char* title;
   const char* kind;  // the kind word the purchase is made with
   int count;
@@ -31,7 +31,7 @@ struct DepartmentSpec {
 
 class Tdepartment : public ui::Form {
  public:
-  Tdepartment(ui::Application& app, const DepartmentSpec& spec);
+  Tdepartment(ui::Application& app, const DepartmentDesign& design);
 
   ui::Label* top;
   ui::Label* close;
@@ -41,10 +41,10 @@ class Tdepartment : public ui::Form {
   void closeClick();
   void ResetSkins() { skins_.Reset(); }
 
-  int ItemCount() const { return spec_.count; }
+  int ItemCount() const { return design_.count; }
   ui::Image* ItemPicture(int index) const { return pictures_[index]; }
   ui::Label* ItemLabel(int index) const { return labels_[index]; }
-  const DepartmentSpec& Spec() const { return spec_; }
+  const DepartmentDesign& Design() const { return design_; }
 
  protected:
   // The item's click: the click sound, then the purchase of that item.
@@ -61,7 +61,7 @@ class Tdepartment : public ui::Form {
   ui::Label*& Caption(int index) { return labels_[index]; }
 
  private:
-  const DepartmentSpec& spec_;
+  const DepartmentDesign& design_;
   std::array<ui::Image*, 4> pictures_{};
   std::array<ui::Label*, 4> labels_{};
   SkinSet skins_{"farm"};

@@ -26,7 +26,7 @@ struct Event {
   std::string text;        // UTF-8 text typed
 };
 
-struct WindowSpec {
+struct WindowParams {
   std::string title;
   int left = 0, top = 0, width = 1, height = 1;
   bool shaped = false;     // a colour key makes parts of the window see-through
@@ -49,7 +49,7 @@ class Backend {
   virtual int DesktopWidth() = 0;
   virtual int DesktopHeight() = 0;
 
-  virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
+  virtual WindowId CreateWindow(const WindowParams& params) = 0;
   virtual void DestroyWindow(WindowId id) = 0;
   virtual void ShowWindow(WindowId id) = 0;
   virtual void HideWindow(WindowId id) = 0;

@@ -58,11 +58,11 @@ void Button::Paint(Canvas& canvas) {
   canvas.FillRect(r, Color);
   canvas.FrameRect(r, Focused() ? clBlack : ui::Color{120, 120, 120});
   canvas.Bevel(Rect{1, 1, r.width - 2, r.height - 2}, !down);
-  FontSpec spec = Font.Spec();
-  if (!IsEnabled()) spec.color = clGrayText;
-  const TextSize size = canvas.TextExtent(Caption(), spec);
+  FontInfo info = Font.Info();
+  if (!IsEnabled()) info.color = clGrayText;
+  const TextSize size = canvas.TextExtent(Caption(), info);
   const int shift = down ? 1 : 0;
-  canvas.DrawText(Point{(r.width - size.width) / 2 + shift, (r.height - size.height) / 2 + shift}, Caption(), spec);
+  canvas.DrawText(Point{(r.width - size.width) / 2 + shift, (r.height - size.height) / 2 + shift}, Caption(), info);
   if (Focused()) {
     for (int x = 4; x < r.width - 4; x += 2) {
       canvas.FillRect(Rect{x, 4, 1, 1}, clBlack);

@@ -115,7 +115,7 @@ void Canvas::Blend(int x, int y, uint32_t rgb, uint8_t alpha) {
   d = 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
-void Canvas::DrawText(Point p, std::string_view text, const FontSpec& font) {
+void Canvas::DrawText(Point p, std::string_view text, const FontInfo& font) {
   if (text.empty() || fonts_ == nullptr) return;
   TTF_Font* ttf = fonts_->Get(font);
   if (ttf == nullptr) return;
@@ -143,13 +143,13 @@ void Canvas::DrawText(Point p, std::string_view text, const FontSpec& font) {
   SDL_FreeSurface(surface);
 }
 
-TextSize Canvas::TextExtent(std::string_view text, const FontSpec& font) {
+TextSize Canvas::TextExtent(std::string_view text, const FontInfo& font) {
   return fonts_ != nullptr ? fonts_->Measure(font, text) : TextSize{};
 }
 
-int Canvas::LineHeight(const FontSpec& font) { return fonts_ != nullptr ? fonts_->LineHeight(font) : font.size + 3; }
+int Canvas::LineHeight(const FontInfo& font) { return fonts_ != nullptr ? fonts_->LineHeight(font) : font.size + 3; }
 
-std::vector<std::string> WrapText(FontCache* fonts, const FontSpec& font, std::string_view text, int width) {
+std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::string_view text, int width) {
   std::vector<std::string> lines;
   auto measure = [&](std::string_view s) { return fonts != nullptr ? fonts->Measure(font, s).width : 0; };
   size_t start = 0;

@@ -49,9 +49,9 @@ class Canvas {
   void DrawBitmap(const Bitmap& bitmap, Point dst, const Rect& src, const Color* key = nullptr);
 
   // Draws one line of UTF-8 text with its top-left corner at p.
-  void DrawText(Point p, std::string_view text, const FontSpec& font);
-  TextSize TextExtent(std::string_view text, const FontSpec& font);
-  int LineHeight(const FontSpec& font);
+  void DrawText(Point p, std::string_view text, const FontInfo& font);
+  TextSize TextExtent(std::string_view text, const FontInfo& font);
+  int LineHeight(const FontInfo& font);
 
  private:
   void Blend(int x, int y, uint32_t argb, uint8_t alpha);
@@ -63,6 +63,6 @@ class Canvas {
 
 // Breaks text into lines no wider than width, at blanks where possible; hard
 // line breaks (CR LF, LF) always break.
-std::vector<std::string> WrapText(FontCache* fonts, const FontSpec& font, std::string_view text, int width);
+std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::string_view text, int width);
 
 }  // namespace ui

@@ -29,7 +29,7 @@ Control::Control(Control* parent)
   if (parent_ != nullptr) {
     parent_->children_.push_back(this);
     form_ = parent_->form_;
-    Font.AssignQuietly(parent_->Font.Spec());
+    Font.AssignQuietly(parent_->Font.Info());
     Color.SetQuietly(parent_->Color());
     TabOrder.SetQuietly(static_cast<int>(parent_->children_.size()) - 1);
   }
@@ -68,11 +68,11 @@ Control::Control(Control* parent)
   Font.OnChange([this] {
     if (!inheriting_) ParentFont = false;
     FontChanged();
-    for (Control* child : children_) child->ParentFontChanged(Font.Spec());
+    for (Control* child : children_) child->ParentFontChanged(Font.Info());
     Invalidate();
   });
   ParentFont.OnChange([this] {
-    if (ParentFont && parent_ != nullptr) ParentFontChanged(parent_->Font.Spec());
+    if (ParentFont && parent_ != nullptr) ParentFontChanged(parent_->Font.Info());
   });
   ParentColor.OnChange([this] {
     if (ParentColor && parent_ != nullptr) ParentColorChanged(parent_->Color());
@@ -87,10 +87,10 @@ Control::~Control() {
   for (Control* child : children_) delete child;
 }
 
-void Control::ParentFontChanged(const FontSpec& spec) {
+void Control::ParentFontChanged(const FontInfo& info) {
   if (!ParentFont) return;
   inheriting_ = true;
-  Font.AssignSpec(spec);
+  Font.AssignInfo(info);
   inheriting_ = false;
 }
 

@@ -107,7 +107,7 @@ class Control {
   void PaintAll(Canvas& canvas);
   // The colours and font the control draws with, after inheritance.
   ui::Color EffectiveColor() const { return Color(); }
-  FontSpec EffectiveFont() const { return Font.Spec(); }
+  FontInfo EffectiveFont() const { return Font.Info(); }
 
  protected:
   virtual void Paint(Canvas& canvas) {}
@@ -121,7 +121,7 @@ class Control {
 
  private:
   friend class Form;
-  void ParentFontChanged(const FontSpec& spec);
+  void ParentFontChanged(const FontInfo& info);
   void ParentColorChanged(ui::Color color);
   void OrderedChildren(std::vector<Control*>& out, bool topFirst) const;
 

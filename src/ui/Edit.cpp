@@ -106,16 +106,16 @@ void Edit::KeyPress(char32_t& key) {
 
 int Edit::CharacterAt(int x) {
   const std::string text = Text();
-  const FontSpec spec = Font.Spec();
+  const FontInfo info = Font.Info();
   const int length = static_cast<int>(platform::Utf8Length(text));
   const int target = x - kPadding + scroll_;
   int best = length;
   for (int i = 0; i <= length; ++i) {
-    const int w = App().Fonts().Measure(spec, std::string_view(text).substr(0, platform::Utf8Offset(text, i))).width;
+    const int w = App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i))).width;
     if (w >= target) {
       best = i;
       if (i > 0) {
-        const int prev = App().Fonts().Measure(spec, std::string_view(text).substr(0, platform::Utf8Offset(text, i - 1))).width;
+        const int prev = App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i - 1))).width;
         if (target - prev < w - target) best = i - 1;
       }
       break;
@@ -136,18 +136,18 @@ void Edit::Paint(Canvas& canvas) {
     canvas.Bevel(r, false);
     canvas.Bevel(Rect{1, 1, r.width - 2, r.height - 2}, false);
   }
-  FontSpec spec = Font.Spec();
-  if (!IsEnabled()) spec.color = clGrayText;
+  FontInfo info = Font.Info();
+  if (!IsEnabled()) info.color = clGrayText;
   const std::string text = Text();
-  const int caretX = canvas.TextExtent(std::string_view(text).substr(0, platform::Utf8Offset(text, caret_)), spec).width;
+  const int caretX = canvas.TextExtent(std::string_view(text).substr(0, platform::Utf8Offset(text, caret_)), info).width;
   const int inner = std::max(1, r.width - 2 * kPadding);
   if (caretX - scroll_ > inner - 1) scroll_ = caretX - inner + 1;
   if (caretX - scroll_ < 0) scroll_ = caretX;
-  const int lineHeight = canvas.LineHeight(spec);
+  const int lineHeight = canvas.LineHeight(info);
   const int y = (r.height - lineHeight) / 2;
   Canvas::Scope scope(canvas, Rect{2, 2, r.width - 4, r.height - 4});
-  canvas.DrawText(Point{kPadding - 2 - scroll_, y - 2}, text, spec);
-  if (Focused() && IsEnabled()) canvas.FillRect(Rect{kPadding - 2 + caretX - scroll_, y - 2, 1, lineHeight}, spec.color);
+  canvas.DrawText(Point{kPadding - 2 - scroll_, y - 2}, text, info);
+  if (Focused() && IsEnabled()) canvas.FillRect(Rect{kPadding - 2 + caretX - scroll_, y - 2, 1, lineHeight}, info.color);
 }
 
 }  // namespace ui

@@ -12,17 +12,17 @@ Font::Font() : Name("Verdana"), Size(13), Color(clBlack), Style(0) {
   Style.OnChange(notify);
 }
 
-FontSpec Font::Spec() const { return FontSpec{Name(), Size(), Color(), Style()}; }
+FontInfo Font::Info() const { return FontInfo{Name(), Size(), Color(), Style()}; }
 
-void Font::AssignQuietly(const FontSpec& spec) {
-  Name.SetQuietly(spec.name);
-  Size.SetQuietly(spec.size);
-  Color.SetQuietly(spec.color);
-  Style.SetQuietly(spec.style);
+void Font::AssignQuietly(const FontInfo& info) {
+  Name.SetQuietly(info.name);
+  Size.SetQuietly(info.size);
+  Color.SetQuietly(info.color);
+  Style.SetQuietly(info.style);
 }
 
-void Font::AssignSpec(const FontSpec& spec) {
-  AssignQuietly(spec);
+void Font::AssignInfo(const FontInfo& info) {
+  AssignQuietly(info);
   if (changed_) changed_();
 }
 

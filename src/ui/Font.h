@@ -1,6 +1,6 @@
 #pragma once
 // A control's font: family name, pixel size, colour and style. The plain
-// FontSpec is what drawing uses; Font is the property-bearing version that
+// FontInfo is what drawing uses; Font is the property-bearing version that
 // controls expose as `Font.Color = clBlack`.
 #include <string>
 
@@ -12,12 +12,12 @@ namespace ui {
 using FontStyles = unsigned;
 inline constexpr FontStyles fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8;
 
-struct FontSpec {
+struct FontInfo {
   std::string name = "Verdana";
   int size = 13;  // pixel height of the em square
   Color color = clBlack;
   FontStyles style = 0;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontInfo&) const = default;
 };
 
 class Font {
@@ -30,10 +30,10 @@ class Font {
   Property<ui::Color> Color;
   Property<FontStyles> Style;
 
-  FontSpec Spec() const;
+  FontInfo Info() const;
   // Copies every attribute without counting it as the owner's own change.
-  void AssignQuietly(const FontSpec& spec);
-  void AssignSpec(const FontSpec& spec);
+  void AssignQuietly(const FontInfo& info);
+  void AssignInfo(const FontInfo& info);
   // Called after any attribute changes.
   void OnChange(std::function<void()> changed);
 

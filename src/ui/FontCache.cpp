@@ -59,20 +59,20 @@ const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool
   return files_.emplace(key, choice).first->second;
 }
 
-TTF_Font* FontCache::Get(const FontSpec& spec) {
+TTF_Font* FontCache::Get(const FontInfo& info) {
   if (!ready_) return nullptr;
-  const int size = spec.size > 0 ? spec.size : 13;
-  const auto key = std::make_tuple(spec.name, size, spec.style);
+  const int size = info.size > 0 ? info.size : 13;
+  const auto key = std::make_tuple(info.name, size, info.style);
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-  const bool bold = (spec.style & fsBold) != 0;
-  const bool italic = (spec.style & fsItalic) != 0;
-  const FileChoice& file = FindFile(spec.name, bold, italic);
+  const bool bold = (info.style & fsBold) != 0;
+  const bool italic = (info.style & fsItalic) != 0;
+  const FileChoice& file = FindFile(info.name, bold, italic);
   TTF_Font* font = TTF_OpenFont(file.path.c_str(), size);
   if (font != nullptr) {
     int style = TTF_STYLE_NORMAL;
     if (bold && !file.boldFace) style |= TTF_STYLE_BOLD;
-    if (spec.style & fsUnderline) style |= TTF_STYLE_UNDERLINE;
-    if (spec.style & fsStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
+    if (info.style & fsUnderline) style |= TTF_STYLE_UNDERLINE;
+    if (info.style & fsStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
     TTF_SetFontStyle(font, style);
     TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
   }
@@ -80,9 +80,9 @@ TTF_Font* FontCache::Get(const FontSpec& spec) {
   return font;
 }
 
-TextSize FontCache::Measure(const FontSpec& spec, std::string_view text) {
-  TTF_Font* font = Get(spec);
-  if (font == nullptr) return {static_cast<int>(text.size()) * spec.size / 2, spec.size + 3};
+TextSize FontCache::Measure(const FontInfo& info, std::string_view text) {
+  TTF_Font* font = Get(info);
+  if (font == nullptr) return {static_cast<int>(text.size()) * info.size / 2, info.size + 3};
   if (text.empty()) return {0, TTF_FontHeight(font)};
   auto& known = widths_[font];
   std::string key(text);
@@ -94,9 +94,9 @@ TextSize FontCache::Measure(const FontSpec& spec, std::string_view text) {
   return {w, TTF_FontHeight(font)};
 }
 
-int FontCache::LineHeight(const FontSpec& spec) {
-  TTF_Font* font = Get(spec);
-  return font != nullptr ? TTF_FontHeight(font) : spec.size + 3;
+int FontCache::LineHeight(const FontInfo& info) {
+  TTF_Font* font = Get(info);
+  return font != nullptr ? TTF_FontHeight(font) : info.size + 3;
 }
 
 }  // namespace ui

@@ -26,9 +26,9 @@ class FontCache {
   FontCache& operator=(const FontCache&) = delete;
 
   // Null when no font file can be found or opened; text is then not drawn.
-  TTF_Font* Get(const FontSpec& spec);
-  TextSize Measure(const FontSpec& spec, std::string_view text);
-  int LineHeight(const FontSpec& spec);
+  TTF_Font* Get(const FontInfo& info);
+  TextSize Measure(const FontInfo& info, std::string_view text);
+  int LineHeight(const FontInfo& info);
 
  private:
   struct FileChoice {

@@ -89,16 +89,16 @@ void Form::PlaceOnDesktop() {
 
 void Form::EnsureWindow() {
   if (window_ != 0) return;
-  WindowSpec spec;
-  spec.title = Caption().empty() ? app_.Title : Caption();
-  spec.left = Left;
-  spec.top = Top;
-  spec.width = std::max(1, Width());
-  spec.height = std::max(1, Height());
-  spec.shaped = TransparentColor;
-  spec.shapeKey = TransparentColorValue;
-  spec.popup = app_.IsPopupForm(this);
-  window_ = app_.GetBackend().CreateWindow(spec);
+  WindowParams params;
+  params.title = Caption().empty() ? app_.Title : Caption();
+  params.left = Left;
+  params.top = Top;
+  params.width = std::max(1, Width());
+  params.height = std::max(1, Height());
+  params.shaped = TransparentColor;
+  params.shapeKey = TransparentColorValue;
+  params.popup = app_.IsPopupForm(this);
+  window_ = app_.GetBackend().CreateWindow(params);
   app_.WindowCreated(this);
 }
 

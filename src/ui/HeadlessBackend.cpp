@@ -24,7 +24,7 @@ bool HeadlessBackend::PollEvent(Event& event) {
                        event.type == Event::Type::MouseMove || event.type == Event::Type::MouseWheel;
   if (isMouse) {
     Point origin{};
-    if (auto it = windows_.find(event.window); it != windows_.end()) origin = Point{it->second.spec.left, it->second.spec.top};
+    if (auto it = windows_.find(event.window); it != windows_.end()) origin = Point{it->second.params.left, it->second.params.top};
     const ShiftState flag = event.button == MouseButton::Left ? ssLeft : event.button == MouseButton::Right ? ssRight : ssMiddle;
     if (event.type == Event::Type::MouseDown) buttons_ |= flag;
     if (event.type == Event::Type::MouseUp) buttons_ &= ~flag;
@@ -53,9 +53,9 @@ void HeadlessBackend::WaitEvent(uint64_t deadline) {
   Post(quit);
 }
 
-WindowId HeadlessBackend::CreateWindow(const WindowSpec& spec) {
+WindowId HeadlessBackend::CreateWindow(const WindowParams& params) {
   const WindowId id = nextId_++;
-  windows_[id] = WindowRecord{spec, false, false};
+  windows_[id] = WindowRecord{params, false, false};
   return id;
 }
 
@@ -75,11 +75,11 @@ void HeadlessBackend::HideWindow(WindowId id) {
 }
 
 void HeadlessBackend::MoveWindow(WindowId id, int left, int top) {
-  if (auto it = windows_.find(id); it != windows_.end()) it->second.spec.left = left, it->second.spec.top = top;
+  if (auto it = windows_.find(id); it != windows_.end()) it->second.params.left = left, it->second.params.top = top;
 }
 
 void HeadlessBackend::ResizeWindow(WindowId id, int width, int height) {
-  if (auto it = windows_.find(id); it != windows_.end()) it->second.spec.width = width, it->second.spec.height = height;
+  if (auto it = windows_.find(id); it != windows_.end()) it->second.params.width = width, it->second.params.height = height;
 }
 
 void HeadlessBackend::RaiseWindow(WindowId id) {
@@ -87,7 +87,7 @@ void HeadlessBackend::RaiseWindow(WindowId id) {
   if (it == windows_.end()) return;
   stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), id), stacking_.end());
   stacking_.push_back(id);
-  if (!it->second.spec.popup) focus_ = id;
+  if (!it->second.params.popup) focus_ = id;
 }
 
 void HeadlessBackend::MinimizeWindow(WindowId id) {

@@ -23,7 +23,7 @@ class HeadlessBackend : public Backend {
   void WaitEvent(uint64_t deadline) override;
   int DesktopWidth() override { return desktopWidth_; }
   int DesktopHeight() override { return desktopHeight_; }
-  WindowId CreateWindow(const WindowSpec& spec) override;
+  WindowId CreateWindow(const WindowParams& params) override;
   void DestroyWindow(WindowId id) override;
   void ShowWindow(WindowId id) override;
   void HideWindow(WindowId id) override;
@@ -56,7 +56,7 @@ class HeadlessBackend : public Backend {
   std::function<void(uint64_t deadline)> OnIdle;
 
   struct WindowRecord {
-    WindowSpec spec;
+    WindowParams params;
     bool visible = false;
     bool minimized = false;
   };

@@ -17,7 +17,7 @@ HintWindow::HintWindow(Application& app) : Form(app) {
 
 void HintWindow::Activate(const std::string& text, int x, int y) {
   text_ = text;
-  const TextSize size = App().Fonts().Measure(Font.Spec(), text);
+  const TextSize size = App().Fonts().Measure(Font.Info(), text);
   Width = size.width + 8;
   Height = size.height + 4;
   Backend& backend = App().GetBackend();
@@ -30,7 +30,7 @@ void HintWindow::Activate(const std::string& text, int x, int y) {
 void HintWindow::Paint(Canvas& canvas) {
   canvas.FillRect(ClientRect(), Color);
   canvas.FrameRect(ClientRect(), clBlack);
-  canvas.DrawText(Point{4, 2}, text_, Font.Spec());
+  canvas.DrawText(Point{4, 2}, text_, Font.Info());
 }
 
 }  // namespace ui

@@ -49,11 +49,11 @@ void Label::AdjustBounds() {
   if (now == measured_) return;  // a change of colour, say, changes no size
   adjusting_ = true;
   FontCache& fonts = ParentForm()->App().Fonts();
-  const FontSpec spec = Font.Spec();
-  const int lineHeight = fonts.LineHeight(spec);
+  const FontInfo info = Font.Info();
+  const int lineHeight = fonts.LineHeight(info);
   size_t lineCount = 0;
   if (WordWrap) {
-    lineCount = WrapText(&fonts, spec, Caption(), std::max(1, Width())).size();
+    lineCount = WrapText(&fonts, info, Caption(), std::max(1, Width())).size();
   } else {
     // Lines end only at the caption's own line breaks.
     const std::string caption = Caption();
@@ -61,7 +61,7 @@ void Label::AdjustBounds() {
     size_t start = 0;
     while (true) {
       const size_t end = caption.find_first_of("\r\n", start);
-      widest = std::max(widest, fonts.Measure(spec, std::string_view(caption).substr(start, end - start)).width);
+      widest = std::max(widest, fonts.Measure(info, std::string_view(caption).substr(start, end - start)).width);
       ++lineCount;
       if (end == std::string::npos) break;
       start = end + ((caption[end] == '\r' && end + 1 < caption.size() && caption[end + 1] == '\n') ? 2 : 1);
@@ -81,27 +81,27 @@ void Label::AdjustBounds() {
 void Label::Paint(Canvas& canvas) {
   if (!Transparent) canvas.FillRect(ClientRect(), Color);
   if (Caption().empty()) return;
-  FontSpec spec = Font.Spec();
+  FontInfo info = Font.Info();
   const bool enabled = IsEnabled();
-  const auto lines = WrapText(canvas.Fonts(), spec, Caption(), WordWrap ? std::max(1, Width()) : 1 << 30);
-  const int lineHeight = canvas.LineHeight(spec);
+  const auto lines = WrapText(canvas.Fonts(), info, Caption(), WordWrap ? std::max(1, Width()) : 1 << 30);
+  const int lineHeight = canvas.LineHeight(info);
   const int total = static_cast<int>(lines.size()) * lineHeight;
   int y = 0;
   if (Layout == TextLayout::Center) y = (Height - total) / 2;
   if (Layout == TextLayout::Bottom) y = Height - total;
   for (const std::string& line : lines) {
-    const int w = canvas.TextExtent(line, spec).width;
+    const int w = canvas.TextExtent(line, info).width;
     int x = 0;
     if (Alignment == ui::Alignment::Center) x = (Width - w) / 2;
     if (Alignment == ui::Alignment::RightJustify) x = Width - w;
     if (enabled) {
-      canvas.DrawText(Point{x, y}, line, spec);
+      canvas.DrawText(Point{x, y}, line, info);
     } else {
       // The classic engraved look of disabled text.
-      spec.color = clBtnHighlight;
-      canvas.DrawText(Point{x + 1, y + 1}, line, spec);
-      spec.color = clBtnShadow;
-      canvas.DrawText(Point{x, y}, line, spec);
+      info.color = clBtnHighlight;
+      canvas.DrawText(Point{x + 1, y + 1}, line, info);
+      info.color = clBtnShadow;
+      canvas.DrawText(Point{x, y}, line, info);
     }
     y += lineHeight;
   }

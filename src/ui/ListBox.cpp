@@ -112,19 +112,19 @@ void ListBox::Paint(Canvas& canvas) {
     canvas.Bevel(Rect{1, 1, r.width - 2, r.height - 2}, false);
   }
   const int barWidth = bar_.Needed() ? ScrollBar::kWidth : 0;
-  const FontSpec spec = Font.Spec();
+  const FontInfo info = Font.Info();
   {
     Canvas::Scope scope(canvas, Rect{border, border, r.width - 2 * border - barWidth, r.height - 2 * border});
-    const int lineHeight = canvas.LineHeight(spec);
+    const int lineHeight = canvas.LineHeight(info);
     int y = 0;
     for (int i = bar_.Position(); i < Items.Count() && y < r.height; ++i, y += ItemHeight) {
-      FontSpec itemSpec = spec;
+      FontInfo itemFont = info;
       if (i == ItemIndex) {
         canvas.FillRect(Rect{0, y, r.width, ItemHeight}, clHighlight);
-        itemSpec.color = clHighlightText;
+        itemFont.color = clHighlightText;
       }
-      if (!IsEnabled()) itemSpec.color = clGrayText;
-      canvas.DrawText(Point{2, y + (ItemHeight - lineHeight) / 2}, Items[i], itemSpec);
+      if (!IsEnabled()) itemFont.color = clGrayText;
+      canvas.DrawText(Point{2, y + (ItemHeight - lineHeight) / 2}, Items[i], itemFont);
     }
   }
   if (barWidth > 0) bar_.Paint(canvas, Rect{r.width - border - barWidth, border, barWidth, r.height - 2 * border});

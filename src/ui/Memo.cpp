@@ -66,11 +66,11 @@ void Memo::LoadFromFile(const std::string& path) {
 
 void Memo::Layout(Canvas* canvas) {
   FontCache* fonts = canvas != nullptr ? canvas->Fonts() : &App().Fonts();
-  const FontSpec spec = Font.Spec();
-  const int lineHeight = fonts->LineHeight(spec);
+  const FontInfo info = Font.Info();
+  const int lineHeight = fonts->LineHeight(info);
   const int border = BorderSingle ? 2 : 0;
   const int textWidth = Width - 2 * border - 2 * kPadding - (ScrollBars == ScrollStyle::Vertical ? ScrollBar::kWidth : 0);
-  visual_ = WordWrap ? WrapText(fonts, spec, Text(), std::max(1, textWidth)) : WrapText(fonts, spec, Text(), 1 << 30);
+  visual_ = WordWrap ? WrapText(fonts, info, Text(), std::max(1, textWidth)) : WrapText(fonts, info, Text(), 1 << 30);
   // A text ending in a line break shows the empty line after it, as an edit box does.
   const int page = std::max(1, (Height - 2 * border) / std::max(1, lineHeight));
   bar_.SetRange(static_cast<int>(visual_.size()), page);
@@ -85,14 +85,14 @@ void Memo::Paint(Canvas& canvas) {
     canvas.Bevel(r, false);
     canvas.Bevel(Rect{1, 1, r.width - 2, r.height - 2}, false);
   }
-  const FontSpec spec = Font.Spec();
-  const int lineHeight = canvas.LineHeight(spec);
+  const FontInfo info = Font.Info();
+  const int lineHeight = canvas.LineHeight(info);
   const int barWidth = ScrollBars == ScrollStyle::Vertical ? ScrollBar::kWidth : 0;
   {
     Canvas::Scope scope(canvas, Rect{border, border, r.width - 2 * border - barWidth, r.height - 2 * border});
     int y = 0;
     for (size_t i = static_cast<size_t>(bar_.Position()); i < visual_.size() && y < r.height; ++i, y += lineHeight) {
-      canvas.DrawText(Point{kPadding, y}, visual_[i], spec);
+      canvas.DrawText(Point{kPadding, y}, visual_[i], info);
     }
   }
   if (barWidth > 0) bar_.Paint(canvas, Rect{r.width - border - barWidth, border, barWidth, r.height - 2 * border});

@@ -50,17 +50,17 @@ MessageDialog::MessageDialog(Application& app, const std::string& text, const st
 
   // Size the box to its text: as wide as the longest line up to a limit.
   FontCache& fonts = app.Fonts();
-  const FontSpec spec = Font.Spec();
+  const FontInfo info = Font.Info();
   int widest = 0;
-  for (const std::string& line : WrapText(&fonts, spec, text, 100000)) {
-    widest = std::max(widest, fonts.Measure(spec, line).width);
+  for (const std::string& line : WrapText(&fonts, info, text, 100000)) {
+    widest = std::max(widest, fonts.Measure(info, line).width);
   }
   const int textWidth = std::clamp(widest + 4, 160, 480);
-  const std::vector<std::string> lines = WrapText(&fonts, spec, text, textWidth);
-  const int textHeight = static_cast<int>(lines.size()) * fonts.LineHeight(spec);
+  const std::vector<std::string> lines = WrapText(&fonts, info, text, textWidth);
+  const int textHeight = static_cast<int>(lines.size()) * fonts.LineHeight(info);
   const int hasIcon = (flags & 0xF0) != 0;
   const int left = hasIcon ? 16 + kIconSize + 14 : 16;
-  const int titleWidth = fonts.Measure(title_->Font.Spec(), caption).width + 24;
+  const int titleWidth = fonts.Measure(title_->Font.Info(), caption).width + 24;
   const int buttonsWidth = yesNo ? 2 * 88 + 8 : 88;
   const int width = std::max({left + textWidth + 16, titleWidth, buttonsWidth + 32, 200});
   const int bodyHeight = std::max(textHeight, hasIcon ? kIconSize : 0);
@@ -95,9 +95,9 @@ void MessageDialog::Paint(Canvas& canvas) {
   const ui::Color fill = kind == MB_ICONERROR ? ui::Color{200, 30, 30} : kind == MB_ICONWARNING ? ui::Color{230, 170, 0} : ui::Color{30, 90, 200};
   canvas.FillEllipse(icon, fill);
   const char* mark = kind == MB_ICONERROR ? "×" : kind == MB_ICONQUESTION ? "?" : kind == MB_ICONWARNING ? "!" : "i";
-  FontSpec spec{"Sans", 22, clWhite, fsBold};
-  const TextSize size = canvas.TextExtent(mark, spec);
-  canvas.DrawText(Point{icon.left + (icon.width - size.width) / 2, icon.top + (icon.height - size.height) / 2}, mark, spec);
+  FontInfo info{"Sans", 22, clWhite, fsBold};
+  const TextSize size = canvas.TextExtent(mark, info);
+  canvas.DrawText(Point{icon.left + (icon.width - size.width) / 2, icon.top + (icon.height - size.height) / 2}, mark, info);
 }
 
 }  // namespace ui

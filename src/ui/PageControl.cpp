@@ -100,12 +100,12 @@ void PageControl::SelectNextPage(bool forward) {
 int PageControl::StripHeight() const {
   if (TabHeight > 0) return TabHeight;
   if (ParentForm() == nullptr) return 20;
-  return ParentForm()->App().Fonts().LineHeight(Font.Spec()) + 6;
+  return ParentForm()->App().Fonts().LineHeight(Font.Info()) + 6;
 }
 
 int PageControl::TabWidth(const TabSheet* page) const {
   if (ParentForm() == nullptr) return 2 * kTabPadding;
-  return ParentForm()->App().Fonts().Measure(Font.Spec(), page->Caption()).width + 2 * kTabPadding;
+  return ParentForm()->App().Fonts().Measure(Font.Info(), page->Caption()).width + 2 * kTabPadding;
 }
 
 Rect PageControl::TabRect(int index) const {
@@ -162,9 +162,9 @@ void PageControl::Paint(Canvas& canvas) {
   if (Style == TabStyle::Tabs) {
     canvas.Bevel(Rect{0, page.top - kFrame, all.width, all.height - page.top + kFrame}, true);
   }
-  FontSpec spec = Font.Spec();
-  if (!IsEnabled()) spec.color = clGrayText;
-  const int lineHeight = canvas.LineHeight(spec);
+  FontInfo info = Font.Info();
+  if (!IsEnabled()) info.color = clGrayText;
+  const int lineHeight = canvas.LineHeight(info);
   for (int i = 0; i < PageCount(); ++i) {
     Rect tab = TabRect(i);
     if (tab.Empty()) continue;
@@ -196,10 +196,10 @@ void PageControl::Paint(Canvas& canvas) {
         }
         break;
     }
-    const int textWidth = canvas.TextExtent(pages_[static_cast<size_t>(i)]->Caption(), spec).width;
+    const int textWidth = canvas.TextExtent(pages_[static_cast<size_t>(i)]->Caption(), info).width;
     const int shift = active && Style != TabStyle::Tabs ? 1 : 0;
     canvas.DrawText(Point{tab.left + (tab.width - textWidth) / 2 + shift, tab.top + (tab.height - lineHeight) / 2 + shift},
-                    pages_[static_cast<size_t>(i)]->Caption(), spec);
+                    pages_[static_cast<size_t>(i)]->Caption(), info);
   }
 }
 

@@ -28,7 +28,7 @@ class PopupWindow : public Form {
     for (const auto& item : menu_.Items()) {
       if (!item->Visible) continue;
       height += item->IsSeparator() ? kSeparatorHeight : kItemHeight;
-      width = std::max(width, App().Fonts().Measure(Font.Spec(), item->Caption).width + 48);
+      width = std::max(width, App().Fonts().Measure(Font.Info(), item->Caption).width + 48);
     }
     SetClientSize(width, height);
     hot_ = -1;
@@ -94,13 +94,13 @@ class PopupWindow : public Form {
         top += kSeparatorHeight;
         continue;
       }
-      FontSpec spec = Font.Spec();
+      FontInfo info = Font.Info();
       if (static_cast<int>(i) == hot_ && item.Enabled) {
         canvas.FillRect(Rect{2, top, Width - 4, kItemHeight}, clHighlight);
-        spec.color = clHighlightText;
+        info.color = clHighlightText;
       }
-      if (!item.Enabled) spec.color = clGrayText;
-      canvas.DrawText(Point{24, top + (kItemHeight - canvas.LineHeight(spec)) / 2}, item.Caption, spec);
+      if (!item.Enabled) info.color = clGrayText;
+      canvas.DrawText(Point{24, top + (kItemHeight - canvas.LineHeight(info)) / 2}, item.Caption, info);
       top += kItemHeight;
     }
   }

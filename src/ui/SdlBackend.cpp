@@ -271,23 +271,23 @@ int SdlBackend::DesktopHeight() {
   return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 768;
 }
 
-WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
+WindowId SdlBackend::CreateWindow(const WindowParams& params) {
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-  if (spec.popup) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
+  if (params.popup) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
   SDL_Window* sdl = nullptr;
-  if (spec.shaped) {
-    sdl = SDL_CreateShapedWindow(spec.title.c_str(), static_cast<unsigned>(std::max(0, spec.left)),
-                                 static_cast<unsigned>(std::max(0, spec.top)), static_cast<unsigned>(spec.width),
-                                 static_cast<unsigned>(spec.height), flags);
+  if (params.shaped) {
+    sdl = SDL_CreateShapedWindow(params.title.c_str(), static_cast<unsigned>(std::max(0, params.left)),
+                                 static_cast<unsigned>(std::max(0, params.top)), static_cast<unsigned>(params.width),
+                                 static_cast<unsigned>(params.height), flags);
   }
   const bool shaped = sdl != nullptr;
-  if (sdl == nullptr) sdl = SDL_CreateWindow(spec.title.c_str(), spec.left, spec.top, spec.width, spec.height, flags);
+  if (sdl == nullptr) sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
   if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
   const WindowId id = nextId_++;
   Window window;
   window.sdl = sdl;
-  window.spec = spec;
-  window.spec.shaped = shaped;
+  window.params = params;
+  window.params.shaped = shaped;
   windows_.emplace(id, std::move(window));
   return id;
 }
@@ -303,20 +303,20 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
-  if (w->spec.shaped && !w->shapeApplied && !w->last.Empty()) {
+  if (w->params.shaped && !w->shapeApplied && !w->last.Empty()) {
     // Pure red (or the form's key) in the first picture is cut out of the window.
     SDL_Surface* shape = WrapCanvas(w->last);
     SDL_WindowShapeMode mode;
     mode.mode = ShapeModeColorKey;
-    mode.parameters.colorKey = SDL_Color{w->spec.shapeKey.r, w->spec.shapeKey.g, w->spec.shapeKey.b, 255};
+    mode.parameters.colorKey = SDL_Color{w->params.shapeKey.r, w->params.shapeKey.g, w->params.shapeKey.b, 255};
     if (shape != nullptr && SDL_SetWindowShape(w->sdl, shape, &mode) == 0) w->shapeApplied = true;
     if (shape != nullptr) SDL_FreeSurface(shape);
-    SDL_SetWindowPosition(w->sdl, w->spec.left, w->spec.top);
+    SDL_SetWindowPosition(w->sdl, w->params.left, w->params.top);
   }
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
-  if (w->spec.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl) SDL_SetWindowInputFocus(keyboardWindow_);
+  if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl) SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;
   if (!w->last.Empty()) Blit(*w);
 }
@@ -330,16 +330,16 @@ void SdlBackend::HideWindow(WindowId id) {
 
 void SdlBackend::MoveWindow(WindowId id, int left, int top) {
   if (Window* w = Find(id)) {
-    w->spec.left = left;
-    w->spec.top = top;
+    w->params.left = left;
+    w->params.top = top;
     SDL_SetWindowPosition(w->sdl, left, top);
   }
 }
 
 void SdlBackend::ResizeWindow(WindowId id, int width, int height) {
   if (Window* w = Find(id)) {
-    w->spec.width = width;
-    w->spec.height = height;
+    w->params.width = width;
+    w->params.height = height;
     SDL_SetWindowSize(w->sdl, width, height);
   }
 }
@@ -348,7 +348,7 @@ void SdlBackend::RaiseWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr || !w->visible) return;
   SDL_RaiseWindow(w->sdl);
-  if (!w->spec.popup) {
+  if (!w->params.popup) {
     SDL_SetWindowInputFocus(w->sdl);
     keyboardWindow_ = w->sdl;
   }

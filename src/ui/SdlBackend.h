@@ -27,7 +27,7 @@ class SdlBackend : public Backend {
   void WaitEvent(uint64_t deadline) override;
   int DesktopWidth() override;
   int DesktopHeight() override;
-  WindowId CreateWindow(const WindowSpec& spec) override;
+  WindowId CreateWindow(const WindowParams& params) override;
   void DestroyWindow(WindowId id) override;
   void ShowWindow(WindowId id) override;
   void HideWindow(WindowId id) override;
@@ -46,7 +46,7 @@ class SdlBackend : public Backend {
  private:
   struct Window {
     SDL_Window* sdl = nullptr;
-    WindowSpec spec;
+    WindowParams params;
     bool shapeApplied = false;
     bool visible = false;
     Bitmap last;  // the last canvas, for the shape and for exposures

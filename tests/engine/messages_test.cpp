@@ -103,7 +103,7 @@ TEST(MessageWindows, OkSkinFollowsTheMouseAndTheWindowIsShapedByRed) {
   EXPECT_EQ(mess->TransparentColorValue(), ui::clRed);
   const auto& windows = h.backend().Windows();
   ASSERT_TRUE(windows.count(mess->Window()));
-  EXPECT_TRUE(windows.at(mess->Window()).spec.shaped);
+  EXPECT_TRUE(windows.at(mess->Window()).params.shaped);
 }
 
 TEST(Sounds, EachServicePlaysItsFileAndAMissingOneIsSilence) {

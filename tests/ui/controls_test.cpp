@@ -134,7 +134,7 @@ TEST_F(Controls, LabelSizesToItsTextAndWrapsWithinItsWidth) {
   label->Width = 60;
   label->AutoSize = true;
   EXPECT_EQ(label->Width, 60);
-  EXPECT_GE(label->Height, 3 * app_->Fonts().LineHeight(label->Font.Spec()));
+  EXPECT_GE(label->Height, 3 * app_->Fonts().LineHeight(label->Font.Info()));
 }
 
 TEST_F(Controls, APictureThatFailsToLoadKeepsThePreviousOne) {
