@@ -9,10 +9,7 @@ Tnwork* nwork = nullptr;
 Tnwork::Tnwork(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   mark = new ui::Label(this);
   mark->Name = "mark";

@@ -55,10 +55,7 @@ ui::Image* LoadTemplate(ui::Control* parent, const char* name, int left, const s
 Tskills::Tskills(ui::Application& app) : ui::Form(app) {
   SetClientSize(439, 300);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Навыки");
   close = frame::MakeCloseLabel(this, "X", 424);

@@ -9,10 +9,7 @@ Tteach_lev* teach_lev = nullptr;
 Tteach_lev::Tteach_lev(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Обучение - выбор уровня");
   close = frame::MakeCloseLabel(this, "X", 305);

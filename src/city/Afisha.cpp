@@ -10,10 +10,7 @@ Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
   // Wide enough for the longest announcement on one line.
   SetClientSize(520, 300);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Афиша");
   close = frame::MakeCloseLabel(this, "X", 505);

@@ -9,10 +9,7 @@ Tapteka* apteka = nullptr;
 Tapteka::Tapteka(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Городская аптека");
   close = frame::MakeCloseLabel(this, "Х", 305);

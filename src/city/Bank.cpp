@@ -13,10 +13,7 @@ constexpr int kExitHeight = 32;
 Tbank::Tbank(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Банк \"Зендрикс банк\"");
 

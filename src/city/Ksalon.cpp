@@ -9,10 +9,7 @@ Tksalon* ksalon = nullptr;
 Tksalon::Tksalon(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Компьютерный клуб");
   close = frame::MakeCloseLabel(this, "X", 305);

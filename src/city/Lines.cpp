@@ -9,10 +9,7 @@ Tlines* lines = nullptr;
 Tlines::Tlines(ui::Application& app) : ui::Form(app) {
   SetClientSize(482, 169);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Мини-игра \"Удержание полосы\"");
   close = frame::MakeCloseLabel(this, "X", 467);

@@ -107,11 +107,7 @@ ui::Timer* Tmenu::MakeTimer(const char* timerName, int interval, void (Tmenu::*h
 }
 
 Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
-  SetClientSize(756, 566);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 756, 566);
 
   wnd = new ui::Image(this);
   wnd->Name = "wnd";

@@ -9,10 +9,7 @@ Tsanatory* sanatory = nullptr;
 Tsanatory::Tsanatory(ui::Application& app) : ui::Form(app) {
   SetClientSize(320, 240);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   go = new ui::Image(this);
   go->Name = "go";

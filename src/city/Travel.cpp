@@ -38,10 +38,7 @@ ui::Image* Ttravel::MakeButton(const char* name, int index, ui::Label*& label, c
 Ttravel::Ttravel(ui::Application& app) : ui::Form(app) {
   SetClientSize(306, 412);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Поездка");
   close = frame::MakeCloseLabel(this, "X", 291);

@@ -4,6 +4,18 @@
 
 namespace frame {
 
+void UseScreenLook(ui::Form* form) {
+  form->Color = ui::clBlack;
+  form->Font.Name = "Verdana";
+  form->Font.Size = 13;
+  form->Font.Color = ui::clWhite;
+}
+
+void UseScreenLook(ui::Form* form, int width, int height) {
+  form->SetClientSize(width, height);
+  UseScreenLook(form);
+}
+
 ui::Label* MakeTitle(ui::Form* form, const std::string& caption) {
   auto* top = new ui::Label(form);
   top->Name = "top";

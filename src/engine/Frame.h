@@ -11,6 +11,11 @@
 
 namespace frame {
 
+// The look every screen shares: black, Verdana 13 pixels in white; with a
+// size, the client area too.
+void UseScreenLook(ui::Form* form);
+void UseScreenLook(ui::Form* form, int width, int height);
+
 // The title label `top`: over the whole width, 16 pixels high, navy, white
 // centred text. A left press on it drags the window.
 ui::Label* MakeTitle(ui::Form* form, const std::string& caption);

@@ -29,11 +29,7 @@ void Tinfor::Recolour(ui::Label* blue, ui::Label* red, const std::vector<ui::Lab
 }
 
 Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
-  SetClientSize(329, 367);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 329, 367);
 
   top = frame::MakeTitle(this, "Информация");
   close = frame::MakeCloseLabel(this, "X", 312);

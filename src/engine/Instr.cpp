@@ -10,11 +10,7 @@
 Tinst* inst = nullptr;
 
 Tinst::Tinst(ui::Application& app) : ui::Form(app) {
-  SetClientSize(949, 643);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 949, 643);
 
   top = frame::MakeTitle(this, "Инструктаж к игре \"Зендрикс 2\"");
   text = new ui::Memo(this);

@@ -19,11 +19,7 @@ ui::Image* TForm1::MakeButton(const char* name, int buttonTop, ui::Label*& label
 }
 
 TForm1::TForm1(ui::Application& app) : ui::Form(app) {
-  SetClientSize(253, 411);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 253, 411);
 
   top = frame::MakeTitle(this, "Главное меню");
   exit = frame::MakeCloseLabel(this, "Х", 238);

@@ -25,11 +25,7 @@ ui::Edit* Tinit::MakeField(const char* fieldName, int left, int fieldTop, int wi
 }
 
 Tinit::Tinit(ui::Application& app) : ui::Form(app) {
-  SetClientSize(328, 254);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 328, 254);
 
   Label1 = frame::MakeTitle(this, "Программа регистрации");
   Label1->Name = "Label1";

@@ -20,11 +20,7 @@ ui::Label* CentredLabel(ui::Form* form, const char* labelName, int left, int top
 }  // namespace
 
 Tques::Tques(ui::Application& app) : ui::Form(app) {
-  SetClientSize(430, 160);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this, 430, 160);
 
   fon = new ui::Image(this);
   fon->Name = "fon";

@@ -77,10 +77,7 @@ ui::Image* Tcomp::MakePictureButton(const char* name, int left, int buttonTop, c
 Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
   SetClientSize(542, 381);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Мой компьютер");
   close = frame::MakeCloseLabel(this, "X", 527);

@@ -55,10 +55,7 @@ ui::Image* Tdevset::MakeButton(ui::TabSheet* tab, int tabIndex, const char* name
 Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   SetClientSize(715, 313);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Управление устройствами");
   close = frame::MakeCloseLabel(this, "X", 700);

@@ -78,10 +78,7 @@ Tdepartment::Tdepartment(ui::Application& app, const DepartmentDesign& design) :
   const int width = kItemLeft + kItemWidth + 6;
   SetClientSize(width, kFirstItemTop + design.count * kItemStep + 5);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, design.title);
   close = frame::MakeCloseLabel(this, "X", width - 15);

@@ -9,10 +9,7 @@ Tgames* games = nullptr;
 Tgames::Tgames(ui::Application& app) : ui::Form(app) {
   SetClientSize(262, 290);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Игры");
   close = frame::MakeCloseLabel(this, "X", 247);

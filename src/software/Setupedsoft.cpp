@@ -13,10 +13,7 @@ const ui::Color kValueColor{255, 214, 102};
 Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
   SetClientSize(420, 280);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Установленный софт");
   close = frame::MakeCloseLabel(this, "X", 405);

@@ -71,10 +71,7 @@ ui::Image* Tsoftset::MakeButton(const char* name, int left, ui::Label*& label, c
 Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
   SetClientSize(460, 296);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Установка и удаление программ");
   close = frame::MakeCloseLabel(this, "X", 445);

@@ -15,10 +15,7 @@ SoftDepartment::SoftDepartment(ui::Application& app, const std::string& title, c
     : ui::Form(app), kind_(kind) {
   SetClientSize(kWidth, kFirstItemTop + itemCount * kItemStep + 8);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, title);
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };

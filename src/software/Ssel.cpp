@@ -26,10 +26,7 @@ ui::Image* Tsoftsel::MakeButton(const char* name, int buttonTop, ui::Label*& lab
 Tsoftsel::Tsoftsel(ui::Application& app) : ui::Form(app) {
   SetClientSize(252, 220);
   Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
+  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Магазин ПО");
   close = frame::MakeCloseLabel(this, "X", 237);
