@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <typeinfo>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <typeinfo>
 
 #include "engine/Class.h"
 #include "engine/ConfigKeys.h"

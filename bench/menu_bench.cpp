@@ -36,7 +36,11 @@ void BM_MenuMove(benchmark::State& state) {
   }
   state.counters["skins_per_move"] = static_cast<double>(Loads(buttons) - before) / static_cast<double>(k);
 }
-BENCHMARK(BM_MenuMove)->Repetitions(5)->DisplayAggregatesOnly()->ComputeStatistics("min", bench::Fastest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MenuMove)
+    ->Repetitions(5)
+    ->DisplayAggregatesOnly()
+    ->ComputeStatistics("min", bench::Fastest)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_MenuMoveBareDecode(benchmark::State& state) {
   bench::ProgramFolder folder;
@@ -51,6 +55,10 @@ void BM_MenuMoveBareDecode(benchmark::State& state) {
     ++k;
   }
 }
-BENCHMARK(BM_MenuMoveBareDecode)->Repetitions(5)->DisplayAggregatesOnly()->ComputeStatistics("min", bench::Fastest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MenuMoveBareDecode)
+    ->Repetitions(5)
+    ->DisplayAggregatesOnly()
+    ->ComputeStatistics("min", bench::Fastest)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

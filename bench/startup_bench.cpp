@@ -24,7 +24,11 @@ void BM_Startup(benchmark::State& state) {
   }
   state.counters["forms"] = static_cast<double>(forms);
 }
-BENCHMARK(BM_Startup)->Repetitions(5)->DisplayAggregatesOnly()->ComputeStatistics("min", bench::Fastest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startup)
+    ->Repetitions(5)
+    ->DisplayAggregatesOnly()
+    ->ComputeStatistics("min", bench::Fastest)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_StartupBareWork(benchmark::State& state) {
   bench::ProgramFolder folder;
@@ -43,6 +47,10 @@ void BM_StartupBareWork(benchmark::State& state) {
   }
   state.counters["pictures"] = static_cast<double>(pictures.size());
 }
-BENCHMARK(BM_StartupBareWork)->Repetitions(5)->DisplayAggregatesOnly()->ComputeStatistics("min", bench::Fastest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupBareWork)
+    ->Repetitions(5)
+    ->DisplayAggregatesOnly()
+    ->ComputeStatistics("min", bench::Fastest)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

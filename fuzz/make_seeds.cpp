@@ -203,8 +203,7 @@ void BmpVariants(const fs::path& source, const fs::path& to) {
   // 4 × 2, 4 bits a pixel.
   WriteFile(to / "hand-4bit.bmp", MakeBmp(4, 2, 4, 0, 16, {0x12, 0x34, 0, 0, 0xFE, 0xDC, 0, 0}));
   // 4 × 3, RLE8: a run, an absolute run with padding, a delta, end of bitmap.
-  WriteFile(to / "hand-rle8.bmp",
-            MakeBmp(4, 3, 8, 1, 4, {4, 1, 0, 0, 0, 3, 1, 2, 3, 0, 1, 3, 0, 0, 0, 2, 1, 0, 0, 1}));
+  WriteFile(to / "hand-rle8.bmp", MakeBmp(4, 3, 8, 1, 4, {4, 1, 0, 0, 0, 3, 1, 2, 3, 0, 1, 3, 0, 0, 0, 2, 1, 0, 0, 1}));
   // 4 × 2, RLE4.
   WriteFile(to / "hand-rle4.bmp", MakeBmp(4, 2, 4, 2, 16, {4, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 1}));
   // 2 × 2, 24 bits, stored top row first (negative height).

@@ -13,8 +13,8 @@ namespace {
 
 // One row of the window per skill, in the skills' fixed order.
 struct SkillRow {
-  int line;               // the row's line T from the top
-  const char* caption;    // caption label at (16, T)
+  int line;             // the row's line T from the top
+  const char* caption;  // caption label at (16, T)
   const char* captionName;
   const char* cellStem;   // cells stem1 .. stem10 at (232 + 20 (j - 1), T)
   const char* levelName;  // level label at (324, T - 32)
@@ -27,10 +27,10 @@ struct SkillRow {
 };
 
 const SkillRow kRows[4] = {
-    {56, "Программирование на С++:", "ll", "c", "cpp", "Показывает уровень программирования на С++", "onc",
-     "Button1", "add_to_cpp", "Microsoft Sans Serif", "Button5"},
-    {120, "Программирование на Pascal:", "lll", "p", "pas", "Показывает уровень программирования на Паскале",
-     "onpas", "Button2", "add_to_pas", "Microsoft Sans Serif", "Button6"},
+    {56, "Программирование на С++:", "ll", "c", "cpp", "Показывает уровень программирования на С++", "onc", "Button1",
+     "add_to_cpp", "Microsoft Sans Serif", "Button5"},
+    {120, "Программирование на Pascal:", "lll", "p", "pas", "Показывает уровень программирования на Паскале", "onpas",
+     "Button2", "add_to_pas", "Microsoft Sans Serif", "Button6"},
     {184, "Программирование на РНР:", "llll", "php", "php", "Показывает уровень программирования на РНР", "onp",
      "Button3", "add_to_php", "Microsoft Sans Serif", "Button7"},
     {248, "Образование:", "lllll", "um", "um", "Показывает уровень образования", "onum", "Button4", "add_to_um",

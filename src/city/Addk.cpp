@@ -2,5 +2,4 @@
 
 Taddk* addk = nullptr;
 
-Taddk::Taddk(ui::Application& app) : ui::Form(app) {
-}
+Taddk::Taddk(ui::Application& app) : ui::Form(app) {}

@@ -31,41 +31,96 @@ struct Release {
 // comes on 15 May, and row 16 brings the processor of row 7 again: both are
 // posted and shown as they stand.
 const Release kReleases[] = {
-    {1, 15, "Декабрь", 2006, [] { return ShelfItem{mbshop2->mb2, mbshop2->mb2l}; },
+    {1, 15, "Декабрь", 2006,
+     [] {
+       return ShelfItem{mbshop2->mb2, mbshop2->mb2l};
+     },
      "10 марта 2007 года привезут новый монитор.", HandOver::None},
-    {1, 10, "Март", 2007, [] { return ShelfItem{mnshop->m2, mnshop->m2l}; },
+    {1, 10, "Март", 2007,
+     [] {
+       return ShelfItem{mnshop->m2, mnshop->m2l};
+     },
      "20 июня 2007 года привезут новый винчестер.", HandOver::None},
-    {1, 20, "Июнь", 2007, [] { return ShelfItem{hshop->h3, hshop->h3l}; },
+    {1, 20, "Июнь", 2007,
+     [] {
+       return ShelfItem{hshop->h3, hshop->h3l};
+     },
      "7 августа 2007 года привезут новый процессор.", HandOver::None},
-    {1, 7, "Август", 2007, [] { return ShelfItem{prshop2->pr3, prshop2->pr3l}; },
+    {1, 7, "Август", 2007,
+     [] {
+       return ShelfItem{prshop2->pr3, prshop2->pr3l};
+     },
      "30 ноября 2007 года привезут новый процессор.", HandOver::None},
-    {1, 30, "Ноябрь", 2007, [] { return ShelfItem{prshop->pr3, prshop->pr3l}; },
+    {1, 30, "Ноябрь", 2007,
+     [] {
+       return ShelfItem{prshop->pr3, prshop->pr3l};
+     },
      "8 января 2008 года привезут новую видео карту.", HandOver::None},
-    {1, 8, "Январь", 2008, [] { return ShelfItem{vshop2->v3, vshop2->v3l}; },
+    {1, 8, "Январь", 2008,
+     [] {
+       return ShelfItem{vshop2->v3, vshop2->v3l};
+     },
      "17 марта 2008 года привезут новый процессор.", HandOver::NextTimer},
-    {2, 17, "Март", 2008, [] { return ShelfItem{prshop2->pr4, prshop2->pr4l}; },
+    {2, 17, "Март", 2008,
+     [] {
+       return ShelfItem{prshop2->pr4, prshop2->pr4l};
+     },
      "15 марта 2008 года привезут новый винчестер.", HandOver::None},
-    {2, 15, "Май", 2008, [] { return ShelfItem{hshop->h4, hshop->h4l}; },
+    {2, 15, "Май", 2008,
+     [] {
+       return ShelfItem{hshop->h4, hshop->h4l};
+     },
      "17 июля 2008 года привезут новую видео карту.", HandOver::None},
-    {2, 17, "Июль", 2008, [] { return ShelfItem{vshop->v3, vshop->v3l}; },
+    {2, 17, "Июль", 2008,
+     [] {
+       return ShelfItem{vshop->v3, vshop->v3l};
+     },
      "5 сентября 2008 года привезут новый модем.", HandOver::None},
-    {2, 5, "Сентябрь", 2008, [] { return ShelfItem{mdshop->m2, mdshop->m2l}; },
+    {2, 5, "Сентябрь", 2008,
+     [] {
+       return ShelfItem{mdshop->m2, mdshop->m2l};
+     },
      "7 ноября 2008 года привезут новую оперативку.", HandOver::None},
-    {2, 7, "Ноябрь", 2008, [] { return ShelfItem{rshop->r4, rshop->r4l}; },
+    {2, 7, "Ноябрь", 2008,
+     [] {
+       return ShelfItem{rshop->r4, rshop->r4l};
+     },
      "5 января 2009 года привезут новую материнку.", HandOver::None},
-    {2, 5, "Январь", 2009, [] { return ShelfItem{mbshop2->mb3, mbshop2->mb3l}; },
+    {2, 5, "Январь", 2009,
+     [] {
+       return ShelfItem{mbshop2->mb3, mbshop2->mb3l};
+     },
      "30 января 2009 года привезут новую материнку.", HandOver::NextTimer},
-    {3, 30, "Январь", 2009, [] { return ShelfItem{mbshop->mb3, mbshop->mb3l}; },
+    {3, 30, "Январь", 2009,
+     [] {
+       return ShelfItem{mbshop->mb3, mbshop->mb3l};
+     },
      "10 февраля 2009 года привезут новую видео карту.", HandOver::None},
-    {3, 10, "Февраль", 2009, [] { return ShelfItem{vshop->v4, vshop->v4l}; },
+    {3, 10, "Февраль", 2009,
+     [] {
+       return ShelfItem{vshop->v4, vshop->v4l};
+     },
      "17 апреля 2009 года привезут новую видео карту.", HandOver::None},
-    {3, 17, "Апрель", 2009, [] { return ShelfItem{vshop2->v4, vshop2->v4l}; },
+    {3, 17, "Апрель", 2009,
+     [] {
+       return ShelfItem{vshop2->v4, vshop2->v4l};
+     },
      "5 мая 2009 года привезут новый процессор.", HandOver::None},
-    {3, 5, "Май", 2009, [] { return ShelfItem{prshop2->pr4, prshop2->pr4l}; },
+    {3, 5, "Май", 2009,
+     [] {
+       return ShelfItem{prshop2->pr4, prshop2->pr4l};
+     },
      "12 июля 2009 года привезут новый монитор.", HandOver::None},
-    {3, 12, "Июль", 2009, [] { return ShelfItem{mnshop->m3, mnshop->m3l}; },
+    {3, 12, "Июль", 2009,
+     [] {
+       return ShelfItem{mnshop->m3, mnshop->m3l};
+     },
      "25 августа 2009 года привезут новый процессор.", HandOver::None},
-    {3, 25, "Август", 2009, [] { return ShelfItem{prshop->pr4, prshop->pr4l}; }, nullptr, HandOver::Stop},
+    {3, 25, "Август", 2009,
+     [] {
+       return ShelfItem{prshop->pr4, prshop->pr4l};
+     },
+     nullptr, HandOver::Stop},
 };
 
 }  // namespace

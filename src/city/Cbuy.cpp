@@ -2,5 +2,4 @@
 
 Tcbuy* cbuy = nullptr;
 
-Tcbuy::Tcbuy(ui::Application& app) : ui::Form(app) {
-}
+Tcbuy::Tcbuy(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 Tgive* give = nullptr;
 
-Tgive::Tgive(ui::Application& app) : ui::Form(app) {
-}
+Tgive::Tgive(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 Tinclub* inclub = nullptr;
 
-Tinclub::Tinclub(ui::Application& app) : ui::Form(app) {
-}
+Tinclub::Tinclub(ui::Application& app) : ui::Form(app) {}

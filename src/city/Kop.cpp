@@ -2,5 +2,4 @@
 
 Tkop* kop = nullptr;
 
-Tkop::Tkop(ui::Application& app) : ui::Form(app) {
-}
+Tkop::Tkop(ui::Application& app) : ui::Form(app) {}

@@ -55,9 +55,8 @@ int LabelNumber(const ui::Label* label) {
   const std::string text = label->Caption();
   int32_t value = 0;
   if (platform::TryStrToInt(text, value)) return value;
-  if (!text.empty() && text.size() <= 10 && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-      })) {
+  if (!text.empty() && text.size() <= 10 &&
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     const uint64_t big = std::stoull(text);
     if (big <= 0xFFFFFFFFull) return static_cast<int>(static_cast<uint32_t>(big));
   }
@@ -313,10 +312,10 @@ void Tmenu::FormCreate() {
   ico->Picture.LoadFromFile(engine->ImagesPath + "menu_ico.bmp");
 
   for (ui::Control* c : std::initializer_list<ui::Control*>{
-           wnd,    top,    Label1, Label2,  Label3, Label4, Label5,  Label6,     Label7, Label8,  Label9,
-           Label10, Label11, Label12, Label13, Label14, Label15, Label16, Label17, name,  sname,  nick,
-           hp,     funny,  status, xp,      money,  home,   mark,    office,     zp,    stipendiya, day,
-           dow,    month,  year,   smile,   ico,    ver}) {
+           wnd,    top,        Label1,  Label2,  Label3,  Label4,  Label5,  Label6,  Label7,  Label8,
+           Label9, Label10,    Label11, Label12, Label13, Label14, Label15, Label16, Label17, name,
+           sname,  nick,       hp,      funny,   status,  xp,      money,   home,    mark,    office,
+           zp,     stipendiya, day,     dow,     month,   year,    smile,   ico,     ver}) {
     if (c == ico) continue;  // the icon's press belongs to its menu
     c->OnMouseDown = [this](ui::Control& s, ui::MouseButton b, ui::ShiftState sh, int x, int y) {
       DragMouseDown(s, b, sh, x, y);
@@ -344,8 +343,8 @@ void Tmenu::StopGameTimers() {
   ttime->Enabled = false;
   thp->Enabled = false;
   try {
-    engine->Money = static_cast<int>(
-        static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
+    engine->Money =
+        static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
     if (canCar->Learning) canCar->timer->Enabled = false;
   } catch (const std::exception&) {
     engine->WriteLog("Игра вырублена через: ПКМ->Закрыть");
@@ -354,8 +353,8 @@ void Tmenu::StopGameTimers() {
   engine->ApplyHomeMaxMood();
   for (ui::Timer* t : {devt1, devt2, devt3, soft1, soft2, umTimer, twork}) t->Enabled = false;
   App().ProcessMessages();
-  for (ui::Timer* t : {cpp, pas, php, cpp1level, pas1level, php1level, cpp2level, pas2level, php2level, ddoc_timer,
-                       sgDevTimer}) {
+  for (ui::Timer* t :
+       {cpp, pas, php, cpp1level, pas1level, php1level, cpp2level, pas2level, php2level, ddoc_timer, sgDevTimer}) {
     t->Enabled = false;
   }
 }
@@ -369,8 +368,7 @@ void Tmenu::StartGameTimers() {
   canCar->timer->Enabled = canCar->Learning;
   engine->ShowHomeInfo();
   engine->ApplyHomeMaxMood();
-  engine->Money = static_cast<int>(
-      static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
+  engine->Money = static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
   money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
   funny->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Fun));
   hp->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Health));

@@ -2,5 +2,4 @@
 
 Ttake* take = nullptr;
 
-Ttake::Ttake(ui::Application& app) : ui::Form(app) {
-}
+Ttake::Ttake(ui::Application& app) : ui::Form(app) {}

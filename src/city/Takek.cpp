@@ -2,5 +2,4 @@
 
 Ttakek* takek = nullptr;
 
-Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
-}
+Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {}

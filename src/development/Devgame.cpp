@@ -2,5 +2,4 @@
 
 TgameDev* gameDev = nullptr;
 
-TgameDev::TgameDev(ui::Application& app) : ui::Form(app) {
-}
+TgameDev::TgameDev(ui::Application& app) : ui::Form(app) {}

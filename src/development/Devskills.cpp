@@ -2,5 +2,4 @@
 
 TdevSkill* devSkill = nullptr;
 
-TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
-}
+TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 Tenter* enter = nullptr;
 
-Tenter::Tenter(ui::Application& app) : ui::Form(app) {
-}
+Tenter::Tenter(ui::Application& app) : ui::Form(app) {}

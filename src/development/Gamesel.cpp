@@ -2,5 +2,4 @@
 
 Tgameset* gameset = nullptr;
 
-Tgameset::Tgameset(ui::Application& app) : ui::Form(app) {
-}
+Tgameset::Tgameset(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 Tbrowser* browser = nullptr;
 
-Tbrowser::Tbrowser(ui::Application& app) : ui::Form(app) {
-}
+Tbrowser::Tbrowser(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 Tlangset* langset = nullptr;
 
-Tlangset::Tlangset(ui::Application& app) : ui::Form(app) {
-}
+Tlangset::Tlangset(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 TdevProgress* devProgress = nullptr;
 
-TdevProgress::TdevProgress(ui::Application& app) : ui::Form(app) {
-}
+TdevProgress::TdevProgress(ui::Application& app) : ui::Form(app) {}

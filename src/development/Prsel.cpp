@@ -2,5 +2,4 @@
 
 Tprset* prset = nullptr;
 
-Tprset::Tprset(ui::Application& app) : ui::Form(app) {
-}
+Tprset::Tprset(ui::Application& app) : ui::Form(app) {}

@@ -2,5 +2,4 @@
 
 TssgBuy* ssgBuy = nullptr;
 
-TssgBuy::TssgBuy(ui::Application& app) : ui::Form(app) {
-}
+TssgBuy::TssgBuy(ui::Application& app) : ui::Form(app) {}

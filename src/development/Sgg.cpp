@@ -2,5 +2,4 @@
 
 Tsggenre* sggenre = nullptr;
 
-Tsggenre::Tsggenre(ui::Application& app) : ui::Form(app) {
-}
+Tsggenre::Tsggenre(ui::Application& app) : ui::Form(app) {}

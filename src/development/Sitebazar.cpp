@@ -2,5 +2,4 @@
 
 TsBazar* sBazar = nullptr;
 
-TsBazar::TsBazar(ui::Application& app) : ui::Form(app) {
-}
+TsBazar::TsBazar(ui::Application& app) : ui::Form(app) {}

@@ -72,9 +72,9 @@ Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
   logo->OnMouseMove = recolour(nullptr, nullptr, {bug, info, edit, up});
 
   OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
-  for (ui::Control* c : {static_cast<ui::Control*>(logo), static_cast<ui::Control*>(Label1),
-                         static_cast<ui::Control*>(Label2), static_cast<ui::Control*>(Label3),
-                         static_cast<ui::Control*>(Label5)}) {
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(logo), static_cast<ui::Control*>(Label1), static_cast<ui::Control*>(Label2),
+        static_cast<ui::Control*>(Label3), static_cast<ui::Control*>(Label5)}) {
     frame::BindDrag(c);
   }
   OnCreate = [this](ui::Control&) { FormCreate(); };

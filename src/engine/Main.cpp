@@ -7,8 +7,8 @@
 
 TForm1* Form1 = nullptr;
 
-ui::Image* TForm1::MakeButton(const char* name, int buttonTop, ui::Label*& label, const char* labelName,
-                              int labelLeft, const char* caption) {
+ui::Image* TForm1::MakeButton(const char* name, int buttonTop, ui::Label*& label, const char* labelName, int labelLeft,
+                              const char* caption) {
   auto* picture = new ui::Image(this);
   picture->Name = name;
   picture->SetBounds(16, buttonTop, 220, 37);

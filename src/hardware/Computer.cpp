@@ -1,7 +1,7 @@
 #include "hardware/Computer.h"
 
-#include "development/Internet.h"
 #include "city/Play.h"
+#include "development/Internet.h"
 #include "engine/Class.h"
 #include "hardware/Device.h"
 #include "platform/Launcher.h"

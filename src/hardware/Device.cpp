@@ -7,7 +7,7 @@ Tdevset* devset = nullptr;
 
 namespace {
 constexpr int kListWidth = 320;
-constexpr int kRight = 344;  // where the installed labels and the buttons start on a tab
+constexpr int kRight = 344;             // where the installed labels and the buttons start on a tab
 constexpr int kValueColour = 0xFFFF00;  // aqua, as a classic colour value
 }  // namespace
 
@@ -153,8 +153,8 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
     auto reset = [this, i](ui::Control&, ui::ShiftState, int, int) { skins_[i].Reset(); };
     tabs[i]->OnMouseMove = reset;
     for (ui::Control* c : tabs[i]->Controls()) {
-      const bool isButton = dynamic_cast<ui::Image*>(c) != nullptr ||
-                            (dynamic_cast<ui::Label*>(c) != nullptr && c->OnClick);
+      const bool isButton =
+          dynamic_cast<ui::Image*>(c) != nullptr || (dynamic_cast<ui::Label*>(c) != nullptr && c->OnClick);
       if (isButton || c == ia || c == hlist) continue;
       c->OnMouseMove = reset;
     }
@@ -175,8 +175,8 @@ void Tdevset::FormCreate() {
   DoubleBuffered = true;
   lists->DoubleBuffered = true;
   for (int i = 0; i < lists->PageCount(); ++i) lists->Pages(i)->DoubleBuffered = true;
-  for (ui::Image* picture : {pget, peject, rget, reject, mbget, mbeject, vget, veject, hget, heject, mdget, mdeject,
-                             mnget, mneject}) {
+  for (ui::Image* picture :
+       {pget, peject, rget, reject, mbget, mbeject, vget, veject, hget, heject, mdget, mdeject, mnget, mneject}) {
     picture->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
   }
   engine->RefreshDeviceLabels();
@@ -224,9 +224,8 @@ void Tdevset::EjectSingle(const Slot& slot, bool modem) {
 }
 
 void Tdevset::pgetClick() {
-  InsertSingle({&engine->Processor, pnow, plist}, false, false, [](const std::string& name) {
-    return engine->InstallProcessor(name, engine->Amd, engine->Intel);
-  });
+  InsertSingle({&engine->Processor, pnow, plist}, false, false,
+               [](const std::string& name) { return engine->InstallProcessor(name, engine->Amd, engine->Intel); });
 }
 
 void Tdevset::vgetClick() {
@@ -281,8 +280,8 @@ void Tdevset::rejectClick() {
     ui::Label* now;
     std::string* field;
   };
-  const MemorySlot slots[4] = {{r4now, &engine->Ozu4}, {r3now, &engine->Ozu3}, {r2now, &engine->Ozu2},
-                               {r1now, &engine->Ozu1}};
+  const MemorySlot slots[4] = {
+      {r4now, &engine->Ozu4}, {r3now, &engine->Ozu3}, {r2now, &engine->Ozu2}, {r1now, &engine->Ozu1}};
   for (const MemorySlot& slot : slots) {
     if (slot.now->Caption == "нет") continue;
     rlist->Items.Add(slot.now->Caption());

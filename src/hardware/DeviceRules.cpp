@@ -90,8 +90,8 @@ void Tzenx::RefreshDeviceLabels() {
 void Tzenx::RemoveAllDevices() {
   // Every installed part goes back to the end of its list, as its label shows it.
   const std::pair<ui::Label*, ui::ListBox*> parts[] = {
-      {devset->pnow, devset->plist},   {devset->r1now, devset->rlist}, {devset->r2now, devset->rlist},
-      {devset->r3now, devset->rlist},  {devset->r4now, devset->rlist}, {devset->vnow, devset->vlist},
+      {devset->pnow, devset->plist},   {devset->r1now, devset->rlist},  {devset->r2now, devset->rlist},
+      {devset->r3now, devset->rlist},  {devset->r4now, devset->rlist},  {devset->vnow, devset->vlist},
       {devset->hnow, devset->hlist},   {devset->mbnow, devset->mblist}, {devset->mnnow, devset->mnlist},
       {devset->mdnow, devset->mdlist},
   };

@@ -26,51 +26,71 @@ constexpr int kItemStep = 48;
 constexpr int kItemWidth = 275;
 constexpr int kItemHeight = 37;
 
-const DepartmentDesign kMbshop{"Отдел материнских плат Intel", "материнская плата", 3,
-                             {{{"mb1", &Tzenx::Mb1i, &Tzenx::Mb1ic, true},
-                               {"mb2", &Tzenx::Mb2i, &Tzenx::Mb2ic, true},
-                               {"mb3", &Tzenx::Mb3i, &Tzenx::Mb3ic, false}}}};
-const DepartmentDesign kMbshop2{"Отдел материнских плат AMD", "материнская плата", 3,
-                              {{{"mb1", &Tzenx::Mb1a, &Tzenx::Mb1ac, true},
-                                {"mb2", &Tzenx::Mb2a, &Tzenx::Mb2ac, false},
-                                {"mb3", &Tzenx::Mb3a, &Tzenx::Mb3ac, false}}}};
-const DepartmentDesign kPrshop{"Отдел процессоров AMD", "процессор", 4,
-                             {{{"pr1", &Tzenx::Pr1a, &Tzenx::Pr1ac, true},
-                               {"pr2", &Tzenx::Pr2a, &Tzenx::Pr2ac, true},
-                               {"pr3", &Tzenx::Pr3a, &Tzenx::Pr3ac, false},
-                               {"pr4", &Tzenx::Pr4a, &Tzenx::Pr4ac, false}}}};
-const DepartmentDesign kPrshop2{"Отдел процессоров Intel", "процессор", 4,
-                              {{{"pr1", &Tzenx::Pr1i, &Tzenx::Pr1ic, true},
-                                {"pr2", &Tzenx::Pr2i, &Tzenx::Pr2ic, true},
-                                {"pr3", &Tzenx::Pr3i, &Tzenx::Pr3ic, false},
-                                {"pr4", &Tzenx::Pr4i, &Tzenx::Pr4ic, false}}}};
-const DepartmentDesign kRshop{"Отдел оперативной памяти", "озу", 4,
-                            {{{"r1", &Tzenx::Ram1, &Tzenx::Ram1c, true},
-                              {"r2", &Tzenx::Ram2, &Tzenx::Ram2c, true},
-                              {"r3", &Tzenx::Ram3, &Tzenx::Ram3c, true},
-                              {"r4", &Tzenx::Ram4, &Tzenx::Ram4c, false}}}};
-const DepartmentDesign kVshop{"Отдел видео карт NVidia", "видео", 4,
-                            {{{"v1", &Tzenx::Vid1g, &Tzenx::Vid1gc, true},
-                              {"v2", &Tzenx::Vid2g, &Tzenx::Vid2gc, true},
-                              {"v3", &Tzenx::Vid3g, &Tzenx::Vid3gc, false},
-                              {"v4", &Tzenx::Vid4g, &Tzenx::Vid4gc, false}}}};
-const DepartmentDesign kVshop2{"Отдел видео карт ATI", "видео", 4,
-                             {{{"v1", &Tzenx::Vid1a, &Tzenx::Vid1ac, true},
-                               {"v2", &Tzenx::Vid2a, &Tzenx::Vid2ac, true},
-                               {"v3", &Tzenx::Vid3a, &Tzenx::Vid3ac, false},
-                               {"v4", &Tzenx::Vid4a, &Tzenx::Vid4ac, false}}}};
-const DepartmentDesign kHshop{"Отдел винчестеров SATA-II", "винчестер", 4,
-                            {{{"h1", &Tzenx::Hdd1, &Tzenx::Hdd1c, true},
-                              {"h2", &Tzenx::Hdd2, &Tzenx::Hdd2c, true},
-                              {"h3", &Tzenx::Hdd3, &Tzenx::Hdd3c, false},
-                              {"h4", &Tzenx::Hdd4, &Tzenx::Hdd4c, false}}}};
-const DepartmentDesign kMdshop{"Отдел модемов", "модем", 2,
-                             {{{"m1", &Tzenx::Mod1, &Tzenx::Mod1c, true},
-                               {"m2", &Tzenx::Mod2, &Tzenx::Mod2c, false}}}};
-const DepartmentDesign kMnshop{"Отдел мониторов LCD", "монитор", 3,
-                             {{{"m1", &Tzenx::Mon1, &Tzenx::Mon1c, true},
-                               {"m2", &Tzenx::Mon2, &Tzenx::Mon2c, false},
-                               {"m3", &Tzenx::Mon3, &Tzenx::Mon3c, false}}}};
+const DepartmentDesign kMbshop{"Отдел материнских плат Intel",
+                               "материнская плата",
+                               3,
+                               {{{"mb1", &Tzenx::Mb1i, &Tzenx::Mb1ic, true},
+                                 {"mb2", &Tzenx::Mb2i, &Tzenx::Mb2ic, true},
+                                 {"mb3", &Tzenx::Mb3i, &Tzenx::Mb3ic, false}}}};
+const DepartmentDesign kMbshop2{"Отдел материнских плат AMD",
+                                "материнская плата",
+                                3,
+                                {{{"mb1", &Tzenx::Mb1a, &Tzenx::Mb1ac, true},
+                                  {"mb2", &Tzenx::Mb2a, &Tzenx::Mb2ac, false},
+                                  {"mb3", &Tzenx::Mb3a, &Tzenx::Mb3ac, false}}}};
+const DepartmentDesign kPrshop{"Отдел процессоров AMD",
+                               "процессор",
+                               4,
+                               {{{"pr1", &Tzenx::Pr1a, &Tzenx::Pr1ac, true},
+                                 {"pr2", &Tzenx::Pr2a, &Tzenx::Pr2ac, true},
+                                 {"pr3", &Tzenx::Pr3a, &Tzenx::Pr3ac, false},
+                                 {"pr4", &Tzenx::Pr4a, &Tzenx::Pr4ac, false}}}};
+const DepartmentDesign kPrshop2{"Отдел процессоров Intel",
+                                "процессор",
+                                4,
+                                {{{"pr1", &Tzenx::Pr1i, &Tzenx::Pr1ic, true},
+                                  {"pr2", &Tzenx::Pr2i, &Tzenx::Pr2ic, true},
+                                  {"pr3", &Tzenx::Pr3i, &Tzenx::Pr3ic, false},
+                                  {"pr4", &Tzenx::Pr4i, &Tzenx::Pr4ic, false}}}};
+const DepartmentDesign kRshop{"Отдел оперативной памяти",
+                              "озу",
+                              4,
+                              {{{"r1", &Tzenx::Ram1, &Tzenx::Ram1c, true},
+                                {"r2", &Tzenx::Ram2, &Tzenx::Ram2c, true},
+                                {"r3", &Tzenx::Ram3, &Tzenx::Ram3c, true},
+                                {"r4", &Tzenx::Ram4, &Tzenx::Ram4c, false}}}};
+const DepartmentDesign kVshop{"Отдел видео карт NVidia",
+                              "видео",
+                              4,
+                              {{{"v1", &Tzenx::Vid1g, &Tzenx::Vid1gc, true},
+                                {"v2", &Tzenx::Vid2g, &Tzenx::Vid2gc, true},
+                                {"v3", &Tzenx::Vid3g, &Tzenx::Vid3gc, false},
+                                {"v4", &Tzenx::Vid4g, &Tzenx::Vid4gc, false}}}};
+const DepartmentDesign kVshop2{"Отдел видео карт ATI",
+                               "видео",
+                               4,
+                               {{{"v1", &Tzenx::Vid1a, &Tzenx::Vid1ac, true},
+                                 {"v2", &Tzenx::Vid2a, &Tzenx::Vid2ac, true},
+                                 {"v3", &Tzenx::Vid3a, &Tzenx::Vid3ac, false},
+                                 {"v4", &Tzenx::Vid4a, &Tzenx::Vid4ac, false}}}};
+const DepartmentDesign kHshop{"Отдел винчестеров SATA-II",
+                              "винчестер",
+                              4,
+                              {{{"h1", &Tzenx::Hdd1, &Tzenx::Hdd1c, true},
+                                {"h2", &Tzenx::Hdd2, &Tzenx::Hdd2c, true},
+                                {"h3", &Tzenx::Hdd3, &Tzenx::Hdd3c, false},
+                                {"h4", &Tzenx::Hdd4, &Tzenx::Hdd4c, false}}}};
+const DepartmentDesign kMdshop{
+    "Отдел модемов",
+    "модем",
+    2,
+    {{{"m1", &Tzenx::Mod1, &Tzenx::Mod1c, true}, {"m2", &Tzenx::Mod2, &Tzenx::Mod2c, false}}}};
+const DepartmentDesign kMnshop{"Отдел мониторов LCD",
+                               "монитор",
+                               3,
+                               {{{"m1", &Tzenx::Mon1, &Tzenx::Mon1c, true},
+                                 {"m2", &Tzenx::Mon2, &Tzenx::Mon2c, false},
+                                 {"m3", &Tzenx::Mon3, &Tzenx::Mon3c, false}}}};
 
 }  // namespace
 

@@ -30,10 +30,8 @@ Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
     ui::Label** value;
     const char* valueName;
   } const rows[] = {
-      {&osc, "osc", "Операционная система:", &os, "os"},
-      {&officec, "officec", "Офисный пакет:", &office, "office"},
-      {&cppc, "cppc", "Компилятор С++:", &cpp, "cpp"},
-      {&pasc, "pasc", "Компилятор Pascal:", &pas, "pas"},
+      {&osc, "osc", "Операционная система:", &os, "os"}, {&officec, "officec", "Офисный пакет:", &office, "office"},
+      {&cppc, "cppc", "Компилятор С++:", &cpp, "cpp"},   {&pasc, "pasc", "Компилятор Pascal:", &pas, "pas"},
       {&phpc, "phpc", "Компилятор PHP:", &php, "php"},
   };
   int rowTop = 30;

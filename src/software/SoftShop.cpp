@@ -34,7 +34,7 @@ ui::Image* SoftDepartment::AddItem(const char* pictureName, ui::Label*& label, c
 }
 
 ui::Image* SoftDepartment::AddFixedPriceItem(const char* pictureName, ui::Label*& label, const std::string& name,
-                                   int fixedPrice, bool hidden) {
+                                             int fixedPrice, bool hidden) {
   return Add(pictureName, label, Item{nullptr, nullptr, &name, nullptr, fixedPrice}, hidden);
 }
 

@@ -34,7 +34,7 @@ class SoftDepartment : public ui::Form {
   ui::Image* AddItem(const char*, ui::Label*&, const std::string&, int&&, bool) = delete;
   // An item with a fixed price of the department's own.
   ui::Image* AddFixedPriceItem(const char* pictureName, ui::Label*& label, const std::string& name, int fixedPrice,
-                     bool hidden);
+                               bool hidden);
 
  private:
   struct Item {

@@ -201,7 +201,8 @@ uint64_t Application::NextDeadline() {
   for (Timer* t : timers_) {
     if (t->Armed()) deadline = std::min(deadline, t->Due());
   }
-  if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr) deadline = std::min(deadline, hoverSince_ + kHintPause);
+  if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr)
+    deadline = std::min(deadline, hoverSince_ + kHintPause);
   if (hintShown_) deadline = std::min(deadline, hintShownAt_ + kHintHidePause);
   // A window being dragged is moved about sixty times a second.
   if (dragForm_ != nullptr && backend_->Draws()) deadline = std::min(deadline, backend_->Now() + 16);

@@ -17,21 +17,21 @@ struct Event {
   enum class Type { MouseDown, MouseUp, MouseMove, MouseWheel, KeyDown, KeyUp, TextInput, CloseRequest, Quit };
   Type type = Type::MouseMove;
   WindowId window = 0;
-  int x = 0, y = 0;        // window coordinates for mouse events
+  int x = 0, y = 0;  // window coordinates for mouse events
   MouseButton button = MouseButton::Left;
-  int clicks = 1;          // 2 for the second press of a double click
-  ShiftState shift = 0;    // keyboard modifiers and held buttons
-  int key = 0;             // virtual key code
-  int wheel = 0;           // wheel steps, positive away from the user
-  std::string text;        // UTF-8 text typed
+  int clicks = 1;        // 2 for the second press of a double click
+  ShiftState shift = 0;  // keyboard modifiers and held buttons
+  int key = 0;           // virtual key code
+  int wheel = 0;         // wheel steps, positive away from the user
+  std::string text;      // UTF-8 text typed
 };
 
 struct WindowParams {
   std::string title;
   int left = 0, top = 0, width = 1, height = 1;
-  bool shaped = false;     // a colour key makes parts of the window see-through
+  bool shaped = false;  // a colour key makes parts of the window see-through
   Color shapeKey = clRed;
-  bool popup = false;      // menus, hints: never take the keyboard
+  bool popup = false;  // menus, hints: never take the keyboard
 };
 
 class Backend {

@@ -90,7 +90,8 @@ void Canvas::DrawBitmap(const Bitmap& bitmap, Point dst, const Rect& src, const 
   const uint32_t keyRgb = key != nullptr ? (key->Argb() & 0xFFFFFFu) : 0;
   for (int y = area.top; y < area.bottom(); ++y) {
     const int sy = source.top + (y - want.top);
-    const uint32_t* in = bitmap.Pixels() + static_cast<size_t>(sy) * bitmap.Width() + source.left + (area.left - want.left);
+    const uint32_t* in =
+        bitmap.Pixels() + static_cast<size_t>(sy) * bitmap.Width() + source.left + (area.left - want.left);
     uint32_t* out = target_.Pixels() + static_cast<size_t>(y) * target_.Width() + area.left;
     if (key == nullptr) {
       std::copy(in, in + area.width, out);
@@ -184,7 +185,8 @@ std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::s
       // A single word wider than the line is broken between characters.
       while (measure(current) > width && platform::Utf8Length(current) > 1) {
         size_t keep = platform::Utf8Length(current) - 1;
-        while (keep > 1 && measure(std::string_view(current).substr(0, platform::Utf8Offset(current, keep))) > width) --keep;
+        while (keep > 1 && measure(std::string_view(current).substr(0, platform::Utf8Offset(current, keep))) > width)
+          --keep;
         const size_t cut = platform::Utf8Offset(current, keep);
         lines.push_back(current.substr(0, cut));
         current = current.substr(cut);

@@ -115,7 +115,8 @@ int Edit::CharacterAt(int x) {
     if (w >= target) {
       best = i;
       if (i > 0) {
-        const int prev = App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i - 1))).width;
+        const int prev =
+            App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i - 1))).width;
         if (target - prev < w - target) best = i - 1;
       }
       break;
@@ -139,7 +140,8 @@ void Edit::Paint(Canvas& canvas) {
   FontInfo info = Font.Info();
   if (!IsEnabled()) info.color = clGrayText;
   const std::string text = Text();
-  const int caretX = canvas.TextExtent(std::string_view(text).substr(0, platform::Utf8Offset(text, caret_)), info).width;
+  const int caretX =
+      canvas.TextExtent(std::string_view(text).substr(0, platform::Utf8Offset(text, caret_)), info).width;
   const int inner = std::max(1, r.width - 2 * kPadding);
   if (caretX - scroll_ > inner - 1) scroll_ = caretX - inner + 1;
   if (caretX - scroll_ < 0) scroll_ = caretX;
@@ -147,7 +149,8 @@ void Edit::Paint(Canvas& canvas) {
   const int y = (r.height - lineHeight) / 2;
   Canvas::Scope scope(canvas, Rect{2, 2, r.width - 4, r.height - 4});
   canvas.DrawText(Point{kPadding - 2 - scroll_, y - 2}, text, info);
-  if (Focused() && IsEnabled()) canvas.FillRect(Rect{kPadding - 2 + caretX - scroll_, y - 2, 1, lineHeight}, info.color);
+  if (Focused() && IsEnabled())
+    canvas.FillRect(Rect{kPadding - 2 + caretX - scroll_, y - 2, 1, lineHeight}, info.color);
 }
 
 }  // namespace ui

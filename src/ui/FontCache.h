@@ -4,9 +4,9 @@
 // and keeps one SDL_ttf font per family, size and style.
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include "ui/Font.h"
 

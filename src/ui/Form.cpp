@@ -205,7 +205,8 @@ void Form::Close() {
 void Form::BeginDrag(Point grab) { app_.BeginWindowDrag(this, grab); }
 
 const Bitmap& Form::Render() {
-  if (canvas_.Width() != Width || canvas_.Height() != Height) canvas_ = Bitmap(std::max(1, Width()), std::max(1, Height()));
+  if (canvas_.Width() != Width || canvas_.Height() != Height)
+    canvas_ = Bitmap(std::max(1, Width()), std::max(1, Height()));
   Canvas canvas(canvas_, &app_.Fonts());
   PaintAll(canvas);
   dirty_ = false;

@@ -24,8 +24,11 @@ bool HeadlessBackend::PollEvent(Event& event) {
                        event.type == Event::Type::MouseMove || event.type == Event::Type::MouseWheel;
   if (isMouse) {
     Point origin{};
-    if (auto it = windows_.find(event.window); it != windows_.end()) origin = Point{it->second.params.left, it->second.params.top};
-    const ShiftState flag = event.button == MouseButton::Left ? ssLeft : event.button == MouseButton::Right ? ssRight : ssMiddle;
+    if (auto it = windows_.find(event.window); it != windows_.end())
+      origin = Point{it->second.params.left, it->second.params.top};
+    const ShiftState flag = event.button == MouseButton::Left    ? ssLeft
+                            : event.button == MouseButton::Right ? ssRight
+                                                                 : ssMiddle;
     if (event.type == Event::Type::MouseDown) buttons_ |= flag;
     if (event.type == Event::Type::MouseUp) buttons_ &= ~flag;
     if (next.desktop) {
@@ -79,7 +82,8 @@ void HeadlessBackend::MoveWindow(WindowId id, int left, int top) {
 }
 
 void HeadlessBackend::ResizeWindow(WindowId id, int width, int height) {
-  if (auto it = windows_.find(id); it != windows_.end()) it->second.params.width = width, it->second.params.height = height;
+  if (auto it = windows_.find(id); it != windows_.end())
+    it->second.params.width = width, it->second.params.height = height;
 }
 
 void HeadlessBackend::RaiseWindow(WindowId id) {

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
-#include <memory>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 #include "platform/Conversions.h"

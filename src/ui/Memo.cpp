@@ -1,15 +1,14 @@
 #include "ui/Memo.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 
 #include "platform/Cp1251.h"
 #include "platform/TextFile.h"
 #include "ui/Application.h"
 #include "ui/Canvas.h"
-
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 
 namespace ui {
 namespace {
@@ -69,7 +68,8 @@ void Memo::Layout(Canvas* canvas) {
   const FontInfo info = Font.Info();
   const int lineHeight = fonts->LineHeight(info);
   const int border = BorderSingle ? 2 : 0;
-  const int textWidth = Width - 2 * border - 2 * kPadding - (ScrollBars == ScrollStyle::Vertical ? ScrollBar::kWidth : 0);
+  const int textWidth =
+      Width - 2 * border - 2 * kPadding - (ScrollBars == ScrollStyle::Vertical ? ScrollBar::kWidth : 0);
   visual_ = WordWrap ? WrapText(fonts, info, Text(), std::max(1, textWidth)) : WrapText(fonts, info, Text(), 1 << 30);
   // A text ending in a line break shows the empty line after it, as an edit box does.
   const int page = std::max(1, (Height - 2 * border) / std::max(1, lineHeight));

@@ -92,12 +92,15 @@ void MessageDialog::Paint(Canvas& canvas) {
   if ((flags_ & 0xF0) == 0) return;
   const Rect icon{16, kTitleHeight + 16, kIconSize, kIconSize};
   const unsigned kind = flags_ & 0xF0;
-  const ui::Color fill = kind == MB_ICONERROR ? ui::Color{200, 30, 30} : kind == MB_ICONWARNING ? ui::Color{230, 170, 0} : ui::Color{30, 90, 200};
+  const ui::Color fill = kind == MB_ICONERROR     ? ui::Color{200, 30, 30}
+                         : kind == MB_ICONWARNING ? ui::Color{230, 170, 0}
+                                                  : ui::Color{30, 90, 200};
   canvas.FillEllipse(icon, fill);
   const char* mark = kind == MB_ICONERROR ? "×" : kind == MB_ICONQUESTION ? "?" : kind == MB_ICONWARNING ? "!" : "i";
   FontInfo info{"Sans", 22, clWhite, fsBold};
   const TextSize size = canvas.TextExtent(mark, info);
-  canvas.DrawText(Point{icon.left + (icon.width - size.width) / 2, icon.top + (icon.height - size.height) / 2}, mark, info);
+  canvas.DrawText(Point{icon.left + (icon.width - size.width) / 2, icon.top + (icon.height - size.height) / 2}, mark,
+                  info);
 }
 
 }  // namespace ui

@@ -9,10 +9,10 @@
 namespace ui {
 
 namespace {
-constexpr int kTabPadding = 8;   // blank on each side of a tab's text
-constexpr int kButtonGap = 3;    // between buttons of the button styles
-constexpr int kPageGap = 3;      // between the strip and the pages of the button styles
-constexpr int kFrame = 2;        // the frame round the pages of the tab style
+constexpr int kTabPadding = 8;  // blank on each side of a tab's text
+constexpr int kButtonGap = 3;   // between buttons of the button styles
+constexpr int kPageGap = 3;     // between the strip and the pages of the button styles
+constexpr int kFrame = 2;       // the frame round the pages of the tab style
 
 Color Lighter(Color c, int amount) {
   auto up = [amount](uint8_t v) { return static_cast<uint8_t>(std::min(255, v + amount)); };
@@ -21,7 +21,11 @@ Color Lighter(Color c, int amount) {
 }  // namespace
 
 PageControl::PageControl(Control* parent)
-    : Control(parent), ActivePage(nullptr), ActivePageIndex(-1), Style(TabStyle::Tabs), TabHeight(0),
+    : Control(parent),
+      ActivePage(nullptr),
+      ActivePageIndex(-1),
+      Style(TabStyle::Tabs),
+      TabHeight(0),
       DoubleBuffered(false) {
   Width.SetQuietly(289);
   Height.SetQuietly(193);
@@ -198,8 +202,9 @@ void PageControl::Paint(Canvas& canvas) {
     }
     const int textWidth = canvas.TextExtent(pages_[static_cast<size_t>(i)]->Caption(), info).width;
     const int shift = active && Style != TabStyle::Tabs ? 1 : 0;
-    canvas.DrawText(Point{tab.left + (tab.width - textWidth) / 2 + shift, tab.top + (tab.height - lineHeight) / 2 + shift},
-                    pages_[static_cast<size_t>(i)]->Caption(), info);
+    canvas.DrawText(
+        Point{tab.left + (tab.width - textWidth) / 2 + shift, tab.top + (tab.height - lineHeight) / 2 + shift},
+        pages_[static_cast<size_t>(i)]->Caption(), info);
   }
 }
 

@@ -23,7 +23,7 @@ class PageControl : public Control {
   Property<TabSheet*> ActivePage;
   Property<int> ActivePageIndex;  // -1: no page shown
   Property<TabStyle> Style;
-  Property<int> TabHeight;  // 0: fitted to the font
+  Property<int> TabHeight;        // 0: fitted to the font
   Property<bool> DoubleBuffered;  // only recorded
   // After the player chose another page with the mouse.
   NotifyEvent OnChange;

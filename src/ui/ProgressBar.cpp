@@ -6,8 +6,7 @@
 
 namespace ui {
 
-ProgressBar::ProgressBar(Control* parent)
-    : Control(parent), Min(0), Max(100), Position(0), BarColor(ui::clHighlight) {
+ProgressBar::ProgressBar(Control* parent) : Control(parent), Min(0), Max(100), Position(0), BarColor(ui::clHighlight) {
   Width.SetQuietly(150);
   Height.SetQuietly(17);
   Color.SetQuietly(clBtnFace);

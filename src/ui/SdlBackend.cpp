@@ -281,7 +281,8 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
                                  static_cast<unsigned>(params.height), flags);
   }
   const bool shaped = sdl != nullptr;
-  if (sdl == nullptr) sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
+  if (sdl == nullptr)
+    sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
   if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
   const WindowId id = nextId_++;
   Window window;
@@ -316,7 +317,8 @@ void SdlBackend::ShowWindow(WindowId id) {
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
-  if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl) SDL_SetWindowInputFocus(keyboardWindow_);
+  if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl)
+    SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;
   if (!w->last.Empty()) Blit(*w);
 }

@@ -48,9 +48,7 @@ struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
   constexpr int right() const { return left + width; }
   constexpr int bottom() const { return top + height; }
-  constexpr bool Contains(Point p) const {
-    return p.x >= left && p.y >= top && p.x < right() && p.y < bottom();
-  }
+  constexpr bool Contains(Point p) const { return p.x >= left && p.y >= top && p.x < right() && p.y < bottom(); }
   constexpr bool Empty() const { return width <= 0 || height <= 0; }
   constexpr Rect Intersect(const Rect& o) const {
     const int l = left > o.left ? left : o.left;
@@ -66,8 +64,7 @@ enum class MouseButton { Left, Right, Middle };
 
 // A set of shift-state flags, as the classic library passes them to handlers.
 using ShiftState = unsigned;
-inline constexpr ShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16,
-                            ssMiddle = 32, ssDouble = 64;
+inline constexpr ShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
 enum class Alignment { LeftJustify, RightJustify, Center };
@@ -78,13 +75,13 @@ enum class CloseAction { None, Hide, Free, Minimize };
 // Modal results and message box answers.
 inline constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7;
 inline constexpr int IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7;
-inline constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNO = 0x4, MB_ICONERROR = 0x10,
-                          MB_ICONQUESTION = 0x20, MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40;
+inline constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNO = 0x4, MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20,
+                          MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40;
 
 // Virtual key codes (the letters and digits are their upper-case ASCII codes).
-inline constexpr int VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
-                     VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34,
-                     VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
-                     VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112, VK_F4 = 115;
+inline constexpr int VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18,
+                     VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
+                     VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112,
+                     VK_F4 = 115;
 
 }  // namespace ui

@@ -31,8 +31,9 @@ class BugWindow : public utility::Window {
 
     std::vector<std::string> lines;
     const bool found = platform::LoadLines(path, lines);
-    state = AddLabel(12, 94, found ? "Последние строки журнала (" + std::to_string(lines.size()) + " всего):"
-                                   : "Журнала пока нет: он появится, когда Вы начнете игру.");
+    state = AddLabel(12, 94,
+                     found ? "Последние строки журнала (" + std::to_string(lines.size()) + " всего):"
+                           : "Журнала пока нет: он появится, когда Вы начнете игру.");
     last = new ui::Memo(this);
     last->Name = "last";
     last->SetBounds(12, 114, 496, 170);

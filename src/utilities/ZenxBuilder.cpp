@@ -12,11 +12,23 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kFiles[] = {
-    "zendrix2",           "config.pc",           "skill.pc",           "instruct.pf",
-    "ZenxInfo",           "bin/ZenxBugInformer", "bin/ZenxUpdater",    "data/images/zenx.jpg",
-    "data/images/ques_fon.bmp", "data/images/infor_logo.jpg", "data/buttons/main_1.jpg",
-    "data/buttons/menu_1.jpg",  "data/buttons/case_1.jpg",    "data/buttons/mes_1.jpg",
-    "data/sounds/click.wav",    "data/sounds/close.wav",      "data/sounds/mes.wav",
+    "zendrix2",
+    "config.pc",
+    "skill.pc",
+    "instruct.pf",
+    "ZenxInfo",
+    "bin/ZenxBugInformer",
+    "bin/ZenxUpdater",
+    "data/images/zenx.jpg",
+    "data/images/ques_fon.bmp",
+    "data/images/infor_logo.jpg",
+    "data/buttons/main_1.jpg",
+    "data/buttons/menu_1.jpg",
+    "data/buttons/case_1.jpg",
+    "data/buttons/mes_1.jpg",
+    "data/sounds/click.wav",
+    "data/sounds/close.wav",
+    "data/sounds/mes.wav",
 };
 
 class BuilderWindow : public utility::Window {
@@ -41,11 +53,11 @@ class BuilderWindow : public utility::Window {
       missing += there ? 0 : 1;
       list += std::string(there ? "есть  " : "НЕТ   ") + file + "\r\n";
     }
-    const std::string text = "Папка игры: " + game.string() + "\r\n" +
-                             (missing == 0 ? std::string("Все файлы на месте.")
-                                           : "Не хватает файлов: " + std::to_string(missing) +
-                                                 ". Соберите игру заново.") +
-                             "\r\n\r\n" + list;
+    const std::string text =
+        "Папка игры: " + game.string() + "\r\n" +
+        (missing == 0 ? std::string("Все файлы на месте.")
+                      : "Не хватает файлов: " + std::to_string(missing) + ". Соберите игру заново.") +
+        "\r\n\r\n" + list;
     report->Text = text;
     auto* done = AddButton(348, 328, 120, "Закрыть");
     done->OnClick = [this](ui::Control&) { Close(); };

@@ -74,8 +74,9 @@ TEST(SkillSteps, TenStepsFillTheBarAndTheEleventhRaisesTheLevel) {
 }
 
 TEST(SkillSteps, AtTheMaximumOnlyTheBarCyclesAndAboveItTheLevelNeverRises) {
-  GameHarness h({.config = {{"Paslev", "5"}, {"Pasbar", "10"}, {"Maxpas", "5"},
-                            {"Umlev", "9"}, {"Umbar", "10"}, {"Maxum", "4"}}});
+  GameHarness h(
+      {.config = {
+           {"Paslev", "5"}, {"Pasbar", "10"}, {"Maxpas", "5"}, {"Umlev", "9"}, {"Umbar", "10"}, {"Maxum", "4"}}});
   const int xp = std::stoi(menu->xp->Caption());
   engine->AdvancePascalSkill();
   EXPECT_EQ(Drawn(1), Bar(0));
@@ -111,11 +112,11 @@ TEST(SkillSteps, EachStepLogsExperienceThenItsOwnLine) {
   engine->AdvancePascalSkill();
   engine->AdvancePhpSkill();
   engine->AdvanceEducationSkill();
-  EXPECT_EQ(LogSince(h, from),
-            (std::vector<std::string>{"Добавление опыта...", "Добавление навыка по С++...", "Добавление опыта...",
-                                      "Добавление навыка по паскалю...", "Добавление опыта...",
-                                      "Добавление навыка по РНР...", "Добавление опыта...",
-                                      "Добавление навыка по образованию..."}));
+  EXPECT_EQ(
+      LogSince(h, from),
+      (std::vector<std::string>{"Добавление опыта...", "Добавление навыка по С++...", "Добавление опыта...",
+                                "Добавление навыка по паскалю...", "Добавление опыта...", "Добавление навыка по РНР...",
+                                "Добавление опыта...", "Добавление навыка по образованию..."}));
 }
 
 TEST(SkillPoints, PassingTheThresholdPaysOneStepAndKeepsTheRest) {
@@ -153,8 +154,14 @@ TEST(SkillPoints, BelowTheThresholdOnlyAddsAndAZeroThresholdAlwaysSteps) {
 }
 
 TEST(SkillsWindow, ShowingDrawsTheEngineBarsAndPointsAndSkipsABarAboveTen) {
-  GameHarness h({.config = {{"Cppbar", "3"}, {"Pasbar", "12"}, {"Phpbar", "10"}, {"Umbar", "0"},
-                            {"Phplev", "4"}, {"Oncpp", "5"}, {"Onum", "6"}, {"Max", "9"}}});
+  GameHarness h({.config = {{"Cppbar", "3"},
+                            {"Pasbar", "12"},
+                            {"Phpbar", "10"},
+                            {"Umbar", "0"},
+                            {"Phplev", "4"},
+                            {"Oncpp", "5"},
+                            {"Onum", "6"},
+                            {"Max", "9"}}});
   EXPECT_EQ(skills->onc->Caption(), "onc");  // until the first showing
   EXPECT_EQ(Drawn(0), Bar(0)) << "creation draws no cell";
   skills->DrawBar(1, 2);

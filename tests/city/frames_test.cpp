@@ -53,9 +53,7 @@ TEST(Frames, EachPlaceHasItsTitleAndLeadsBackWhereItBelongs) {
   Form1->Hide();
   menu->Show();
 
-  auto fromMenu = [&h](ui::Control* button) {
-    return [&h, button] { h.click(button); };
-  };
+  auto fromMenu = [&h](ui::Control* button) { return [&h, button] { h.click(button); }; };
   auto fromTravel = [&h](ui::Control* destination) {
     return [&h, destination] {
       h.click(menu->trav);

@@ -84,8 +84,8 @@ void Tick(int timer) {
 // Every hidden item of the ten departments, for "nothing else changed".
 std::vector<ui::Control*> ShelfControls() {
   std::vector<ui::Control*> all;
-  for (Tdepartment* d : std::vector<Tdepartment*>{mbshop, mbshop2, prshop, prshop2, rshop, vshop, vshop2, hshop,
-                                                  mdshop, mnshop}) {
+  for (Tdepartment* d :
+       std::vector<Tdepartment*>{mbshop, mbshop2, prshop, prshop2, rshop, vshop, vshop2, hshop, mdshop, mnshop}) {
     for (int i = 0; i < d->ItemCount(); ++i) {
       all.push_back(d->ItemPicture(i));
       all.push_back(d->ItemLabel(i));

@@ -1,5 +1,7 @@
 // The travel screen: the fare, the car, the sanatorium, and the nine places
 // it leads to.
+#include "city/Travel.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,7 +15,6 @@
 #include "city/Play.h"
 #include "city/Sanatory.h"
 #include "city/Setka.h"
-#include "city/Travel.h"
 #include "engine/Class.h"
 #include "engine/Main.h"
 #include "hardware/Dsel.h"

@@ -1,16 +1,10 @@
 // Start-up: the forms in their order, the configuration loader, the log.
+#include "engine/Startup.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "engine/Class.h"
-#include "engine/Main.h"
-#include "engine/Scramble.h"
-#include "engine/Startup.h"
-#include "platform/Cp1251.h"
-#include "platform/TextFile.h"
-#include "support/GameHarness.h"
 
 #include "career/Find_work.h"
 #include "career/Now_work.h"
@@ -52,16 +46,21 @@
 #include "development/Sgbuy.h"
 #include "development/Sgg.h"
 #include "development/Sitebazar.h"
+#include "engine/Class.h"
 #include "engine/Imes.h"
 #include "engine/Inf.h"
 #include "engine/Instr.h"
+#include "engine/Main.h"
 #include "engine/Message.h"
 #include "engine/Player.h"
 #include "engine/Qmes.h"
+#include "engine/Scramble.h"
 #include "hardware/Computer.h"
 #include "hardware/Device.h"
 #include "hardware/Dsel.h"
 #include "hardware/Shops.h"
+#include "platform/Cp1251.h"
+#include "platform/TextFile.h"
 #include "software/Game.h"
 #include "software/Gameshop.h"
 #include "software/Kshop.h"
@@ -70,6 +69,7 @@
 #include "software/Soft.h"
 #include "software/Ssel.h"
 #include "software/Textshop.h"
+#include "support/GameHarness.h"
 
 using testing_support::GameHarness;
 using testing_support::HarnessOptions;
@@ -77,9 +77,9 @@ using testing_support::HarnessOptions;
 namespace {
 
 const std::vector<std::string> kStartLines = {
-    "------- ЗЕНДРИКС 2 -------", "Инициализация движка...", "OK", "Загружены текстуры...",
-    "Double Buffer Initializing...", "OK", "Double Buffer Initialized!", "Движок полностью инициализирован!",
-    "---------------------------------------"};
+    "------- ЗЕНДРИКС 2 -------", "Инициализация движка...",           "OK",
+    "Загружены текстуры...",      "Double Buffer Initializing...",     "OK",
+    "Double Buffer Initialized!", "Движок полностью инициализирован!", "---------------------------------------"};
 
 // Writes a scrambled configuration made of the given plain lines.
 void WriteConfig(const std::string& gameDir, const std::vector<std::string>& lines) {
@@ -105,12 +105,12 @@ HarnessOptions WithConfig(std::vector<std::string> lines) {
 TEST(StartUp, CreatesTheSixtyNineFormsInTheirOrder) {
   GameHarness h;
   const std::vector<ui::Form*> expected = {
-      Form1,   engine,  init,    inst,     mes,     menu,      ques,     bank,     take,    give,    travel,  apteka,
-      ksalon,  avpath,  canCar,  cbuy,     sanatory, lines,    comp,     devset,   devsel,  mbshop,  mbshop2, prshop,
-      prshop2, mess,    rshop,   vshop,    vshop2,  hshop,     mdshop,   mnshop,   afisha,  setka,   inclub,  softset,
-      ssoft,   softsel, games,   devkomp,  osshop,  textshop,  kshop,    gameshop, person,  skills,  fwork,   nwork,
-      kop,     addk,    takek,   infor,    teach_lev, study1,  study2,   home,     devSkill, devmenu, langset, prset,
-      gameset, gameDev, enter,   sggenre,  devProgress, inet,  browser,  sBazar,   ssgBuy};
+      Form1,   engine,  init,   inst,    mes,         menu,     ques,    bank,     take,     give,    travel,  apteka,
+      ksalon,  avpath,  canCar, cbuy,    sanatory,    lines,    comp,    devset,   devsel,   mbshop,  mbshop2, prshop,
+      prshop2, mess,    rshop,  vshop,   vshop2,      hshop,    mdshop,  mnshop,   afisha,   setka,   inclub,  softset,
+      ssoft,   softsel, games,  devkomp, osshop,      textshop, kshop,   gameshop, person,   skills,  fwork,   nwork,
+      kop,     addk,    takek,  infor,   teach_lev,   study1,   study2,  home,     devSkill, devmenu, langset, prset,
+      gameset, gameDev, enter,  sggenre, devProgress, inet,     browser, sBazar,   ssgBuy};
   ASSERT_EQ(expected.size(), 69u);
   EXPECT_EQ(h.app().Forms(), expected);
   EXPECT_EQ(h.app().MainForm(), Form1);
@@ -194,13 +194,13 @@ TEST(ConfigLoader, AValueThatDoesNotConvertStopsLoadingThereAndStartUpGoesOn) {
   GameHarness h(WithConfig(lines));
   ASSERT_EQ(h.exceptions().size(), 1u);
   EXPECT_NE(h.exceptions()[0].find("'True' is not a valid integer value"), std::string::npos);
-  EXPECT_NE(engine->Stroll, -1);          // read before CanCar
-  EXPECT_EQ(engine->CanCarPrice, 0);      // after it: still zero
-  EXPECT_EQ(engine->Mboard, "");          // texts after it stay empty
+  EXPECT_NE(engine->Stroll, -1);      // read before CanCar
+  EXPECT_EQ(engine->CanCarPrice, 0);  // after it: still zero
+  EXPECT_EQ(engine->Mboard, "");      // texts after it stay empty
   EXPECT_EQ(engine->LogLines[7].rfind("Обновление устройств...  -  ", 0), 0u);
-  EXPECT_EQ(engine->LogLines.Count(), 8);  // the closing start lines never came
+  EXPECT_EQ(engine->LogLines.Count(), 8);                              // the closing start lines never came
   EXPECT_TRUE(std::filesystem::exists(h.systemDir() + "/config.pc"));  // the plain copy stays
-  EXPECT_NE(menu, nullptr);                // every later form was still created
+  EXPECT_NE(menu, nullptr);                                            // every later form was still created
   EXPECT_TRUE(Form1->Visible);
 }
 

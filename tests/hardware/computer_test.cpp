@@ -1,5 +1,7 @@
 // The computer screen: whether the computer works, the buttons that depend
 // on it, the internet gate, the disk line and the link.
+#include "hardware/Computer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "city/Play.h"
 #include "development/Internet.h"
 #include "engine/Class.h"
-#include "hardware/Computer.h"
 #include "hardware/Device.h"
 #include "hardware/HardwareHelpers.h"
 #include "software/Setupedsoft.h"
@@ -24,9 +25,13 @@ namespace {
 // A computer with every part it needs to work, and the modem when asked.
 HarnessOptions Assembled(std::map<std::string, std::string> more = {}) {
   HarnessOptions options;
-  options.config = {{"Mboard", "ASUS P5B"}, {"Intel", "1"}, {"Processor", "Intel Pentium D 820"},
-                    {"Ozu1", "Kingston DDR2 512 Mb PC2-5300"}, {"Video", "NVidia GeForce 7600 GS 256 Mb"},
-                    {"Disk", "Western Digital Caviar SE 160 Gb"}, {"Monitor", "Samsung SyncMaster 740N"}};
+  options.config = {{"Mboard", "ASUS P5B"},
+                    {"Intel", "1"},
+                    {"Processor", "Intel Pentium D 820"},
+                    {"Ozu1", "Kingston DDR2 512 Mb PC2-5300"},
+                    {"Video", "NVidia GeForce 7600 GS 256 Mb"},
+                    {"Disk", "Western Digital Caviar SE 160 Gb"},
+                    {"Monitor", "Samsung SyncMaster 740N"}};
   for (auto& [key, value] : more) options.config[key] = value;
   return options;
 }

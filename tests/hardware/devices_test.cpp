@@ -158,7 +158,8 @@ TEST_F(DeviceManager, OpensOnTheModemTabAndShowsTheStartConfiguration) {
   Open(h);
   EXPECT_EQ(devset->lists->ActivePage(), devset->md);
   EXPECT_EQ(devset->lists->PageCount(), 7);
-  const char* captions[] = {"Процессоры", "ОЗУ", "Материнские платы", "Видео карты", "Винчестеры", "Модемы", "Мониторы"};
+  const char* captions[] = {"Процессоры", "ОЗУ",    "Материнские платы", "Видео карты",
+                            "Винчестеры", "Модемы", "Мониторы"};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(devset->lists->Pages(i)->Caption(), captions[i]);
   EXPECT_EQ(devset->pnow->Caption(), "Intel Pentium D 820");
   EXPECT_EQ(comp->proc->Caption(), "Intel Pentium D 820");
@@ -229,7 +230,9 @@ TEST_F(DeviceManager, AWholeIntelComputerGoesInKindByKind) {
 }
 
 TEST_F(DeviceManager, EjectingASinglePartPutsItBackAtTheEndOfItsList) {
-  GameHarness h({.config = {{"Video", "Старая карта"}, {"Disk", "Старый диск"}, {"Monitor", "Старый монитор"},
+  GameHarness h({.config = {{"Video", "Старая карта"},
+                            {"Disk", "Старый диск"},
+                            {"Monitor", "Старый монитор"},
                             {"Processor", "Старый процессор"}}});
   Open(h);
   devset->vlist->Items.Add("Карта в коробке");
@@ -389,9 +392,9 @@ TEST_F(DeviceManager, VideoDiskModemAndMemoryNeedABoardTheMonitorDoesNot) {
   devset->hlist->Items.Add("Диск");
   devset->mdlist->Items.Add(engine->Mod1);
   devset->rlist->Items.Add("Модуль");
-  for (const Case& c : {Case{devset->vlist, devset->vget, &engine->Video}, Case{devset->hlist, devset->hget, &engine->Disk},
-                        Case{devset->mdlist, devset->mdget, &engine->Modem},
-                        Case{devset->rlist, devset->rget, &engine->Ozu1}}) {
+  for (const Case& c :
+       {Case{devset->vlist, devset->vget, &engine->Video}, Case{devset->hlist, devset->hget, &engine->Disk},
+        Case{devset->mdlist, devset->mdget, &engine->Modem}, Case{devset->rlist, devset->rget, &engine->Ozu1}}) {
     const std::string before = *c.field;
     h.answerEnter();
     InsertEntry(h, c.list, 0, c.insert);
@@ -431,9 +434,16 @@ TEST_F(DeviceManager, TheModemDecidesTheConnectionByItsExactName) {
 }
 
 TEST_F(DeviceManager, ANewBoardPullsEverythingOutRemovesProgramsAndGivesEightExperience) {
-  GameHarness h({.config = {{"Mboard", "ASUS M2N-E"}, {"Amd", "1"}, {"Processor", "AMD Athlon 64 3500+"},
-                            {"Ozu1", "М1"}, {"Ozu2", "М2"}, {"Video", "Карта"}, {"Disk", "Диск"},
-                            {"Modem", "Sprinter 56k"}, {"ModemType", "1"}, {"Monitor", "Монитор"},
+  GameHarness h({.config = {{"Mboard", "ASUS M2N-E"},
+                            {"Amd", "1"},
+                            {"Processor", "AMD Athlon 64 3500+"},
+                            {"Ozu1", "М1"},
+                            {"Ozu2", "М2"},
+                            {"Video", "Карта"},
+                            {"Disk", "Диск"},
+                            {"Modem", "Sprinter 56k"},
+                            {"ModemType", "1"},
+                            {"Monitor", "Монитор"},
                             {"Computer", "1"}}});
   Open(h);
   softset->seted->Items.Add("Программа один");
@@ -470,8 +480,8 @@ TEST_F(DeviceManager, EjectingTheBoardOfAnEmptyComputerStillGivesThreeAndLogs) {
   const int xp = Xp();
   ClickOnTab(h, devset->mbeject);
   EXPECT_EQ(Xp(), xp + 3);
-  for (ui::ListBox* list : {devset->plist, devset->rlist, devset->mblist, devset->vlist, devset->hlist, devset->mdlist,
-                            devset->mnlist}) {
+  for (ui::ListBox* list :
+       {devset->plist, devset->rlist, devset->mblist, devset->vlist, devset->hlist, devset->mdlist, devset->mnlist}) {
     EXPECT_EQ(list->Items.Count(), 0);
   }
   const auto log = h.logLines();
@@ -511,8 +521,12 @@ TEST_F(DeviceManager, PullOutUninstallsRealProgramsSilently) {
 }
 
 TEST_F(DeviceManager, ClosingDecidesWhetherTheComputerWorks) {
-  GameHarness h({.config = {{"Mboard", "ASUS P5B"}, {"Processor", "П"}, {"Ozu1", "М"}, {"Video", "В"},
-                            {"Disk", "Д"}, {"Monitor", "Мон"}}});
+  GameHarness h({.config = {{"Mboard", "ASUS P5B"},
+                            {"Processor", "П"},
+                            {"Ozu1", "М"},
+                            {"Video", "В"},
+                            {"Disk", "Д"},
+                            {"Monitor", "Мон"}}});
   Open(h);
   h.click(devset->close);
   EXPECT_TRUE(engine->Computer);
@@ -526,8 +540,12 @@ TEST_F(DeviceManager, ClosingDecidesWhetherTheComputerWorks) {
 }
 
 TEST_F(DeviceManager, CloseCheckAloneSetsOnAllSixClearsOnNoneAndOtherwiseLeavesIt) {
-  GameHarness h({.config = {{"Mboard", "ASUS P5B"}, {"Processor", "П"}, {"Ozu1", "М"}, {"Video", "В"},
-                            {"Disk", "Д"}, {"Monitor", "Мон"}}});
+  GameHarness h({.config = {{"Mboard", "ASUS P5B"},
+                            {"Processor", "П"},
+                            {"Ozu1", "М"},
+                            {"Video", "В"},
+                            {"Disk", "Д"},
+                            {"Monitor", "Мон"}}});
   Open(h);
   engine->Computer = false;
   devset->CheckComputerComplete();

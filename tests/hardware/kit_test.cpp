@@ -25,10 +25,10 @@ TEST(AltSKit, BuysTheSixPartsInOrderAndTheyMakeAWorkingComputer) {
   const int xp = std::stoi(menu->xp->Caption());
   h.answerEnter(6);
   h.key('S', ui::ssAlt);
-  EXPECT_EQ(h.messagesShown(), (Strings{"Вы купили жесткий диск - " + engine->Hdd2,
-                                        "Вы купили материнскую плату - " + engine->Mb1i,
-                                        "Вы купили монитор - " + engine->Mon1, "Вы купили процессор - " + engine->Pr1i,
-                                        "Вы купили ОЗУ - " + engine->Ram1, "Вы купили видео карту - " + engine->Vid1g}));
+  EXPECT_EQ(h.messagesShown(),
+            (Strings{"Вы купили жесткий диск - " + engine->Hdd2, "Вы купили материнскую плату - " + engine->Mb1i,
+                     "Вы купили монитор - " + engine->Mon1, "Вы купили процессор - " + engine->Pr1i,
+                     "Вы купили ОЗУ - " + engine->Ram1, "Вы купили видео карту - " + engine->Vid1g}));
   EXPECT_EQ(Money(), 20000 - 2400 - 1780 - 4000 - 2100 - 680 - 3400);
   EXPECT_EQ(std::stoi(menu->xp->Caption()), xp + 6 * 7);
 
@@ -40,9 +40,10 @@ TEST(AltSKit, BuysTheSixPartsInOrderAndTheyMakeAWorkingComputer) {
     ui::ListBox* list;
     ui::Image* insert;
   };
-  for (const Step& s : {Step{devset->mb, devset->mblist, devset->mbget}, Step{devset->pr, devset->plist, devset->pget},
-                        Step{devset->rm, devset->rlist, devset->rget}, Step{devset->vc, devset->vlist, devset->vget},
-                        Step{devset->h, devset->hlist, devset->hget}, Step{devset->mn, devset->mnlist, devset->mnget}}) {
+  for (const Step& s :
+       {Step{devset->mb, devset->mblist, devset->mbget}, Step{devset->pr, devset->plist, devset->pget},
+        Step{devset->rm, devset->rlist, devset->rget}, Step{devset->vc, devset->vlist, devset->vget},
+        Step{devset->h, devset->hlist, devset->hget}, Step{devset->mn, devset->mnlist, devset->mnget}}) {
     devset->lists->ActivePage = s.tab;
     s.list->ItemIndex = 0;
     h.click(s.insert);

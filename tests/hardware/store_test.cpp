@@ -95,11 +95,10 @@ TEST(StoreDepartments, ShelvesStartWithTheLaterItemsHidden) {
     std::vector<bool> visible;
   };
   const Shelf shelves[] = {
-      {mbshop, {true, true, false}},         {mbshop2, {true, false, false}},
-      {prshop, {true, true, false, false}},  {prshop2, {true, true, false, false}},
-      {rshop, {true, true, true, false}},    {vshop, {true, true, false, false}},
-      {vshop2, {true, true, false, false}},  {hshop, {true, true, false, false}},
-      {mdshop, {true, false}},               {mnshop, {true, false, false}},
+      {mbshop, {true, true, false}},         {mbshop2, {true, false, false}},     {prshop, {true, true, false, false}},
+      {prshop2, {true, true, false, false}}, {rshop, {true, true, true, false}},  {vshop, {true, true, false, false}},
+      {vshop2, {true, true, false, false}},  {hshop, {true, true, false, false}}, {mdshop, {true, false}},
+      {mnshop, {true, false, false}},
   };
   for (const Shelf& s : shelves) {
     ASSERT_EQ(s.department->ItemCount(), static_cast<int>(s.visible.size())) << s.department->top->Caption();

@@ -42,11 +42,15 @@ TEST(Cp1251, UnmappableCharactersBecomeQuestionMarks) {
 }
 
 TEST(Cp1251, MalformedUtf8CostsOneQuestionMarkPerBadByte) {
-  EXPECT_EQ(Utf8ToCp1251("a\xC3"), "a?");              // cut off at the end
-  EXPECT_EQ(Utf8ToCp1251("\xD0" "A"), "?A");            // continuation missing
-  EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong '/'
-  EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // surrogate
-  EXPECT_EQ(Utf8ToCp1251("\xFF" "Б"), "?\xC1");
+  EXPECT_EQ(Utf8ToCp1251("a\xC3"), "a?");  // cut off at the end
+  EXPECT_EQ(Utf8ToCp1251("\xD0"
+                         "A"),
+            "?A");                                 // continuation missing
+  EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");       // overlong '/'
+  EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");  // surrogate
+  EXPECT_EQ(Utf8ToCp1251("\xFF"
+                         "Б"),
+            "?\xC1");
   EXPECT_EQ(Utf8ToCp1251("\xE2\x82"), "??");
 }
 

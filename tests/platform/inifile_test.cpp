@@ -51,9 +51,7 @@ TEST(IniFile, ValueOfFindsTheFirstKeyOfAnyCase) {
   EXPECT_EQ(ValueOf(game, "Orphan"), "");
 }
 
-TEST(IniFile, RussianKeysFoldCaseToo) {
-  EXPECT_EQ(ValueOf({"Ключ=да"}, "КЛЮЧ"), "да");
-}
+TEST(IniFile, RussianKeysFoldCaseToo) { EXPECT_EQ(ValueOf({"Ключ=да"}, "КЛЮЧ"), "да"); }
 
 TEST(IniFile, MissingFileReadsAsEmpty) {
   TempFolder folder;

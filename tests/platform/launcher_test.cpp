@@ -24,8 +24,7 @@ TEST(ParseCommandLine, ProgramAndArguments) {
 
 TEST(ParseCommandLine, BackslashesAndTheDoubledSeparator) {
   // The game builds its paths as folder + "\bin\" + name.
-  EXPECT_EQ(ParseCommandLine("/no/such/game/\\bin\\ZenxBugInformer.exe").program,
-            "/no/such/game//bin/ZenxBugInformer");
+  EXPECT_EQ(ParseCommandLine("/no/such/game/\\bin\\ZenxBugInformer.exe").program, "/no/such/game//bin/ZenxBugInformer");
 }
 
 TEST(ParseCommandLine, AProgramInAFolderWithBlanksIsFound) {

@@ -5,9 +5,9 @@
 
 #include "city/Play.h"
 #include "engine/Class.h"
-#include "engine/Message.h"
 #include "engine/Instr.h"
 #include "engine/Main.h"
+#include "engine/Message.h"
 #include "engine/Player.h"
 #include "support/GameHarness.h"
 

@@ -19,9 +19,7 @@ struct Date {
   std::string day, dow, month, year;
 };
 
-Date Today() {
-  return {menu->day->Caption(), menu->dow->Caption(), menu->month->Caption(), menu->year->Caption()};
-}
+Date Today() { return {menu->day->Caption(), menu->dow->Caption(), menu->month->Caption(), menu->year->Caption()}; }
 
 // One tick of the clock; whatever game message it shows is answered.
 void Tick(GameHarness& h, int times = 1) {
@@ -57,7 +55,7 @@ TEST(DayClock, TwentyNineTicksFromTheStartReachTheFirstOfOctober) {
   EXPECT_EQ(menu->day->Caption(), "1");
   EXPECT_EQ(menu->month->Caption(), "Октябрь");
   EXPECT_EQ(menu->dow->Caption(), "Среда");  // the first keeps the weekday of the last
-  EXPECT_EQ(engine->Mday, 31);  // set for October on the next ordinary day
+  EXPECT_EQ(engine->Mday, 31);               // set for October on the next ordinary day
   Tick(h);
   EXPECT_EQ(menu->dow->Caption(), "Четверг");
   EXPECT_EQ(engine->Mday, 32);
@@ -99,9 +97,9 @@ TEST(DayClock, AYearOfTheGamesCalendar) {
       EXPECT_TRUE(sanatory->gol->Enabled);
     }
   }
-  const std::map<std::string, int> expected = {
-      {"Сентябрь", 30}, {"Октябрь", 31}, {"Ноябрь", 30}, {"Декабрь", 31}, {"Январь", 31}, {"Февраль", 29},
-      {"Март", 31},     {"Апрель", 30},  {"Май", 31},    {"Июнь", 30},    {"Июль", 31},   {"Август", 31}};
+  const std::map<std::string, int> expected = {{"Сентябрь", 30}, {"Октябрь", 31}, {"Ноябрь", 30}, {"Декабрь", 31},
+                                               {"Январь", 31},   {"Февраль", 29}, {"Март", 31},   {"Апрель", 30},
+                                               {"Май", 31},      {"Июнь", 30},    {"Июль", 31},   {"Август", 31}};
   EXPECT_EQ(lastDay, expected);
   const Date end = Today();
   EXPECT_EQ(end.day, "2");

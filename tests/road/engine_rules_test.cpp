@@ -6,8 +6,8 @@
 
 #include "city/Afisha.h"
 #include "city/Sanatory.h"
-#include "road/RoadHelpers.h"
 #include "platform/Conversions.h"
+#include "road/RoadHelpers.h"
 
 using testing_support::GameHarness;
 

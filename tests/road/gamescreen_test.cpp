@@ -48,8 +48,8 @@ TEST(GameScreen, ShowsTheStartStateWithTheDevelopmentButtonOffWithoutAComputer) 
   EXPECT_FALSE(menu->devl->Enabled);
   EXPECT_TRUE(engine->OnGame);
   EXPECT_TRUE(engine->OnPlay);
-  for (ui::Image* b : {menu->trav, menu->computer, menu->player, menu->work, menu->teach, menu->dev, menu->bill,
-                       menu->main}) {
+  for (ui::Image* b :
+       {menu->trav, menu->computer, menu->player, menu->work, menu->teach, menu->dev, menu->bill, menu->main}) {
     EXPECT_EQ(GameHarness::skinOf(b), "main_1.jpg");
     EXPECT_EQ(b->Width(), 150);
     EXPECT_GE(b->Left(), 578);  // on the backdrop's right panel
@@ -65,9 +65,8 @@ TEST(GameScreen, EveryButtonLeadsToItsScreenAndLeavingPausesTime) {
     ui::Control* button;
     ui::Form* target;
   };
-  const Row rows[] = {{menu->trav, travel},      {menu->computerl, comp}, {menu->player, person},
-                      {menu->workl, fwork},      {menu->teach, teach_lev}, {menu->devl, devmenu},
-                      {menu->bill, afisha},      {menu->mainl, Form1}};
+  const Row rows[] = {{menu->trav, travel},     {menu->computerl, comp}, {menu->player, person}, {menu->workl, fwork},
+                      {menu->teach, teach_lev}, {menu->devl, devmenu},   {menu->bill, afisha},   {menu->mainl, Form1}};
   for (const Row& row : rows) {
     h.clearSounds();
     h.click(row.button);

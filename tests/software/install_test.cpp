@@ -165,7 +165,8 @@ TEST(SilentRemoval, AnOperatingSystemTakesEverythingWithIt) {
   const size_t shown = h.messagesShown().size();
   softset->RemoveProgramSilently(engine->Os1);
   EXPECT_TRUE(softset->seted->Items.Items().empty());
-  EXPECT_EQ(softset->nseted->Items.Items(), (Names{engine->Kphp1, engine->Os1, engine->Kcpp1, engine->Of2, engine->G2}));
+  EXPECT_EQ(softset->nseted->Items.Items(),
+            (Names{engine->Kphp1, engine->Os1, engine->Kcpp1, engine->Of2, engine->G2}));
   EXPECT_TRUE(games->list->Items.Items().empty());
   EXPECT_EQ(comp->_disk->Caption(), "100");
   EXPECT_EQ(ssoft->os->Caption(), "нет");

@@ -41,14 +41,15 @@ void Open(ui::Form* form) {
 
 TEST(SoftwareStore, LaterItemsAreHiddenUntilReleased) {
   GameHarness h;
-  for (ui::Control* c : std::vector<ui::Control*>{osshop->basic, osshop->basicl, osshop->ult, osshop->ultl, textshop->open, textshop->openl,
-                         textshop->ms, textshop->msl, kshop->ms, kshop->msl, kshop->del, kshop->dell, kshop->php5,
-                         kshop->php5l, gameshop->gta, gameshop->gtal, gameshop->mm, gameshop->mml, gameshop->aoe,
-                         gameshop->aoel, gameshop->fear, gameshop->fearl, gameshop->fifa, gameshop->fifal,
-                         gameshop->nfs, gameshop->nfsl, gameshop->tdu, gameshop->tdul})
+  for (ui::Control* c : std::vector<ui::Control*>{
+           osshop->basic, osshop->basicl, osshop->ult,    osshop->ultl,    textshop->open, textshop->openl,
+           textshop->ms,  textshop->msl,  kshop->ms,      kshop->msl,      kshop->del,     kshop->dell,
+           kshop->php5,   kshop->php5l,   gameshop->gta,  gameshop->gtal,  gameshop->mm,   gameshop->mml,
+           gameshop->aoe, gameshop->aoel, gameshop->fear, gameshop->fearl, gameshop->fifa, gameshop->fifal,
+           gameshop->nfs, gameshop->nfsl, gameshop->tdu,  gameshop->tdul})
     EXPECT_FALSE(c->Visible) << c->Name();
-  for (ui::Control* c : std::vector<ui::Control*>{osshop->home, osshop->pro, textshop->star, kshop->bcb, kshop->tp, kshop->php4, gameshop->hl,
-                         gameshop->homm})
+  for (ui::Control* c : std::vector<ui::Control*>{osshop->home, osshop->pro, textshop->star, kshop->bcb, kshop->tp,
+                                                  kshop->php4, gameshop->hl, gameshop->homm})
     EXPECT_TRUE(c->Visible) << c->Name();
 }
 

@@ -100,7 +100,8 @@ GameHarness::~GameHarness() {
   }
   std::error_code ignored;
   fs::remove_all(root_, ignored);
-  for (const std::string& modal : input_->unanswered()) ADD_FAILURE() << "a modal window was left unanswered: " << modal;
+  for (const std::string& modal : input_->unanswered())
+    ADD_FAILURE() << "a modal window was left unanswered: " << modal;
 }
 
 void GameHarness::shutDown() {

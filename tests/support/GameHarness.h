@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "support/InputDriver.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
-#include "support/InputDriver.h"
 
 namespace testing_support {
 
@@ -96,7 +96,6 @@ class GameHarness {
   static void SetConfigValue(const std::string& configPath, const std::string& key, const std::string& value);
 
  private:
-
   std::string root_, gameDir_, systemDir_;
   std::string savedSystemDir_;
   bool hadSystemDir_ = false;

@@ -3,6 +3,7 @@
 // WAV files, an asset list that matches the files, and repeatable output.
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <unistd.h>
 
 #include <csetjmp>
 #include <cstdint>
@@ -15,8 +16,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -104,9 +103,7 @@ Picture decodeBmp(const fs::path& path) {
   return pic;
 }
 
-Picture decode(const fs::path& path) {
-  return path.extension() == ".jpg" ? decodeJpeg(path) : decodeBmp(path);
-}
+Picture decode(const fs::path& path) { return path.extension() == ".jpg" ? decodeJpeg(path) : decodeBmp(path); }
 
 struct Family {
   const char* stem;

@@ -1,4 +1,6 @@
 // The data packer and what it produced in the program folder.
+#include "../../tools/datapack/DataPack.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/datapack/DataPack.h"
 #include "../platform/TempFolder.h"
 #include "engine/Scramble.h"
 #include "platform/Conversions.h"
@@ -17,9 +18,9 @@
 
 namespace {
 
-using ::testing::HasSubstr;
 using datapack::kConfigKeys;
 using datapack::ValueKind;
+using ::testing::HasSubstr;
 using testing_support::TempFolder;
 
 const std::string kGameDir = ZX_GAME_DIR;
@@ -142,7 +143,8 @@ TEST_F(StartingState, AgreesWithTheGameScreen) {
 }
 
 TEST_F(StartingState, AnEmptyComputer) {
-  for (const char* slot : {"Mboard", "Processor", "Ozu1", "Ozu2", "Ozu3", "Ozu4", "Video", "Disk", "Modem", "Monitor"}) {
+  for (const char* slot :
+       {"Mboard", "Processor", "Ozu1", "Ozu2", "Ozu3", "Ozu4", "Video", "Disk", "Modem", "Monitor"}) {
     EXPECT_EQ(Text(slot), "нет") << slot;
   }
   EXPECT_FALSE(Flag("Computer"));
@@ -179,8 +181,8 @@ TEST_F(StartingState, CatalogueNamesTheRulesDependOn) {
   EXPECT_EQ(platformNames.size(), 14u);
   // The install screen tells programs apart by name alone.
   std::set<std::string> programs;
-  for (const char* key : {"Os1", "Os2", "Os3", "Os4", "Of1", "Of2", "Of3", "Kcpp1", "Kcpp2", "Kpas1", "Kpas2", "Kphp1",
-                          "Kphp2", "G1", "G2", "G3", "G4", "G5", "G6", "G7", "G8", "G9"}) {
+  for (const char* key : {"Os1",   "Os2",   "Os3", "Os4", "Of1", "Of2", "Of3", "Kcpp1", "Kcpp2", "Kpas1", "Kpas2",
+                          "Kphp1", "Kphp2", "G1",  "G2",  "G3",  "G4",  "G5",  "G6",    "G7",    "G8",    "G9"}) {
     programs.insert(Text(key));
   }
   EXPECT_EQ(programs.size(), 22u);
@@ -237,9 +239,7 @@ std::string ValidConfig(std::string_view extraLine = {}, std::string_view dropKe
   return text;
 }
 
-datapack::Result PackConfig(const std::string& text) {
-  return datapack::PackIni(text, "cfg.ini", "Game", kConfigKeys);
-}
+datapack::Result PackConfig(const std::string& text) { return datapack::PackIni(text, "cfg.ini", "Game", kConfigKeys); }
 
 constexpr size_t kExtraLine = 4 + kConfigKeys.size();  // line number of ValidConfig's extra line
 
@@ -269,7 +269,8 @@ TEST(PackIni, RefusesValuesOfTheWrongForm) {
     t.replace(t.find(from), from.size(), to);
     return PackConfig(t).error;
   };
-  EXPECT_THAT(with("\nMoney=0", "\nMoney=5 000"), HasSubstr("cfg.ini:14: value '5 000' of Money is not a whole number"));
+  EXPECT_THAT(with("\nMoney=0", "\nMoney=5 000"),
+              HasSubstr("cfg.ini:14: value '5 000' of Money is not a whole number"));
   EXPECT_THAT(with("\nCanCar=0", "\nCanCar=True"), HasSubstr("of CanCar must be a whole number"));
   EXPECT_THAT(with("\nWork=0", "\nWork=yes"), HasSubstr("of Work is neither a number nor True/False"));
   EXPECT_THAT(with("\nDolg=0", "\nDolg="), HasSubstr("value '' of Dolg"));

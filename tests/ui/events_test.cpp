@@ -64,8 +64,8 @@ TEST_F(Events, DisabledAndHiddenControlsPassTheEventToWhatLiesBeneath) {
 
 TEST_F(Events, DoubleClickFollowsTheClassicSequence) {
   input_->doubleClick(a_);
-  EXPECT_EQ(events_, (std::vector<std::string>{"a.Move", "a.Down", "a.Click", "a.Up", "a.DblClick", "a.Down2",
-                                               "a.Up"}));
+  EXPECT_EQ(events_,
+            (std::vector<std::string>{"a.Move", "a.Down", "a.Click", "a.Up", "a.DblClick", "a.Down2", "a.Up"}));
 }
 
 TEST_F(Events, ClickHandlerThatHidesTheFormStillGetsMouseUp) {

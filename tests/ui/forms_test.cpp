@@ -45,8 +45,8 @@ TEST(Forms, CreatedInOrderAndAtTheEndAllVisibleOnesHideBeforeAnyIsDestroyed) {
     app.Terminate();
     app.Run();
   }
-  EXPECT_EQ(log, (std::vector<std::string>{"first.Create", "second.Create", "second.Show", "first.Show",
-                                           "second.Hide", "first.Hide", "second.Destroy", "first.Destroy"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"first.Create", "second.Create", "second.Show", "first.Show", "second.Hide",
+                                           "first.Hide", "second.Destroy", "first.Destroy"}));
 }
 
 TEST_F(UiFixture, ShowModalEndsWhenTheFormIsHiddenOrClosed) {

@@ -1,8 +1,9 @@
 // The page control: pages in tab order, one shown at a time, tabs switch
 // pages on a click, and the controls of hidden pages take no input.
+#include "ui/PageControl.h"
+
 #include "ui/Button.h"
 #include "ui/Label.h"
-#include "ui/PageControl.h"
 #include "ui/TabSheet.h"
 #include "ui/UiFixture.h"
 

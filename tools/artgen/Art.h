@@ -15,8 +15,7 @@ class Output {
  public:
   explicit Output(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
-  void jpeg(const std::string& folder, const std::string& name, const Image& img, Color under,
-            int quality = 92);
+  void jpeg(const std::string& folder, const std::string& name, const Image& img, Color under, int quality = 92);
   void bmp(const std::string& folder, const std::string& name, const Image& img, Color under);
   // A picture of a window shaped by the pure red colour key.
   void bmpKeyed(const std::string& folder, const std::string& name, const Image& img, Color edge);
@@ -30,8 +29,8 @@ class Output {
 
 // Shared colours of the game's look.
 namespace palette {
-inline Color panel() { return rgb(10, 15, 34); }     // dark panels of the game screen
-inline Color navy() { return rgb(0, 0, 128); }        // title strips
+inline Color panel() { return rgb(10, 15, 34); }  // dark panels of the game screen
+inline Color navy() { return rgb(0, 0, 128); }    // title strips
 }  // namespace palette
 
 Color hsv(float hueDegrees, float saturation, float value);
@@ -42,8 +41,8 @@ void drawTitle(Image& img, float cx, float cy, float maxW, float maxH, float opa
 // A small monitor showing coloured lines of code.
 void drawMonitor(Image& img, float x, float y, float w, float h, uint32_t seed, float opacity = 1.0f);
 // Night-city silhouettes standing on the line `base`, with lit windows.
-void drawSkyline(Image& img, float x0, float x1, float base, float maxHeight, uint32_t seed,
-                 Color building, float windowLight);
+void drawSkyline(Image& img, float x0, float x1, float base, float maxHeight, uint32_t seed, Color building,
+                 float windowLight);
 // Scattered stars over the rectangle.
 void drawStars(Image& img, Rect area, int count, uint32_t seed, float brightness);
 

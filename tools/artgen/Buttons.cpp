@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <string>
 #include <numbers>
+#include <string>
 
 #include "Art.h"
 
@@ -73,8 +73,9 @@ Image drawSkin(const SkinFamily& f, State state) {
     // Glassy upper half and a bright rim along the top edge.
     float glossH = std::floor(H * 0.46f);
     Sdf gloss = sdf::roundRect(2, 2, W - 4, glossH, std::max(1.0f, r - 2));
-    fillShape(img, gloss, vertical(2, withAlpha(rgb(255, 255, 255), state == State::Hover ? 0.55f : 0.42f),
-                                   2 + glossH, withAlpha(rgb(255, 255, 255), 0.06f)));
+    fillShape(img, gloss,
+              vertical(2, withAlpha(rgb(255, 255, 255), state == State::Hover ? 0.55f : 0.42f), 2 + glossH,
+                       withAlpha(rgb(255, 255, 255), 0.06f)));
     innerShadow(img, body, 0, 1.2f, withAlpha(rgb(255, 255, 255), 1), 0.7f, 0.55f);
     innerShadow(img, body, 0, -1.2f, withAlpha(darken(b, 0.5f), 1), 0.9f, 0.35f);
   } else {
@@ -175,7 +176,8 @@ Image drawQuickButton(char kind, State state) {
   std::vector<Icon> layers;
   Color glow = rgb(140, 220, 255);
   if (kind == 's') {
-    layers.push_back({gearShape(cx, cy), linear(cx - 10, cy - 10, rgb(246, 249, 255), cx + 10, cy + 10, rgb(150, 162, 186))});
+    layers.push_back(
+        {gearShape(cx, cy), linear(cx - 10, cy - 10, rgb(246, 249, 255), cx + 10, cy + 10, rgb(150, 162, 186))});
     layers.push_back({sdf::ring(sdf::disc(cx, cy, 6.2f), 0.55f), solid(withAlpha(rgb(110, 120, 140), 0.8f))});
   } else if (kind == 'l') {
     glow = rgb(255, 220, 120);
@@ -202,8 +204,8 @@ Image drawQuickButton(char kind, State state) {
 void writeButtonSkins(Output& out) {
   for (const SkinFamily& f : kFamilies)
     for (State s : {State::Normal, State::Hover, State::Pressed})
-      out.jpeg("buttons", std::string(f.stem) + "_" + std::to_string(static_cast<int>(s)) + ".jpg",
-               drawSkin(f, s), f.surround, 93);
+      out.jpeg("buttons", std::string(f.stem) + "_" + std::to_string(static_cast<int>(s)) + ".jpg", drawSkin(f, s),
+               f.surround, 93);
   // The pharmacy's two buttons show the pictures stored with the window until
   // their first skin reset: the normal "farm" face.
   const SkinFamily& farm = *std::find_if(std::begin(kFamilies), std::end(kFamilies),

@@ -13,8 +13,7 @@ std::string Output::path(const std::string& folder, const std::string& name) con
   return dataDir_ + "/" + folder + "/" + name;
 }
 
-void Output::jpeg(const std::string& folder, const std::string& name, const Image& img, Color under,
-                  int quality) {
+void Output::jpeg(const std::string& folder, const std::string& name, const Image& img, Color under, int quality) {
   writeJpeg(flatten(img, under, true), path(folder, name), quality);
   written_.push_back(folder + "/" + name);
 }
@@ -34,12 +33,18 @@ Color hsv(float h, float s, float v) {
   int i = static_cast<int>(std::floor(h));
   float f = h - i, p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
   switch (i) {
-    case 0: return {v, t, p, 1};
-    case 1: return {q, v, p, 1};
-    case 2: return {p, v, t, 1};
-    case 3: return {p, q, v, 1};
-    case 4: return {t, p, v, 1};
-    default: return {v, p, q, 1};
+    case 0:
+      return {v, t, p, 1};
+    case 1:
+      return {q, v, p, 1};
+    case 2:
+      return {p, v, t, 1};
+    case 3:
+      return {p, q, v, 1};
+    case 4:
+      return {t, p, v, 1};
+    default:
+      return {v, p, q, 1};
   }
 }
 
@@ -101,7 +106,8 @@ void drawTitle(Image& img, float cx, float cy, float maxW, float maxH, float opa
       {two, tx, rgb(50, 150, 255), rgb(0, 14, 48),
        metal(top, bottom, rgb(236, 252, 255), rgb(130, 214, 255), rgb(44, 146, 250), rgb(18, 76, 196))},
   };
-  for (const Part& p : parts) drawMask(img, p.m.dilated(1.5f).blurred(3.0f), p.x + 2, y + 3, solid(rgb(0, 0, 0)), 0.85f * opacity);
+  for (const Part& p : parts)
+    drawMask(img, p.m.dilated(1.5f).blurred(3.0f), p.x + 2, y + 3, solid(rgb(0, 0, 0)), 0.85f * opacity);
   for (const Part& p : parts) drawMask(img, p.m.dilated(2.0f).blurred(7.0f), p.x, y, solid(p.glow), 0.55f * opacity);
   for (const Part& p : parts) drawMask(img, p.m.dilated(2.0f), p.x, y, solid(p.outline), opacity);
   for (const Part& p : parts) {
@@ -142,7 +148,8 @@ void drawMonitor(Image& img, float x, float y, float w, float h, uint32_t seed, 
   float neckTop = screenH, neckBottom = h - 3;
   fillShape(m, sdf::poly({w * 0.44f, neckTop, w * 0.56f, neckTop, w * 0.6f, neckBottom, w * 0.4f, neckBottom}),
             vertical(neckTop, rgb(60, 66, 82), neckBottom, rgb(30, 34, 44)));
-  fillShape(m, sdf::roundRect(w * 0.26f, h - 4, w * 0.48f, 3.5f, 1.5f), vertical(h - 4, rgb(96, 104, 126), h, rgb(40, 44, 56)));
+  fillShape(m, sdf::roundRect(w * 0.26f, h - 4, w * 0.48f, 3.5f, 1.5f),
+            vertical(h - 4, rgb(96, 104, 126), h, rgb(40, 44, 56)));
   img.draw(m, static_cast<int>(x), static_cast<int>(y), opacity);
 }
 
@@ -157,7 +164,8 @@ void drawSkyline(Image& img, float x0, float x1, float base, float maxHeight, ui
     Sdf shape = sdf::roundRect(x, base - bh, bw, bh + 2, 1);
     int roof = rng.below(4);
     if (roof == 0) shape = sdf::unite(shape, sdf::roundRect(x + bw * 0.25f, base - bh - 8, bw * 0.5f, 10, 1));
-    if (roof == 1) shape = sdf::unite(shape, sdf::capsule(x + bw * 0.5f, base - bh - 14, x + bw * 0.5f, base - bh, 0.7f));
+    if (roof == 1)
+      shape = sdf::unite(shape, sdf::capsule(x + bw * 0.5f, base - bh - 14, x + bw * 0.5f, base - bh, 0.7f));
     fillShape(img, shape, solid(c), area);
     // Windows
     for (float wy = base - bh + 5; wy < base - 4; wy += 7)

@@ -5,13 +5,10 @@
 
 namespace artgen {
 
-Color rgb(int r, int g, int b, float a) {
-  return {r / 255.0f, g / 255.0f, b / 255.0f, a};
-}
+Color rgb(int r, int g, int b, float a) { return {r / 255.0f, g / 255.0f, b / 255.0f, a}; }
 
 Color mix(const Color& x, const Color& y, float t) {
-  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t,
-          x.a + (y.a - x.a) * t};
+  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t, x.a + (y.a - x.a) * t};
 }
 
 Color lighten(const Color& c, float t) { return mix(c, {1, 1, 1, c.a}, t); }
@@ -86,8 +83,7 @@ void fillShape(Image& img, const Sdf& shape, Color c) { fillShape(img, shape, so
 
 void fillShape(Image& img, const Sdf& shape, Color c, Rect area) { fillShape(img, shape, solid(c), area); }
 
-void glowShape(Image& img, const Sdf& shape, Color c, float radius, float strength,
-               bool additive, Rect area) {
+void glowShape(Image& img, const Sdf& shape, Color c, float radius, float strength, bool additive, Rect area) {
   int x0 = std::max(0, area.x0), y0 = std::max(0, area.y0);
   int x1 = std::min(img.width(), area.x1), y1 = std::min(img.height(), area.y1);
   for (int y = y0; y < y1; ++y)
@@ -150,9 +146,7 @@ float roundBox(float px, float py, float cx, float cy, float hw, float hh, float
   return box(px, py, cx, cy, hw - r, hh - r) - r;
 }
 
-float circle(float px, float py, float cx, float cy, float r) {
-  return std::hypot(px - cx, py - cy) - r;
-}
+float circle(float px, float py, float cx, float cy, float r) { return std::hypot(px - cx, py - cy) - r; }
 
 float ellipse(float px, float py, float cx, float cy, float rx, float ry) {
   // A good-enough approximation near the outline, which is where it matters.
@@ -180,7 +174,7 @@ float polygon(float px, float py, const std::vector<float>& v) {
     float h = std::clamp((wx * ex + wy * ey) / (ex * ex + ey * ey), 0.0f, 1.0f);
     float bx = wx - ex * h, by = wy - ey * h;
     d = std::min(d, bx * bx + by * by);
-    bool c1 = py >= v[2 * i + 1], c2 = py < v[2 * j + 1], c3 = ex * wy > ey * wx;
+    bool c1 = py >= v[2 * i + 1], c2 = py<v[2 * j + 1], c3 = ex * wy> ey * wx;
     if ((c1 && c2 && c3) || (!c1 && !c2 && !c3)) s = -s;
   }
   return s * std::sqrt(d);

@@ -55,8 +55,8 @@ void fillShape(Image& img, const Sdf& shape, Color c);
 void fillShape(Image& img, const Sdf& shape, Color c, Rect area);
 void fillShape(Image& img, const Sdf& shape, const Paint& paint, Rect area, float opacity = 1.0f);
 // A soft halo outside the shape: strength * exp(-distance / radius).
-void glowShape(Image& img, const Sdf& shape, Color c, float radius, float strength,
-               bool additive = false, Rect area = {0, 0, 1 << 30, 1 << 30});
+void glowShape(Image& img, const Sdf& shape, Color c, float radius, float strength, bool additive = false,
+               Rect area = {0, 0, 1 << 30, 1 << 30});
 // Shading that falls off inward from the edge of the shape (inner glow or shadow).
 void innerGlow(Image& img, const Sdf& shape, Color c, float radius, float strength);
 
@@ -99,9 +99,9 @@ class Rng {
  public:
   explicit Rng(uint32_t seed) : state_(seed ? seed : 1u) {}
   uint32_t next();
-  float unit();                       // [0, 1)
-  float range(float lo, float hi);    // [lo, hi)
-  int below(int n);                   // [0, n)
+  float unit();                     // [0, 1)
+  float range(float lo, float hi);  // [lo, hi)
+  int below(int n);                 // [0, n)
 
  private:
   uint32_t state_;

@@ -31,8 +31,10 @@ void drawPanel(Image& img, float x, float y, float w, float h) {
   Rect area{static_cast<int>(x) - 12, static_cast<int>(y) - 12, static_cast<int>(x + w) + 12,
             static_cast<int>(y + h) + 12};
   glowShape(img, s, kBlack, 5, 0.55f, false, area);
-  fillShape(img, s, vertical(y, withAlpha(lighten(palette::panel(), 0.03f), 0.87f), y + h,
-                             withAlpha(darken(palette::panel(), 0.1f), 0.9f)), area);
+  fillShape(img, s,
+            vertical(y, withAlpha(lighten(palette::panel(), 0.03f), 0.87f), y + h,
+                     withAlpha(darken(palette::panel(), 0.1f), 0.9f)),
+            area);
   fillShape(img, sdf::ring(sdf::roundRect(x + 0.5f, y + 0.5f, w - 1, h - 1, 9.5f), 0.5f),
             vertical(y, withAlpha(rgb(110, 160, 240), 0.85f), y + h, withAlpha(rgb(60, 90, 160), 0.55f)), area);
   fillShape(img, sdf::ring(sdf::roundRect(x + 1.5f, y + 1.5f, w - 3, h - 3, 8.5f), 0.5f),
@@ -258,12 +260,12 @@ Image drawShapedWindow(int w, int h, const WindowLook& look, const std::vector<R
   return img;
 }
 
-const WindowLook kGameMessage{rgb(74, 116, 210), rgb(34, 58, 130), rgb(30, 48, 106), rgb(10, 16, 44),
-                              rgb(150, 190, 255), rgb(4, 8, 22), 301};
-const WindowLook kInfoMessage{rgb(46, 146, 168), rgb(20, 80, 104), rgb(18, 62, 82), rgb(6, 20, 32),
-                              rgb(130, 236, 246), rgb(2, 12, 18), 302};
-const WindowLook kQuitDialog{rgb(172, 60, 86), rgb(98, 26, 52), rgb(66, 24, 52), rgb(20, 8, 24),
-                             rgb(255, 150, 170), rgb(16, 4, 10), 303};
+const WindowLook kGameMessage{
+    rgb(74, 116, 210), rgb(34, 58, 130), rgb(30, 48, 106), rgb(10, 16, 44), rgb(150, 190, 255), rgb(4, 8, 22), 301};
+const WindowLook kInfoMessage{
+    rgb(46, 146, 168), rgb(20, 80, 104), rgb(18, 62, 82), rgb(6, 20, 32), rgb(130, 236, 246), rgb(2, 12, 18), 302};
+const WindowLook kQuitDialog{
+    rgb(172, 60, 86), rgb(98, 26, 52), rgb(66, 24, 52), rgb(20, 8, 24), rgb(255, 150, 170), rgb(16, 4, 10), 303};
 
 Image warningIcon(Image base) {
   Sdf tri = sdf::grow(sdf::poly({16, 6.5f, 27.5f, 26.5f, 4.5f, 26.5f}), 2.2f);
@@ -342,7 +344,8 @@ Image drawGlobe() {
   grid = sdf::unite(grid, sdf::capsule(cx - r, cy - 6.5f, cx + r, cy - 6.5f, 0.35f));
   grid = sdf::unite(grid, sdf::capsule(cx - r, cy + 6.5f, cx + r, cy + 6.5f, 0.35f));
   fillShape(img, sdf::intersect(grid, sphere), line);
-  fillShape(img, ellipseShape(11.5f, 9.5f, 6, 3.5f), vertical(6, withAlpha(kWhite, 0.55f), 13, withAlpha(kWhite, 0.0f)));
+  fillShape(img, ellipseShape(11.5f, 9.5f, 6, 3.5f),
+            vertical(6, withAlpha(kWhite, 0.55f), 13, withAlpha(kWhite, 0.0f)));
   return img;
 }
 
@@ -355,7 +358,7 @@ Image drawDiskSpace() {
   fillShape(img, sdf::ring(sdf::disc(13, 15.5f, 4.8f), 0.3f), withAlpha(rgb(90, 96, 112), 0.6f));
   fillShape(img, sdf::disc(13, 15.5f, 1.6f), rgb(70, 74, 90));
   fillShape(img, sdf::capsule(22.5f, 9, 16, 18.5f, 0.9f), rgb(60, 64, 80));  // the head arm
-  fillShape(img, sdf::disc(24.5f, 22.5f, 1.1f), rgb(120, 255, 140));          // activity light
+  fillShape(img, sdf::disc(24.5f, 22.5f, 1.1f), rgb(120, 255, 140));         // activity light
   // A pie of free space in the corner.
   const float px = 24, py = 24, pr = 6.5f;
   Sdf pie = sdf::disc(px, py, pr);
@@ -390,15 +393,19 @@ Image drawComputer(bool system) {
     fillShape(img, sdf::roundRect(44, 22, 34, 5, 1.5f), vertical(22, rgb(90, 200, 120), 27, rgb(30, 140, 70)));
     for (int line = 0; line < 3; ++line)
       fillShape(img, sdf::capsule(48, 31 + line * 3.0f, 70 - line * 6.0f, 31 + line * 3.0f, 0.6f), rgb(120, 130, 150));
-    fillShape(img, sdf::intersect(screen, sdf::roundRect(9, bar, 78, 6, 0)), vertical(bar, rgb(40, 90, 200), bar + 6, rgb(20, 50, 130)));
-    fillShape(img, sdf::roundRect(10.5f, bar + 1, 12, 4, 1.5f), vertical(bar + 1, rgb(110, 220, 110), bar + 5, rgb(40, 150, 50)));
+    fillShape(img, sdf::intersect(screen, sdf::roundRect(9, bar, 78, 6, 0)),
+              vertical(bar, rgb(40, 90, 200), bar + 6, rgb(20, 50, 130)));
+    fillShape(img, sdf::roundRect(10.5f, bar + 1, 12, 4, 1.5f),
+              vertical(bar + 1, rgb(110, 220, 110), bar + 5, rgb(40, 150, 50)));
   } else {
     fillShape(img, screen, radial(48, 26, 60, rgb(34, 38, 52), rgb(10, 12, 18)));
     Mask q = renderText("?", 36, Weight::Bold).padded(6);
     const Rect ink = q.inkBounds();
     const int qx = 48 - (ink.x0 + ink.x1) / 2, qy = 6 + (static_cast<int>(screenH) - 11) / 2 - (ink.y0 + ink.y1) / 2;
     drawMask(img, q.dilated(1.5f).blurred(4.0f), qx, qy, solid(rgb(255, 150, 40)), 0.6f);
-    drawMask(img, q, qx, qy, vertical(static_cast<float>(qy + ink.y0), rgb(255, 226, 120), static_cast<float>(qy + ink.y1), rgb(240, 140, 30)));
+    drawMask(img, q, qx, qy,
+             vertical(static_cast<float>(qy + ink.y0), rgb(255, 226, 120), static_cast<float>(qy + ink.y1),
+                      rgb(240, 140, 30)));
   }
   fillShape(img, screen, [=](float px, float py) {  // glass reflection
     float t = (px + py * 0.6f) / (w + screenH);

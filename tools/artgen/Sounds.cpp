@@ -21,8 +21,7 @@ int samplesFor(double seconds) { return static_cast<int>(std::lround(seconds * k
 void fadeEnds(std::vector<float>& s, double inSeconds, double outSeconds) {
   int in = samplesFor(inSeconds), out = samplesFor(outSeconds);
   for (int i = 0; i < in && i < static_cast<int>(s.size()); ++i) s[i] *= static_cast<float>(i) / in;
-  for (int i = 0; i < out && i < static_cast<int>(s.size()); ++i)
-    s[s.size() - 1 - i] *= static_cast<float>(i) / out;
+  for (int i = 0; i < out && i < static_cast<int>(s.size()); ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / out;
 }
 
 void normalise(std::vector<float>& s, float peak) {
@@ -84,8 +83,8 @@ std::vector<float> synthClose() {
 
 std::vector<float> synthChime() {
   std::vector<float> s(samplesFor(0.400));
-  const double first = 1318.51;  // E6
-  const double second = 1046.50; // C6, a major third below
+  const double first = 1318.51;   // E6
+  const double second = 1046.50;  // C6, a major third below
   const double gap = 0.140;
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / kSampleRate;

@@ -164,8 +164,9 @@ inline Result PackIni(std::string_view text, std::string_view fileName, std::str
         while (k < keys.size() && !platform::SameText(keys[k].name, key)) ++k;
         if (k == keys.size()) return {{}, where + "unknown key '" + std::string(key) + "'"};
         if (keyLine[k] != 0) {
-          return {{}, where + "key '" + std::string(keys[k].name) + "' already stands on line " +
-                          std::to_string(keyLine[k])};
+          return {
+              {},
+              where + "key '" + std::string(keys[k].name) + "' already stands on line " + std::to_string(keyLine[k])};
         }
         keyLine[k] = number;
         if (std::string error = detail::CheckValue(keys[k].name, value, keys[k].kind); !error.empty()) {
