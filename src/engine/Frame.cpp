@@ -66,6 +66,33 @@ ui::Label* MakeLabel(ui::Control* parent, const std::string& name, int left, int
   return label;
 }
 
+Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std::function<void()> onClick) {
+  auto* picture = new ui::Image(parent);
+  picture->Name = row.name;
+  picture->SetBounds(row.left, row.top, row.width, row.height);
+  const std::string labelName = row.labelName != nullptr ? std::string(row.labelName) : std::string(row.name) + "l";
+  const int labelLeft = row.place == CaptionPlace::At ? row.captionLeft : row.left;
+  const int labelTop = row.place == CaptionPlace::Centred ? row.top : row.top + row.captionDown;
+  ui::Label* label = MakeLabel(parent, labelName, labelLeft, labelTop, row.caption);
+  SkinSet::Style(picture, label);
+  switch (row.place) {
+    case CaptionPlace::At:
+      break;
+    case CaptionPlace::Across:
+      label->Left = row.left + (row.width - label->Width) / 2;
+      break;
+    case CaptionPlace::Centred:
+      label->AutoSize = false;
+      label->SetBounds(row.left, row.top, row.width, row.height);
+      label->Alignment = ui::Alignment::Center;
+      label->Layout = ui::TextLayout::Center;
+      break;
+  }
+  if (skins != nullptr) skins->Bind(picture, label);
+  if (onClick) picture->OnClick = [onClick = std::move(onClick)](ui::Control&) { onClick(); };
+  return Button{picture, label};
+}
+
 }  // namespace frame
 
 std::string SkinSet::SkinPath(int state) const {

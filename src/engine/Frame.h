@@ -2,6 +2,7 @@
 // What every screen shares: the navy title strip, the close label, the
 // window drag, and buttons that are pictures with a caption laid over them,
 // each picture showing one of three skins loaded from the buttons folder.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,45 @@ void Drag(ui::Control& sender, ui::MouseButton button, int x, int y);
 
 // A label with the screen's usual look: transparent, at (left, top).
 ui::Label* MakeLabel(ui::Control* parent, const std::string& name, int left, int top, const std::string& caption);
+
+}  // namespace frame
+
+class SkinSet;
+
+namespace frame {
+
+// Where a skinned button's caption sits on its picture.
+enum class CaptionPlace {
+  At,       // the label's left is `captionLeft`, its top the picture's top + `captionDown`
+  Across,   // centred across the picture's width, the picture's top + `captionDown`
+  Centred,  // the label covers the picture, its text centred both ways
+};
+
+// One skinned button of a screen: the picture `name`, its caption label
+// (`labelName`, or `name` + "l"), the picture's place and size, the caption.
+struct ButtonRow {
+  const char* name;
+  int left;
+  int top;
+  int width;
+  int height;
+  const char* caption;
+  CaptionPlace place = CaptionPlace::Across;
+  int captionDown = 8;
+  int captionLeft = 0;
+  const char* labelName = nullptr;
+};
+
+struct Button {
+  ui::Image* picture;
+  ui::Label* label;
+};
+
+// The one builder of a skinned button: the picture and its bold black
+// caption laid over it on `parent`, added to `skins` (when given) so that it
+// changes skin with the mouse, and `onClick` bound to the picture (a click on
+// the label is the picture's click).
+Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std::function<void()> onClick = {});
 
 }  // namespace frame
 

@@ -7,17 +7,6 @@
 
 TForm1* Form1 = nullptr;
 
-ui::Image* TForm1::MakeButton(const char* name, int buttonTop, ui::Label*& label, const char* labelName, int labelLeft,
-                              const char* caption) {
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(16, buttonTop, 220, 37);
-  label = frame::MakeLabel(this, labelName, labelLeft, buttonTop + 8, caption);
-  SkinSet::Style(picture, label);
-  skins_.Bind(picture, label);
-  return picture;
-}
-
 TForm1::TForm1(ui::Application& app) : ui::Form(app) {
   frame::UseScreenLook(this, 253, 411);
 
@@ -28,25 +17,38 @@ TForm1::TForm1(ui::Application& app) : ui::Form(app) {
   logo->SetBounds(0, 40, 260, 49);
   frame::BindDrag(logo);
 
-  game = MakeButton("game", 120, gamel, "gamel", 50, "Начать новую игру");
-  load = MakeButton("load", 168, loadl, "loadl", 64, "Загрузить игру");
-  save = MakeButton("save", 216, savel, "savel", 64, "Сохранить игру");
+  // The six buttons: 220 × 37 at the left 16, each caption at its own left.
+  struct MenuButton {
+    ui::Image** picture;
+    ui::Label** label;
+    const char* name;
+    int top;
+    int captionLeft;
+    const char* caption;
+    void (TForm1::*click)();
+  };
+  const MenuButton buttons[] = {
+      {&game, &gamel, "game", 120, 50, "Начать новую игру", &TForm1::gameClick},
+      {&load, &loadl, "load", 168, 64, "Загрузить игру", &TForm1::loadClick},
+      {&save, &savel, "save", 216, 64, "Сохранить игру", &TForm1::saveClick},
+      {&help, &helpl, "help", 264, 74, "Информация", &TForm1::helpClick},
+      {&set, &setl, "set", 312, 80, "Настройки", &TForm1::setClick},
+      {&close, &closel, "close", 360, 72, "Выйти из игры", &TForm1::closeClick},
+  };
+  for (const MenuButton& b : buttons) {
+    const frame::Button made = frame::MakeButton(
+        this, &skins_, {b.name, 16, b.top, 220, 37, b.caption, frame::CaptionPlace::At, 8, b.captionLeft},
+        [this, click = b.click] { (this->*click)(); });
+    *b.picture = made.picture;
+    *b.label = made.label;
+  }
   save->Enabled = false;
   savel->Enabled = false;
-  help = MakeButton("help", 264, helpl, "helpl", 74, "Информация");
-  set = MakeButton("set", 312, setl, "setl", 80, "Настройки");
-  close = MakeButton("close", 360, closel, "closel", 72, "Выйти из игры");
   closel->Hint = "Выход из игры";
 
-  game->OnClick = [this](ui::Control&) { gameClick(); };
-  load->OnClick = [this](ui::Control&) { loadClick(); };
-  save->OnClick = [this](ui::Control&) { saveClick(); };
-  help->OnClick = [this](ui::Control&) { helpClick(); };
-  set->OnClick = [this](ui::Control&) { setClick(); };
-  close->OnClick = [this](ui::Control&) { closeClick(); };
   exit->OnClick = [this](ui::Control&) { exitClick(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };

@@ -40,8 +40,6 @@ class TForm1 : public ui::Form {
   const SkinSet& Skins() const { return skins_; }
 
  private:
-  ui::Image* MakeButton(const char* name, int top, ui::Label*& label, const char* labelName, int labelLeft,
-                        const char* caption);
   SkinSet skins_{"menu"};
 };
 
