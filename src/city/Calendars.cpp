@@ -1,5 +1,6 @@
 #include "city/Play.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "hardware/Shops.h"
 #include "platform/Conversions.h"
 
@@ -129,8 +130,8 @@ const Release kReleases[] = {
 // the game screen shows is released; the rows are tested one by one, not
 // as a chain of alternatives.
 static void ReleaseHardware(Tmenu& screen, int timer) {
-  const int day = platform::StrToInt(screen.day->Caption());
-  const int year = platform::StrToInt(screen.year->Caption());
+  const int day = labels::ReadCount(screen.day);
+  const int year = labels::ReadCount(screen.year);
   const std::string month = screen.month->Caption();
   ui::Timer* timers[3] = {screen.devt1, screen.devt2, screen.devt3};
   bool* flags[3] = {&screen.Devt1On, &screen.Devt2On, &screen.Devt3On};

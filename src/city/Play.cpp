@@ -16,6 +16,7 @@
 #include "development/Devm.h"
 #include "development/Progress.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "engine/Main.h"
 #include "hardware/Computer.h"
 #include "platform/Conversions.h"
@@ -49,52 +50,7 @@ const char* const kWeekdays[7] = {"Среда", "Четверг", "Пятниц�
 // from wherever an inconsistent start left it.
 int Wrap(int index, int size) { return ((index % size) + size) % size; }
 
-// A number label as the rules write it: signed, or unsigned above the signed
-// range (a wrapped value). Anything else fails as the integer conversion does.
-int LabelNumber(const ui::Label* label) {
-  const std::string text = label->Caption();
-  int32_t value = 0;
-  if (platform::TryStrToInt(text, value)) return value;
-  if (!text.empty() && text.size() <= 10 &&
-      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    const uint64_t big = std::stoull(text);
-    if (big <= 0xFFFFFFFFull) return static_cast<int>(static_cast<uint32_t>(big));
-  }
-  return platform::StrToInt(text);
-}
-
-std::string Unsigned(int value) { return platform::UIntToStr(static_cast<uint32_t>(value)); }
-
 }  // namespace
-
-ui::Label* Tmenu::MakeCaption(const char* labelName, int left, int labelTop, const char* text) {
-  return frame::MakeLabel(this, labelName, left, labelTop, text);
-}
-
-ui::Image* Tmenu::NavButton(const char* pictureName, int buttonTop, ui::Label*& label, const char* labelName,
-                            const char* text) {
-  auto* picture = new ui::Image(this);
-  picture->Name = pictureName;
-  picture->SetBounds(kNavLeft, buttonTop, 200, 37);
-  picture->AutoSize = true;
-  label = frame::MakeLabel(this, labelName, kNavLeft + 20, buttonTop + 9, text);
-  label->Font.Style = ui::fsBold;
-  label->OnClick = [picture](ui::Control&) { picture->Click(); };
-  // Here over and press change only the button concerned; up resets all.
-  auto over = [this, picture](ui::Control&, ui::ShiftState, int, int) {
-    picture->Picture.LoadFromFile(engine->ButtonsPath + "main_2.jpg");
-  };
-  auto down = [this, picture](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) {
-    picture->Picture.LoadFromFile(engine->ButtonsPath + "main_3.jpg");
-  };
-  auto up = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { LoadNavSkins(); };
-  for (ui::Control* c : {static_cast<ui::Control*>(picture), static_cast<ui::Control*>(label)}) {
-    c->OnMouseMove = over;
-    c->OnMouseDown = down;
-    c->OnMouseUp = up;
-  }
-  return picture;
-}
 
 ui::Timer* Tmenu::MakeTimer(const char* timerName, int interval, void (Tmenu::*handler)()) {
   auto* timer = new ui::Timer(this);
@@ -129,121 +85,143 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   ico->PopupMenu = pm;
 
   // The column of the player's state: section headings, captions, values.
+  // A heading is bold, a value gold; a long text ends at the panel's edge.
+  enum class Look { Heading, Caption, LongCaption, Value, LongValue };
+  struct LabelRow {
+    ui::Label*& label;
+    const char* name;
+    int left;
+    int top;
+    const char* caption;
+    Look look;
+    const char* hint;
+  };
   const int C = kCaptionLeft, I = kCaptionLeft + 16, V = kValueLeft;
-  Label1 = MakeCaption("Label1", C, 36, "Личные данные:");
-  name = MakeCaption("name", I, 58, "Имя:");
-  sname = MakeCaption("sname", I, 78, "Фамилия:");
-  nick = MakeCaption("nick", I, 98, "Ник:");
-  Label2 = MakeCaption("Label2", C, 132, "Состояние:");
-  Label3 = MakeCaption("Label3", I, 154, "Здоровье:");
-  hp = MakeCaption("hp", V, 154, "----");
+  const LabelRow labels[] = {
+      {Label1, "Label1", C, 36, "Личные данные:", Look::Heading, "Имя, фамилия и ник персонажа"},
+      {name, "name", I, 58, "Имя:", Look::LongCaption, ""},
+      {sname, "sname", I, 78, "Фамилия:", Look::LongCaption, ""},
+      {nick, "nick", I, 98, "Ник:", Look::LongCaption, ""},
+      {Label2, "Label2", C, 132, "Состояние:", Look::Heading, "Здоровье, настроение, статус, опыт, деньги и жильё"},
+      {Label3, "Label3", I, 154, "Здоровье:", Look::Caption, "Здоровье: когда оно дойдёт до нуля, игра закончится"},
+      {hp, "hp", V, 154, "----", Look::Value, ""},
+      {Label4, "Label4", I, 174, "Настроение:", Look::Caption, "Настроение: когда оно дойдёт до нуля, игра закончится"},
+      {funny, "funny", V, 174, "----", Look::Value, ""},
+      {Label5, "Label5", I, 194, "Статус:", Look::Caption, "Ваш статус"},
+      {status, "status", V, 194, "----", Look::LongValue, ""},
+      {Label6, "Label6", I, 214, "Опыт:", Look::Caption, "Накопленный опыт"},
+      {xp, "xp", V, 214, "10", Look::Value, ""},
+      {Label11, "Label11", I, 234, "Деньги:", Look::Caption, "Наличные деньги в рублях"},
+      {money, "money", V, 234, "----", Look::Value, ""},
+      {Label17, "Label17", I, 254, "Квартира:", Look::Caption, ""},  // its hint names the flat
+      {home, "home", V, 254, "----", Look::LongValue, ""},
+      {Label7, "Label7", C, 288, "Работа:", Look::Heading, "Учёба и работа"},
+      {Label8, "Label8", I, 310, "Род занятий:", Look::Caption, "Чем Вы сейчас заняты"},
+      {mark, "mark", V, 310, "----", Look::LongValue, ""},
+      {Label9, "Label9", I, 330, "Профессия:", Look::Caption, "Ваша должность"},
+      {office, "office", V, 330, "----", Look::LongValue, ""},
+      {Label10, "Label10", I, 350, "Зарплата:", Look::Caption, "Зарплата, которую Вы получаете в день зарплаты"},
+      {zp, "zp", V, 350, "0", Look::Value, ""},
+      {stipendiya, "stipendiya", I, 370, "Стипендия: 350 руб.", Look::Caption, ""},
+      {Label12, "Label12", C, 404, "Другое:", Look::Heading, "Игровой календарь"},
+      {Label13, "Label13", I, 426, "День:", Look::Caption, "День месяца"},
+      {day, "day", V, 426, "2", Look::Value, ""},
+      {Label14, "Label14", I, 446, "День недели:", Look::Caption, "День недели"},
+      {dow, "dow", V, 446, "Среда", Look::Value, ""},
+      {Label15, "Label15", I, 466, "Месяц:", Look::Caption, "Месяц"},
+      {month, "month", V, 466, "Сентябрь", Look::Value, ""},
+      {Label16, "Label16", I, 486, "Год:", Look::Caption, "Год"},
+      {year, "year", V, 486, "2006", Look::Value, ""},
+  };
+  for (const LabelRow& row : labels) {
+    row.label = frame::MakeLabel(this, row.name, row.left, row.top, row.caption);
+    row.label->Hint = row.hint;
+    if (row.look == Look::Heading) row.label->Font.Style = ui::fsBold;
+    if (row.look == Look::Value || row.look == Look::LongValue) row.label->Font.Color = kValueColor;
+    if (row.look == Look::LongCaption || row.look == Look::LongValue) {
+      row.label->AutoSize = false;
+      row.label->SetBounds(row.left, row.top, kPanelRight - row.left, 16);
+    }
+  }
   smile = new ui::Image(this);
   smile->Name = "smile";
-  smile->SetBounds(C - 14, 170, 25, 25);
+  smile->SetBounds(C - 14, 170, 25, 25);  // at the left of the mood's row
   smile->Transparent = true;
-  Label4 = MakeCaption("Label4", I, 174, "Настроение:");
-  funny = MakeCaption("funny", V, 174, "----");
-  Label5 = MakeCaption("Label5", I, 194, "Статус:");
-  status = MakeCaption("status", V, 194, "----");
-  Label6 = MakeCaption("Label6", I, 214, "Опыт:");
-  xp = MakeCaption("xp", V, 214, "10");
-  Label11 = MakeCaption("Label11", I, 234, "Деньги:");
-  money = MakeCaption("money", V, 234, "----");
-  Label17 = MakeCaption("Label17", I, 254, "Квартира:");
-  home = MakeCaption("home", V, 254, "----");
-  Label7 = MakeCaption("Label7", C, 288, "Работа:");
-  Label8 = MakeCaption("Label8", I, 310, "Род занятий:");
-  mark = MakeCaption("mark", V, 310, "----");
-  Label9 = MakeCaption("Label9", I, 330, "Профессия:");
-  office = MakeCaption("office", V, 330, "----");
-  Label10 = MakeCaption("Label10", I, 350, "Зарплата:");
-  zp = MakeCaption("zp", V, 350, "0");
-  stipendiya = MakeCaption("stipendiya", I, 370, "Стипендия: 350 руб.");
-  Label12 = MakeCaption("Label12", C, 404, "Другое:");
-  Label13 = MakeCaption("Label13", I, 426, "День:");
-  day = MakeCaption("day", V, 426, "2");
-  Label14 = MakeCaption("Label14", I, 446, "День недели:");
-  dow = MakeCaption("dow", V, 446, "Среда");
-  Label15 = MakeCaption("Label15", I, 466, "Месяц:");
-  month = MakeCaption("month", V, 466, "Сентябрь");
-  Label16 = MakeCaption("Label16", I, 486, "Год:");
-  year = MakeCaption("year", V, 486, "2006");
-  ver = MakeCaption("ver", 0, 540, "Зендрикс 2, бета-версия (3)");
+  ver = frame::MakeLabel(this, "ver", 0, 540, "Зендрикс 2, бета-версия (3)");
   ver->Font.Size = 11;
   ver->Left = kNavLeft + 75 - ver->Width / 2;
 
-  // Names of any length, and long texts, end at the panel's edge.
-  for (ui::Label* l : {name, sname, nick}) {
-    l->AutoSize = false;
-    l->SetBounds(l->Left, l->Top, kPanelRight - l->Left, 16);
+  // The navigation buttons, one under another; over and press change only
+  // the button concerned (FormCreate centres the captions on their skins).
+  struct NavRow {
+    ui::Image*& picture;
+    ui::Label*& label;
+    const char* name;
+    const char* labelName;
+    const char* caption;
+    void (Tmenu::*click)();
+  };
+  const NavRow nav[] = {
+      {trav, travell, "trav", "travell", "Поездка", &Tmenu::travClick},
+      {computer, computerl, "computer", "computerl", "Мой компьютер", &Tmenu::computerClick},
+      {player, playerl, "player", "playerl", "Персонаж", &Tmenu::playerClick},
+      {work, workl, "work", "workl", "Работа", &Tmenu::workClick},
+      {teach, teachl, "teach", "teachl", "Обучение", &Tmenu::teachClick},
+      {dev, devl, "dev", "devl", "Разработка", &Tmenu::devClick},
+      {bill, billl, "bill", "billl", "Афиша", &Tmenu::billClick},
+      {main, mainl, "main", "mainl", "Главное меню", &Tmenu::mainClick},
+  };
+  int navTop = kNavTop;
+  for (const NavRow& row : nav) {
+    const frame::Button made = frame::MakeButton(this, &navSkins_,
+                                                 {.name = row.name,
+                                                  .left = kNavLeft,
+                                                  .top = navTop,
+                                                  .width = 200,
+                                                  .height = 37,
+                                                  .caption = row.caption,
+                                                  .place = frame::CaptionPlace::At,
+                                                  .captionDown = 9,
+                                                  .captionLeft = kNavLeft + 20,
+                                                  .labelName = row.labelName},
+                                                 [this, click = row.click] { (this->*click)(); });
+    row.picture = made.picture;
+    row.label = made.label;
+    navTop += kNavStep;
   }
-  for (ui::Label* l : {status, home, mark, office}) {
-    l->AutoSize = false;
-    l->SetBounds(l->Left, l->Top, kPanelRight - l->Left, 16);
-  }
-  for (ui::Label* heading : {Label1, Label2, Label7, Label12}) heading->Font.Style = ui::fsBold;
-  for (ui::Label* value : {hp, funny, status, xp, money, home, mark, office, zp, day, dow, month, year}) {
-    value->Font.Color = kValueColor;
-  }
-  Label1->Hint = "Имя, фамилия и ник персонажа";
-  Label2->Hint = "Здоровье, настроение, статус, опыт, деньги и жильё";
-  Label3->Hint = "Здоровье: когда оно дойдёт до нуля, игра закончится";
-  Label4->Hint = "Настроение: когда оно дойдёт до нуля, игра закончится";
-  Label5->Hint = "Ваш статус";
-  Label6->Hint = "Накопленный опыт";
-  Label11->Hint = "Наличные деньги в рублях";
-  Label7->Hint = "Учёба и работа";
-  Label8->Hint = "Чем Вы сейчас заняты";
-  Label9->Hint = "Ваша должность";
-  Label10->Hint = "Зарплата, которую Вы получаете в день зарплаты";
-  Label12->Hint = "Игровой календарь";
-  Label13->Hint = "День месяца";
-  Label14->Hint = "День недели";
-  Label15->Hint = "Месяц";
-  Label16->Hint = "Год";
 
-  trav = NavButton("trav", kNavTop, travell, "travell", "Поездка");
-  computer = NavButton("computer", kNavTop + kNavStep, computerl, "computerl", "Мой компьютер");
-  player = NavButton("player", kNavTop + 2 * kNavStep, playerl, "playerl", "Персонаж");
-  work = NavButton("work", kNavTop + 3 * kNavStep, workl, "workl", "Работа");
-  teach = NavButton("teach", kNavTop + 4 * kNavStep, teachl, "teachl", "Обучение");
-  dev = NavButton("dev", kNavTop + 5 * kNavStep, devl, "devl", "Разработка");
-  bill = NavButton("bill", kNavTop + 6 * kNavStep, billl, "billl", "Афиша");
-  main = NavButton("main", kNavTop + 7 * kNavStep, mainl, "mainl", "Главное меню");
-  trav->OnClick = [this](ui::Control&) { travClick(); };
-  computer->OnClick = [this](ui::Control&) { computerClick(); };
-  player->OnClick = [this](ui::Control&) { playerClick(); };
-  work->OnClick = [this](ui::Control&) { workClick(); };
-  teach->OnClick = [this](ui::Control&) { teachClick(); };
-  dev->OnClick = [this](ui::Control&) { devClick(); };
-  bill->OnClick = [this](ui::Control&) { billClick(); };
-  main->OnClick = [this](ui::Control&) { mainClick(); };
+  // The quick buttons under them, with their own bitmaps.
+  struct QuickRow {
+    ui::Image*& picture;
+    const char* name;
+    int left;
+    const char* skin;
+    const char* hint;
+    void (Tmenu::*click)();
+  };
+  const QuickRow quick[] = {
+      {qsettins, "qsettins", kNavLeft + 75 - 56, "qs.bmp", "Настройки игры", &Tmenu::qsettinsClick},
+      {qload, "qload", kNavLeft + 75 - 16, "ql.bmp", "Загрузка игры", &Tmenu::qloadClick},
+      {qexit, "qexit", kNavLeft + 75 + 24, "qe.bmp", "Выход из игры", &Tmenu::qexitClick},
+  };
+  for (const QuickRow& row : quick) {
+    row.picture = frame::MakeButton(this, &navSkins_,
+                                    {.name = row.name,
+                                     .left = row.left,
+                                     .top = kQuickTop,
+                                     .width = 32,
+                                     .height = 32,
+                                     .caption = nullptr,
+                                     .skin = row.skin},
+                                    [this, click = row.click] { (this->*click)(); })
+                      .picture;
+    row.picture->Hint = row.hint;
+  }
+
   close->OnClick = [this](ui::Control&) { closeClick(); };
   min->OnClick = [this](ui::Control&) { minClick(); };
   ico->OnClick = [this](ui::Control&) { icoClick(); };
   N7->OnClick = [this](ui::Control&) { N7Click(); };
-
-  auto quick = [this](const char* quickName, int left, const char* stem, const char* hint) {
-    auto* picture = new ui::Image(this);
-    picture->Name = quickName;
-    picture->SetBounds(left, kQuickTop, 32, 32);
-    picture->Hint = hint;
-    const std::string base = stem;
-    picture->OnMouseMove = [picture, base](ui::Control&, ui::ShiftState, int, int) {
-      picture->Picture.LoadFromFile(engine->ButtonsPath + base + "_2.bmp");
-    };
-    picture->OnMouseDown = [picture, base](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) {
-      picture->Picture.LoadFromFile(engine->ButtonsPath + base + "_3.bmp");
-    };
-    picture->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { LoadNavSkins(); };
-    return picture;
-  };
-  qsettins = quick("qsettins", kNavLeft + 75 - 56, "qs", "Настройки игры");
-  qload = quick("qload", kNavLeft + 75 - 16, "ql", "Загрузка игры");
-  qexit = quick("qexit", kNavLeft + 75 + 24, "qe", "Выход из игры");
-  qsettins->OnClick = [this](ui::Control&) { qsettinsClick(); };
-  qload->OnClick = [this](ui::Control&) { qloadClick(); };
-  qexit->OnClick = [this](ui::Control&) { qexitClick(); };
 
   tfun = MakeTimer("tfun", 2000, &Tmenu::tfunTimer);
   thp = MakeTimer("thp", 2900, &Tmenu::thpTimer);
@@ -317,34 +295,21 @@ void Tmenu::FormCreate() {
            sname,  nick,       hp,      funny,   status,  xp,      money,   home,    mark,    office,
            zp,     stipendiya, day,     dow,     month,   year,    smile,   ico,     ver}) {
     if (c == ico) continue;  // the icon's press belongs to its menu
-    c->OnMouseDown = [this](ui::Control& s, ui::MouseButton b, ui::ShiftState sh, int x, int y) {
-      DragMouseDown(s, b, sh, x, y);
-    };
+    frame::BindDrag(c);
   }
   wnd->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { LoadNavSkins(); };
   ver->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { LoadNavSkins(); };
 }
 
-void Tmenu::DragMouseDown(ui::Control& sender, ui::MouseButton button, ui::ShiftState, int x, int y) {
-  frame::Drag(sender, button, x, y);
-}
-
-void Tmenu::LoadNavSkins() {
-  for (ui::Image* b : {trav, computer, player, work, teach, dev, bill, main}) {
-    b->Picture.LoadFromFile(engine->ButtonsPath + "main_1.jpg");
-  }
-  qsettins->Picture.LoadFromFile(engine->ButtonsPath + "qs_1.bmp");
-  qload->Picture.LoadFromFile(engine->ButtonsPath + "ql_1.bmp");
-  qexit->Picture.LoadFromFile(engine->ButtonsPath + "qe_1.bmp");
-}
+// The eight navigation pictures, then the three quick buttons.
+void Tmenu::LoadNavSkins() { navSkins_.Reset(); }
 
 void Tmenu::StopGameTimers() {
   tfun->Enabled = false;
   ttime->Enabled = false;
   thp->Enabled = false;
   try {
-    engine->Money =
-        static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
+    engine->Money = labels::ReadAmount(money);
     if (canCar->Learning) canCar->timer->Enabled = false;
   } catch (const std::exception&) {
     engine->WriteLog("Игра вырублена через: ПКМ->Закрыть");
@@ -368,10 +333,10 @@ void Tmenu::StartGameTimers() {
   canCar->timer->Enabled = canCar->Learning;
   engine->ShowHomeInfo();
   engine->ApplyHomeMaxMood();
-  engine->Money = static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(money->Caption()))));
-  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
-  funny->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Fun));
-  hp->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Health));
+  engine->Money = labels::ReadAmount(money);
+  money->Caption = labels::Unsigned(engine->Money);
+  funny->Caption = labels::Unsigned(engine->Fun);
+  hp->Caption = labels::Unsigned(engine->Health);
   if (Devt1On) devt1->Enabled = true;
   if (Devt2On) devt2->Enabled = true;
   if (Devt3On) devt3->Enabled = true;
@@ -396,14 +361,14 @@ void Tmenu::FormShow() {
   nick->Caption = "Ник: " + engine->PlayerNick;
   name->Caption = "Имя: " + engine->PlayerName;
   sname->Caption = "Фамилия: " + engine->PlayerSurname;
-  hp->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Health));
-  funny->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Fun));
+  hp->Caption = labels::Unsigned(engine->Health);
+  funny->Caption = labels::Unsigned(engine->Fun);
   status->Caption = engine->Status;
-  xp->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Xp));
-  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+  xp->Caption = labels::Unsigned(engine->Xp);
+  money->Caption = labels::Unsigned(engine->Money);
   mark->Caption = engine->Mark;
   office->Caption = engine->Office;
-  zp->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Zp));
+  zp->Caption = labels::Unsigned(engine->Zp);
   StartGameTimers();
   engine->ShowHomeInfo();
   UpdateCourseYear();
@@ -420,7 +385,7 @@ void Tmenu::FormHide() {
 }
 
 void Tmenu::ClampMood() {
-  const int mood = LabelNumber(funny);
+  const int mood = labels::ReadCount(funny);
   if (engine->MaxFun < mood) funny->Caption = platform::IntToStr(engine->MaxFun);
 }
 
@@ -569,8 +534,8 @@ void Tmenu::FormCloseQuery(bool& canClose) {
 
 void Tmenu::ttimeTimer() {
   const std::string M = month->Caption();
-  const int n = LabelNumber(day) + 1;
-  const int Y = LabelNumber(year);
+  const int n = labels::ReadCount(day) + 1;
+  const int Y = labels::ReadCount(year);
   engine->Student = Y < 2011;
   if (engine->Car) engine->CheckCarAccident();
   if (App().Terminated()) return;  // the accident ended the game
@@ -591,7 +556,7 @@ void Tmenu::ttimeTimer() {
     dow->Caption = kWeekdays[engine->Nday];
     if (month->Caption == "Январь") {
       if (!NewYearDone) {
-        year->Caption = platform::IntToStr(LabelNumber(year) + 1);
+        year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
         NewYearDone = true;
         engine->SanInThisYear = false;
         sanatory->go->Enabled = true;
@@ -611,16 +576,16 @@ void Tmenu::ttimeTimer() {
   month->Caption = kMonths[engine->Nmonth].name;
   UpdateCourseYear();
   day->Caption = "1";
-  engine->Money = static_cast<int>(static_cast<uint32_t>(LabelNumber(money)) + static_cast<uint32_t>(engine->St));
-  money->Caption = Unsigned(engine->Money);
+  engine->Money = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(money)) + static_cast<uint32_t>(engine->St));
+  money->Caption = labels::Unsigned(engine->Money);
   engine->PayRent();
 }
 
 // --- mood and health decay ---
 
 void Tmenu::tfunTimer() {
-  engine->Fun = static_cast<int>(static_cast<uint32_t>(LabelNumber(funny)) - 1u);
-  funny->Caption = Unsigned(engine->Fun);
+  engine->Fun = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(funny)) - 1u);
+  funny->Caption = labels::Unsigned(engine->Fun);
   ShowMoodIcon();
   const auto fun = static_cast<uint32_t>(engine->Fun);
   if (fun < 25 && !MoodWarned) {
@@ -643,8 +608,8 @@ void Tmenu::tfunTimer() {
 }
 
 void Tmenu::thpTimer() {
-  engine->Health = static_cast<int>(static_cast<uint32_t>(LabelNumber(hp)) - 1u);
-  hp->Caption = Unsigned(engine->Health);
+  engine->Health = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(hp)) - 1u);
+  hp->Caption = labels::Unsigned(engine->Health);
   const auto health = static_cast<uint32_t>(engine->Health);
   if (health < 25 && !HealthWarned) {
     StopGameTimers();

@@ -138,7 +138,6 @@ class Tmenu : public ui::Form {
   void ShowMoodIcon();
   void ClampMood();
   void LoadNavSkins();
-  void DragMouseDown(ui::Control& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
 
   // Navigation, the frame's labels, the quick buttons and the icon's menu.
   void travClick();
@@ -186,9 +185,8 @@ class Tmenu : public ui::Form {
   void SelectCourseTimer();
 
  private:
-  ui::Label* MakeCaption(const char* name, int left, int top, const char* text);
-  ui::Image* NavButton(const char* name, int top, ui::Label*& label, const char* labelName, const char* text);
   ui::Timer* MakeTimer(const char* name, int interval, void (Tmenu::*handler)());
+  SkinSet navSkins_{"main", SkinSet::Mode::Solo};
 };
 
 extern Tmenu* menu;

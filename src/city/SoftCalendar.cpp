@@ -3,6 +3,7 @@
 
 #include "city/Play.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
 #include "software/Gameshop.h"
 #include "software/Kshop.h"
@@ -151,8 +152,8 @@ const std::vector<Release> kSoft2 = {
 
 // One tick: every row of the date is applied, each tested by itself.
 void Tick(Tmenu& m, const std::vector<Release>& rows) {
-  const int d = platform::StrToInt(m.day->Caption());
-  const int y = platform::StrToInt(m.year->Caption());
+  const int d = labels::ReadCount(m.day);
+  const int y = labels::ReadCount(m.year);
   const std::string month = m.month->Caption();
   for (const Release& row : rows) {
     if (d != row.day || y != row.year || month != row.month) continue;

@@ -9,6 +9,7 @@
 #include "city/Sanatory.h"
 #include "city/Setka.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "hardware/Dsel.h"
 #include "platform/Conversions.h"
 #include "software/Ssel.h"
@@ -97,7 +98,7 @@ void Ttravel::Trip(const char* logLine, ui::Form* destination) {
   }
   if (static_cast<uint32_t>(engine->Money) > kFare) {
     engine->Money = static_cast<int>(static_cast<uint32_t>(engine->Money) - kFare);
-    menu->money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+    menu->money->Caption = labels::Unsigned(engine->Money);
     destination->Show();
     Hide();
     engine->AddExperience(2);

@@ -9,6 +9,7 @@
 #include "city/Sanatory.h"
 #include "engine/ConfigKeys.h"
 #include "engine/Imes.h"
+#include "engine/LabelNumber.h"
 #include "engine/Message.h"
 #include "engine/Qmes.h"
 #include "engine/Scramble.h"
@@ -24,17 +25,6 @@ Tzenx* engine = nullptr;
 std::string ScrambleKey() { return std::string(kScrambleKey); }
 
 namespace {
-
-// Labels that hold money and experience are read as floating-point text and
-// truncated; the result is kept as a 32-bit value.
-int ReadAmount(const ui::Label* label) {
-  const double value = platform::StrToFloat(label->Caption());
-  return static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(std::trunc(value))));
-}
-
-int ReadInteger(const ui::Label* label) { return platform::StrToInt(label->Caption()); }
-
-std::string Unsigned(int value) { return platform::UIntToStr(static_cast<uint32_t>(value)); }
 
 struct HomeRow {
   const char* name;
@@ -204,17 +194,17 @@ void Tzenx::AfterMessage() {
 // --- money, mood and experience ---
 
 void Tzenx::AddMoney(uint32_t n) {
-  Money = ReadAmount(menu->money);
+  Money = labels::ReadAmount(menu->money);
   Money = static_cast<int>(static_cast<uint32_t>(Money) + n);
-  menu->money->Caption = Unsigned(Money);
+  menu->money->Caption = labels::Unsigned(Money);
   WriteLog("Добавление денег...");
 }
 
 bool Tzenx::SpendMoney(uint32_t n) {
-  Money = ReadAmount(menu->money);
+  Money = labels::ReadAmount(menu->money);
   if (n < static_cast<uint32_t>(Money)) {
     Money = static_cast<int>(static_cast<uint32_t>(Money) - n);
-    menu->money->Caption = Unsigned(Money);
+    menu->money->Caption = labels::Unsigned(Money);
     return true;
   }
   if (OnGame) {
@@ -226,7 +216,7 @@ bool Tzenx::SpendMoney(uint32_t n) {
 }
 
 void Tzenx::AddMood(uint32_t n) {
-  Fun = ReadInteger(menu->funny);
+  Fun = labels::ReadCount(menu->funny);
   const uint32_t raised = static_cast<uint32_t>(Fun) + n;
   const uint32_t mood = raised < static_cast<uint32_t>(MaxFun) ? raised : static_cast<uint32_t>(MaxFun);
   menu->funny->Caption = platform::UIntToStr(mood);
@@ -237,19 +227,19 @@ void Tzenx::AddMood(uint32_t n) {
 
 void Tzenx::SubMood(uint32_t n) {
   WriteLog("Отнимание настроения...");
-  Fun = ReadInteger(menu->funny);
+  Fun = labels::ReadCount(menu->funny);
   if (n < static_cast<uint32_t>(Fun)) {
     Fun = static_cast<int>(static_cast<uint32_t>(Fun) - n);
-    menu->funny->Caption = Unsigned(Fun);
+    menu->funny->Caption = labels::Unsigned(Fun);
     return;
   }
   ShowGameMessage("Ваше настроение достигло самого низкого уровня! Для Вас игра закончена!", true);
 }
 
 void Tzenx::AddExperience(uint32_t n) {
-  Xp = ReadAmount(menu->xp);
+  Xp = labels::ReadAmount(menu->xp);
   Xp = static_cast<int>(static_cast<uint32_t>(Xp) + n);
-  menu->xp->Caption = Unsigned(Xp);
+  menu->xp->Caption = labels::Unsigned(Xp);
   WriteLog("Добавление опыта...");
 }
 
@@ -282,7 +272,7 @@ void Tzenx::PayRent() {
   if (HouseXN) {
     if (rent < cash) {
       Money = static_cast<int>(cash - rent);
-      menu->money->Caption = Unsigned(Money);
+      menu->money->Caption = labels::Unsigned(Money);
       ShowGameMessage("Оплата за квартиру прошла успешно!");
       AddMood(2);
       AddExperience(5);
@@ -298,7 +288,7 @@ void Tzenx::PayRent() {
   }
   if (2 * rent < cash) {
     Money = static_cast<int>(cash - 2 * rent);
-    menu->money->Caption = Unsigned(Money);
+    menu->money->Caption = labels::Unsigned(Money);
     ShowGameMessage("Оплата за квартиру прошла успешно!");
     AddExperience(5);
     HouseXN = true;
@@ -316,7 +306,7 @@ void Tzenx::PayRent() {
 void Tzenx::GoToSanatorium() {
   WriteLog("Вызвана функция санатория...");
   PauseGame();
-  const int day = ReadInteger(menu->day);
+  const int day = labels::ReadCount(menu->day);
   const std::string month = menu->month->Caption();
   if (!SpendMoney(1200)) {
     ShowInfoMessage("У Вас недостаточно денег для поездки в санаторий!");
@@ -329,11 +319,11 @@ void Tzenx::GoToSanatorium() {
   const std::string next = kMonths[(index + 1) % 12];
   menu->day->Caption = platform::IntToStr(day);
   menu->month->Caption = next;
-  if (next == "Январь") menu->year->Caption = platform::IntToStr(ReadInteger(menu->year) + 1);
+  if (next == "Январь") menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
   Health = 100;
   menu->hp->Caption = "100";
   Fun = MaxFun;
-  menu->funny->Caption = Unsigned(MaxFun);
+  menu->funny->Caption = labels::Unsigned(MaxFun);
   SanInThisYear = true;
   sanatory->go->Enabled = false;
   sanatory->gol->Enabled = false;
@@ -346,10 +336,10 @@ void Tzenx::CheckCarAccident() {
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   const int r = std::rand();
   if (r % 30000 <= 29950) return;
-  Health = ReadInteger(menu->hp);
+  Health = labels::ReadCount(menu->hp);
   if (static_cast<uint32_t>(Health) > 20) {
     Health -= 20;
-    menu->hp->Caption = Unsigned(Health);
+    menu->hp->Caption = labels::Unsigned(Health);
     ShowGameMessage("Сегодня Вы попали в автомобильную аварию и были ранены! Рекомендуется пройти курс лечения.");
     WriteLog("Ранен в аварии...");
     return;
@@ -367,21 +357,21 @@ bool Tzenx::TakeFromPiggyBank(uint32_t amount) {
   }
   Kopilka = static_cast<int>(static_cast<uint32_t>(Kopilka) - amount);
   Money = static_cast<int>(static_cast<uint32_t>(Money) + amount);
-  menu->money->Caption = Unsigned(Money);
+  menu->money->Caption = labels::Unsigned(Money);
   AddExperience(5);
   WriteLog("Взяты деньги из копилки...");
   return true;
 }
 
 bool Tzenx::PutIntoPiggyBank(uint32_t amount) {
-  Money = ReadInteger(menu->money);
+  Money = labels::ReadCount(menu->money);
   if (amount >= static_cast<uint32_t>(Money)) {
     ShowInfoMessage("Вы не можете положить такую сумму в копилку!");
     return false;
   }
   Kopilka = static_cast<int>(static_cast<uint32_t>(Kopilka) + amount);
   Money = static_cast<int>(static_cast<uint32_t>(Money) - amount);
-  menu->money->Caption = Unsigned(Money);
+  menu->money->Caption = labels::Unsigned(Money);
   AddExperience(5);
   WriteLog("Положил деньги в копилку...");
   return true;

@@ -70,6 +70,12 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
   auto* picture = new ui::Image(parent);
   picture->Name = row.name;
   picture->SetBounds(row.left, row.top, row.width, row.height);
+  if (row.caption == nullptr) {
+    picture->AutoSize = true;
+    if (skins != nullptr) skins->Bind(picture, nullptr, row.skin);
+    if (onClick) picture->OnClick = [onClick = std::move(onClick)](ui::Control&) { onClick(); };
+    return Button{picture, nullptr};
+  }
   const std::string labelName = row.labelName != nullptr ? std::string(row.labelName) : std::string(row.name) + "l";
   const int labelLeft = row.place == CaptionPlace::At ? row.captionLeft : row.left;
   const int labelTop = row.place == CaptionPlace::Centred ? row.top : row.top + row.captionDown;
@@ -88,7 +94,7 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
       label->Layout = ui::TextLayout::Center;
       break;
   }
-  if (skins != nullptr) skins->Bind(picture, label);
+  if (skins != nullptr) skins->Bind(picture, label, row.skin);
   if (onClick) picture->OnClick = [onClick = std::move(onClick)](ui::Control&) { onClick(); };
   return Button{picture, label};
 }
@@ -99,6 +105,12 @@ std::string SkinSet::SkinPath(int state) const {
   return engine->ButtonsPath + stem_ + "_" + std::to_string(state) + ".jpg";
 }
 
+std::string SkinSet::PathOf(size_t index, int state) const {
+  const Files& f = files_[index];
+  if (f.stem.empty()) return SkinPath(state);
+  return engine->ButtonsPath + f.stem + "_" + std::to_string(state) + f.extension;
+}
+
 void SkinSet::Style(ui::Image* picture, ui::Label* label) {
   picture->AutoSize = true;
   label->Transparent = true;
@@ -106,8 +118,16 @@ void SkinSet::Style(ui::Image* picture, ui::Label* label) {
   label->Font.Color = ui::clBlack;
 }
 
-void SkinSet::Bind(ui::Image* picture, ui::Label* label) {
+void SkinSet::Bind(ui::Image* picture, ui::Label* label, const char* skin) {
   buttons_.push_back(picture);
+  Files files;
+  if (skin != nullptr) {
+    const std::string name = skin;
+    const size_t dot = name.rfind('.');
+    files.stem = name.substr(0, dot);
+    files.extension = dot == std::string::npos ? std::string(".jpg") : name.substr(dot);
+  }
+  files_.push_back(std::move(files));
   auto over = [this, picture](ui::Control&, ui::ShiftState, int, int) { Hover(picture); };
   auto down = [this, picture](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Press(picture); };
   auto up = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Reset(); };
@@ -124,9 +144,31 @@ void SkinSet::Bind(ui::Image* picture, ui::Label* label) {
 
 void SkinSet::LoadAll(const ui::Image* special, int specialState) {
   // Every load reads the file anew; a failing one ends the event here.
-  for (ui::Image* b : buttons_) b->Picture.LoadFromFile(SkinPath(b == special ? specialState : 1));
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    buttons_[i]->Picture.LoadFromFile(PathOf(i, buttons_[i] == special ? specialState : 1));
+  }
+}
+
+void SkinSet::LoadOne(const ui::Image* button, int state) {
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i] == button) buttons_[i]->Picture.LoadFromFile(PathOf(i, state));
+  }
 }
 
 void SkinSet::Reset() { LoadAll(nullptr, 1); }
-void SkinSet::Hover(const ui::Image* button) { LoadAll(button, 2); }
-void SkinSet::Press(const ui::Image* button) { LoadAll(button, 3); }
+
+void SkinSet::Hover(const ui::Image* button) {
+  if (mode_ == Mode::Solo) {
+    LoadOne(button, 2);
+  } else {
+    LoadAll(button, 2);
+  }
+}
+
+void SkinSet::Press(const ui::Image* button) {
+  if (mode_ == Mode::Solo) {
+    LoadOne(button, 3);
+  } else {
+    LoadAll(button, 3);
+  }
+}

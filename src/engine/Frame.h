@@ -47,7 +47,9 @@ enum class CaptionPlace {
 };
 
 // One skinned button of a screen: the picture `name`, its caption label
-// (`labelName`, or `name` + "l"), the picture's place and size, the caption.
+// (`labelName`, or `name` + "l"; none when `caption` is null), the picture's
+// place and size, the caption. `skin` names the button's own files ("qs.bmp":
+// "qs_1.bmp" to "qs_3.bmp") where they are not those of its set.
 struct ButtonRow {
   const char* name;
   int left;
@@ -59,11 +61,12 @@ struct ButtonRow {
   int captionDown = 8;
   int captionLeft = 0;
   const char* labelName = nullptr;
+  const char* skin = nullptr;
 };
 
 struct Button {
   ui::Image* picture;
-  ui::Label* label;
+  ui::Label* label;  // null for a button without a caption
 };
 
 // The one builder of a skinned button: the picture and its bold black
@@ -77,13 +80,18 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
 // The skinned buttons of one screen, in the order of its button list.
 class SkinSet {
  public:
-  explicit SkinSet(std::string stem) : stem_(std::move(stem)) {}
+  // How over and press treat the other buttons of the set.
+  enum class Mode {
+    Family,  // they load their normal skin, in list order
+    Solo,    // they keep whatever skin they show
+  };
+  explicit SkinSet(std::string stem, Mode mode = Mode::Family) : stem_(std::move(stem)), mode_(mode) {}
 
   // Adds a button to the list and binds the skin handlers of the picture and
-  // its label: over → this one "_2", the others "_1"; down (any button) →
-  // this one "_3", the others "_1"; up → all "_1". A click on the label is
-  // the picture's click.
-  void Bind(ui::Image* picture, ui::Label* label);
+  // its label: over → this one "_2"; down (any button) → this one "_3"; in a
+  // family the others "_1" each time; up → all "_1". A click on the label is
+  // the picture's click. `skin` ("qs.bmp") gives the button files of its own.
+  void Bind(ui::Image* picture, ui::Label* label, const char* skin = nullptr);
   // Makes a picture and its caption label as a skinned button.
   static void Style(ui::Image* picture, ui::Label* label);
 
@@ -92,12 +100,21 @@ class SkinSet {
   void Hover(const ui::Image* button);
   void Press(const ui::Image* button);
 
+  // The set's skin file for a state: stem + "_1.jpg" and so on.
   std::string SkinPath(int state) const;
   const std::string& Stem() const { return stem_; }
   const std::vector<ui::Image*>& Buttons() const { return buttons_; }
 
  private:
+  struct Files {
+    std::string stem;
+    std::string extension;
+  };
+  std::string PathOf(size_t index, int state) const;
   void LoadAll(const ui::Image* special, int specialState);
+  void LoadOne(const ui::Image* button, int state);
   std::string stem_;
+  Mode mode_;
   std::vector<ui::Image*> buttons_;
+  std::vector<Files> files_;
 };

@@ -1,4 +1,5 @@
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "hardware/Computer.h"
 #include "platform/Conversions.h"
 #include "software/Soft.h"
@@ -43,21 +44,21 @@ void Tzenx::BuyProgram(int price, const std::string& name, const std::string& ki
 
 // The free space in percent; its master copy is the computer screen's label.
 void Tzenx::rem_space(int n) {
-  DiskSpace = platform::StrToInt(comp->_disk->Caption());
+  DiskSpace = labels::ReadCount(comp->_disk);
   DiskSpace = DiskSpace - n;
   comp->_disk->Caption = platform::IntToStr(DiskSpace);
   WriteLog("rem_space()");
 }
 
 void Tzenx::add_space(int n) {
-  DiskSpace = platform::StrToInt(comp->_disk->Caption());
+  DiskSpace = labels::ReadCount(comp->_disk);
   DiskSpace = DiskSpace + n;
   comp->_disk->Caption = platform::IntToStr(DiskSpace);
   WriteLog("add_space()");
 }
 
 void Tzenx::set_space(int n) {
-  DiskSpace = platform::StrToInt(comp->_disk->Caption());
+  DiskSpace = labels::ReadCount(comp->_disk);
   DiskSpace = n;
   comp->_disk->Caption = platform::IntToStr(DiskSpace);
   WriteLog("set_space()");

@@ -1,6 +1,7 @@
 #include "software/Soft.h"
 
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "hardware/Computer.h"
 #include "platform/Conversions.h"
 #include "software/Game.h"
@@ -135,7 +136,7 @@ void Tsoftset::Install(std::string name) {
     engine->ShowInfoMessage("Компилятор для этого языка уже установлен!");
     return;
   }
-  if (p.size > platform::StrToInt(comp->_disk->Caption())) {
+  if (p.size > labels::ReadCount(comp->_disk)) {
     engine->ShowInfoMessage("Недостаточно места на диске!");
     return;
   }
