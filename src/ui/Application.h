@@ -73,7 +73,16 @@ class Application {
   // shown, then runs its destruction handler). Run does this itself.
   void DestroyForms();
 
-  // --- used by forms, timers and menus ---
+  // The time the loop next has something to do (a timer or a hint); UINT64_MAX: nothing.
+  uint64_t NextDeadline();
+
+ private:
+  // The bookkeeping behind forms, timers and popup menus: registering them,
+  // the modal stack, nested loops and the window drag. Only those classes
+  // call it; screens go through Show, ShowModal, Enabled, Popup and BeginDrag.
+  friend class Form;
+  friend class Timer;
+  friend class PopupMenu;
   void RegisterForm(Form* form);
   void UnregisterForm(Form* form);
   uint64_t RegisterTimer(Timer* timer);
@@ -91,11 +100,8 @@ class Application {
   void RunLoop(const std::function<bool()>& done);
   // Shows a popup menu at a desktop point and waits until it closes.
   void TrackPopup(PopupMenu& menu, int x, int y);
-  void Dispatch(const Event& event);
-  // The time the loop next has something to do (a timer or a hint); UINT64_MAX: nothing.
-  uint64_t NextDeadline();
 
- private:
+  void Dispatch(const Event& event);
   void DispatchMouseDown(Form* form, const Event& e);
   void DispatchMouseMove(Form* form, const Event& e);
   void DispatchMouseUp(Form* form, const Event& e);

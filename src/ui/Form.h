@@ -60,18 +60,18 @@ class Form : public Control {
   WindowId Window() const { return window_; }
   bool HasWindow() const { return window_ != 0; }
 
-  // Used by the application.
+ protected:
+  void Paint(Canvas& canvas) override;
+
+ private:
+  // The application creates and destroys forms and moves the keyboard.
+  friend class Application;
   void DoCreate();
   void DoDestroy();
   void HideForDestruction();
   void FocusNext(bool backwards);
   bool CloseQuery();
 
- protected:
-  void Paint(Canvas& canvas) override;
-
- private:
-  friend class Application;
   void VisibleChanged();
   void EnsureWindow();
   void PlaceOnDesktop();

@@ -26,13 +26,14 @@ class Timer : public Component {
   Property<bool> Enabled;
   NotifyEvent OnTimer;
 
-  // Used by the application's loop.
+ private:
+  // The application's loop asks when the timer is due and fires it.
+  friend class Application;
   bool Armed() const;
   uint64_t Due() const { return due_; }
   uint64_t Sequence() const { return sequence_; }
   void Fire(uint64_t now);
 
- private:
   void Restart();
   Application& app_;
   uint64_t due_ = 0;
