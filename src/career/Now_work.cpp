@@ -22,7 +22,7 @@ Tnwork::Tnwork(ui::Application& app) : ui::Form(app) {
   close = frame::MakeCloseLabel(this, "X", 305);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
 }
 
 void Tnwork::closeClick() {

@@ -130,7 +130,7 @@ Tskills::Tskills(ui::Application& app) : ui::Form(app) {
   Button7->OnClick = [this](ui::Control&) { Button7Click(); };
   Button8->OnClick = [this](ui::Control&) { Button8Click(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int yPos) { frame::Drag(c, b, x, yPos); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
 }
@@ -148,19 +148,12 @@ void Tskills::DrawBar(int skill, int filled) {
   for (int j = 1; j <= 10; ++j) SetCell(Cell(skill, j), j <= filled ? y : n);
 }
 
-void Tskills::CellMouseDown(ui::Control& sender, ui::MouseButton button, ui::ShiftState, int x, int yPos) {
-  // The cells and the level labels lie on this window: the drag moves it.
-  frame::Drag(sender, button, x, yPos);
-}
-
 void Tskills::FormCreate() {
   DoubleBuffered = true;
-  auto drag = [this](ui::Control& c, ui::MouseButton b, ui::ShiftState s, int x, int yPos) {
-    CellMouseDown(c, b, s, x, yPos);
-  };
+  // The cells and the level labels lie on this window: a press on them drags it.
   for (int i = 0; i < 4; ++i) {
-    for (int j = 1; j <= 10; ++j) Cell(i, j)->OnMouseDown = drag;
-    LevelLabel(i)->OnMouseDown = drag;
+    for (int j = 1; j <= 10; ++j) frame::BindDrag(Cell(i, j));
+    frame::BindDrag(LevelLabel(i));
   }
   Bars = {engine->Cppbar, engine->Pasbar, engine->Phpbar, engine->Umbar};
   CellsAdded = {0, 0, 0, 0};

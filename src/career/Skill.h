@@ -68,7 +68,6 @@ class Tskills : public ui::Form {
   void Button7Click();
   void Button8Click();
   void closeClick();
-  void CellMouseDown(ui::Control& sender, ui::MouseButton button, ui::ShiftState shift, int x, int yPos);
 
  private:
   void SetCell(ui::Image* cell, const ui::Image* templ);

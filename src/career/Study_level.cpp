@@ -15,7 +15,7 @@ Tteach_lev::Tteach_lev(ui::Application& app) : ui::Form(app) {
   close = frame::MakeCloseLabel(this, "X", 305);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
 }
 
 void Tteach_lev::closeClick() {

@@ -22,7 +22,7 @@ Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
   list->Align = ui::Align::Client;
   list->Color = ui::clBlack;
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
 }
 
 void Tafisha::closeClick() {

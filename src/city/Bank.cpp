@@ -30,7 +30,7 @@ Tbank::Tbank(ui::Application& app) : ui::Form(app) {
 
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 

@@ -33,7 +33,7 @@ Tdevkomp::Tdevkomp(ui::Application& app) : ui::Form(app) {
   Label13 = frame::MakeLabel(this, "Label13", kValueLeft, kFirstRow + 4 * kRowStep,
                              "старый телевизор \"Горизонт\"... :) шутка :)");
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   for (ui::Label* l :
        {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13}) {
     frame::BindDrag(l);

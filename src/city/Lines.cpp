@@ -30,7 +30,7 @@ Tlines::Tlines(ui::Application& app) : ui::Form(app) {
   ttime->Enabled = false;
   ttime->Interval = 1000;
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   frame::BindDrag(line);
   frame::BindDrag(t);
 }

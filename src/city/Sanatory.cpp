@@ -20,7 +20,7 @@ Tsanatory::Tsanatory(ui::Application& app) : ui::Form(app) {
   close = frame::MakeCloseLabel(this, "X", 305);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
 }
 
 // After a paid stay the game runs while the player is here; leaving does

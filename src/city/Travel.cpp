@@ -23,19 +23,6 @@ constexpr int kStep = 40;
 constexpr uint32_t kFare = 16;
 }  // namespace
 
-ui::Image* Ttravel::MakeButton(const char* name, int index, ui::Label*& label, const char* labelName,
-                               const char* caption) {
-  const int buttonTop = kFirstTop + index * kStep;
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(kButtonLeft, buttonTop, 290, 32);
-  label = frame::MakeLabel(this, labelName, kButtonLeft, buttonTop + 8, caption);
-  SkinSet::Style(picture, label);
-  label->Left = kButtonLeft + (290 - label->Width) / 2;
-  skins_.Bind(picture, label);
-  return picture;
-}
-
 Ttravel::Ttravel(ui::Application& app) : ui::Form(app) {
   SetClientSize(306, 412);
   Position = ui::FormPosition::ScreenCenter;
@@ -44,34 +31,43 @@ Ttravel::Ttravel(ui::Application& app) : ui::Form(app) {
   top = frame::MakeTitle(this, "Поездка");
   close = frame::MakeCloseLabel(this, "X", 291);
 
-  comp = MakeButton("comp", 0, compl_, "compl", "Поехать в компьютерный магазин");
-  soft = MakeButton("soft", 1, softl, "softl", "Поехать в софтверный магазин");
-  hosp = MakeButton("hosp", 2, hospl, "hospl", "Поехать в аптеку");
-  avto = MakeButton("avto", 3, avtol, "avtol", "Поехать на авто рынок");
-  bnk = MakeButton("bnk", 4, bnkl, "bnkl", "Поехать в банк");
-  salon = MakeButton("salon", 5, salonl, "salonl", "Поехать в компьютерный клуб");
-  club = MakeButton("club", 6, clubl, "clubl", "Поехать в ночной клуб");
-  san = MakeButton("san", 7, sanl, "sanl", "Поехать в санаторий");
-  house = MakeButton("house", 8, housel, "housel", "Поехать в агенство недвижимости");
+  // The nine destinations, one under another, each caption centred on its button.
+  struct Destination {
+    ui::Image*& picture;
+    ui::Label*& label;
+    const char* name;
+    const char* caption;
+    void (Ttravel::*click)();
+  };
+  const Destination destinations[] = {
+      {comp, compl_, "comp", "Поехать в компьютерный магазин", &Ttravel::compClick},
+      {soft, softl, "soft", "Поехать в софтверный магазин", &Ttravel::softClick},
+      {hosp, hospl, "hosp", "Поехать в аптеку", &Ttravel::hospClick},
+      {avto, avtol, "avto", "Поехать на авто рынок", &Ttravel::avtoClick},
+      {bnk, bnkl, "bnk", "Поехать в банк", &Ttravel::bnkClick},
+      {salon, salonl, "salon", "Поехать в компьютерный клуб", &Ttravel::salonClick},
+      {club, clubl, "club", "Поехать в ночной клуб", &Ttravel::clubClick},
+      {san, sanl, "san", "Поехать в санаторий", &Ttravel::sanClick},
+      {house, housel, "house", "Поехать в агенство недвижимости", &Ttravel::houseClick},
+  };
+  int buttonTop = kFirstTop;
+  for (const Destination& d : destinations) {
+    const frame::Button made = frame::MakeButton(this, &skins_, {d.name, kButtonLeft, buttonTop, 290, 32, d.caption},
+                                                 [this, click = d.click] { (this->*click)(); });
+    d.picture = made.picture;
+    d.label = made.label;
+    buttonTop += kStep;
+  }
 
   change = frame::MakeLabel(this, "change", 0, kFirstTop + 9 * kStep + 2, "*** проезд 8 руб.");
   change->Left = (306 - change->Width) / 2;
   frame::BindDrag(change);
 
-  comp->OnClick = [this](ui::Control&) { compClick(); };
-  soft->OnClick = [this](ui::Control&) { softClick(); };
-  hosp->OnClick = [this](ui::Control&) { hospClick(); };
-  avto->OnClick = [this](ui::Control&) { avtoClick(); };
-  bnk->OnClick = [this](ui::Control&) { bnkClick(); };
-  salon->OnClick = [this](ui::Control&) { salonClick(); };
-  club->OnClick = [this](ui::Control&) { clubClick(); };
-  san->OnClick = [this](ui::Control&) { sanClick(); };
-  house->OnClick = [this](ui::Control&) { houseClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
 }

@@ -50,7 +50,6 @@ class Ttravel : public ui::Form {
   const SkinSet& Skins() const { return skins_; }
 
  private:
-  ui::Image* MakeButton(const char* name, int index, ui::Label*& label, const char* labelName, const char* caption);
   // A trip with the fare (or by car) to a destination screen.
   void Trip(const char* logLine, ui::Form* destination);
   SkinSet skins_{"bnk"};

@@ -45,12 +45,16 @@ ui::Label* MakeCloseLabel(ui::Form* form, const std::string& caption, int left) 
   return close;
 }
 
+namespace {
+
 void Drag(ui::Control& sender, ui::MouseButton button, int x, int y) {
   if (button != ui::MouseButton::Left) return;
   ui::Form* form = sender.ParentForm();
   const ui::Point screen = sender.ClientToScreen(ui::Point{x, y});
   form->BeginDrag(ui::Point{screen.x - form->Left, screen.y - form->Top});
 }
+
+}  // namespace
 
 void BindDrag(ui::Control* control) {
   control->OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { Drag(c, b, x, y); };
@@ -116,6 +120,11 @@ void SkinSet::Style(ui::Image* picture, ui::Label* label) {
   label->Transparent = true;
   label->Font.Style = ui::fsBold;
   label->Font.Color = ui::clBlack;
+}
+
+void SkinSet::Add(ui::Image* picture) {
+  buttons_.push_back(picture);
+  files_.emplace_back();
 }
 
 void SkinSet::Bind(ui::Image* picture, ui::Label* label, const char* skin) {

@@ -28,7 +28,6 @@ ui::Label* MakeCloseLabel(ui::Form* form, const std::string& caption, int left);
 // A left press on the control drags its window until the button is up;
 // other buttons do nothing here.
 void BindDrag(ui::Control* control);
-void Drag(ui::Control& sender, ui::MouseButton button, int x, int y);
 
 // A label with the screen's usual look: transparent, at (left, top).
 ui::Label* MakeLabel(ui::Control* parent, const std::string& name, int left, int top, const std::string& caption);
@@ -92,6 +91,9 @@ class SkinSet {
   // family the others "_1" each time; up → all "_1". A click on the label is
   // the picture's click. `skin` ("qs.bmp") gives the button files of its own.
   void Bind(ui::Image* picture, ui::Label* label, const char* skin = nullptr);
+  // Adds a button whose mouse handlers belong elsewhere: it only takes its
+  // place in this set's loads.
+  void Add(ui::Image* picture);
   // Makes a picture and its caption label as a skinned button.
   static void Style(ui::Image* picture, ui::Label* label);
 

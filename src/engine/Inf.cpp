@@ -71,7 +71,7 @@ Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
   OnMouseMove = recolour(nullptr, nullptr, {bug, info, edit, up});
   logo->OnMouseMove = recolour(nullptr, nullptr, {bug, info, edit, up});
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   for (ui::Control* c :
        {static_cast<ui::Control*>(logo), static_cast<ui::Control*>(Label1), static_cast<ui::Control*>(Label2),
         static_cast<ui::Control*>(Label3), static_cast<ui::Control*>(Label5)}) {

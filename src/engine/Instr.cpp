@@ -49,7 +49,7 @@ Tinst::Tinst(ui::Application& app) : ui::Form(app) {
   writer->Interval = 50;
   writer->OnTimer = [this](ui::Control&) { writerTimer(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
   OnCreate = [this](ui::Control&) { FormCreate(); };

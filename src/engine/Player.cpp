@@ -56,7 +56,7 @@ Tinit::Tinit(ui::Application& app) : ui::Form(app) {
   back->OnClick = [this](ui::Control&) { backClick(); };
 
   for (ui::Control* c : {Label2, Label3, Label4, Label5}) frame::BindDrag(c);
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   ActiveControl = name;
   OnCreate = [this](ui::Control&) { FormCreate(); };

@@ -45,17 +45,6 @@ const ui::Color kAqua = ui::Color::FromValue(0xFFFF00);
 
 }  // namespace
 
-ui::Image* Tcomp::MakeButton(const char* name, int left, int buttonTop, ui::Label*& label, const char* labelName,
-                             const char* caption) {
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(left, buttonTop, 230, 32);
-  label = frame::MakeLabel(this, labelName, left, buttonTop + 8, caption);
-  SkinSet::Style(picture, label);
-  label->Left = left + (230 - label->Width) / 2;
-  return picture;
-}
-
 ui::Image* Tcomp::MakePictureButton(const char* name, int left, int buttonTop, const char* hint) {
   auto* picture = new ui::Image(this);
   picture->Name = name;
@@ -115,9 +104,30 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
     rowTop += 20;
   }
 
-  program = MakeButton("program", 16, 280, programl, "programl", "Установка\\Удаление софта");
-  device = MakeButton("device", 296, 280, devicel, "devicel", "Управление устройствами");
-  soft = MakeButton("soft", 16, 318, softl, "softl", "Установленный софт");
+  // The program and device buttons light each other's skins down, and the
+  // installed-software button's with them; that one keeps to itself.
+  struct Button {
+    ui::Image*& picture;
+    ui::Label*& label;
+    SkinSet* skins;
+    const char* name;
+    int left;
+    int top;
+    const char* caption;
+    void (Tcomp::*click)();
+  };
+  const Button buttons[] = {
+      {program, programl, &skins_, "program", 16, 280, "Установка\\Удаление софта", &Tcomp::programClick},
+      {device, devicel, &skins_, "device", 296, 280, "Управление устройствами", &Tcomp::deviceClick},
+      {soft, softl, &softSkins_, "soft", 16, 318, "Установленный софт", &Tcomp::softClick},
+  };
+  for (const Button& b : buttons) {
+    const frame::Button made = frame::MakeButton(this, b.skins, {b.name, b.left, b.top, 230, 32, b.caption},
+                                                 [this, click = b.click] { (this->*click)(); });
+    b.picture = made.picture;
+    b.label = made.label;
+  }
+  skins_.Add(soft);
   internet = MakePictureButton("internet", 296, 318, "Выход в Интернет");
   hard = MakePictureButton("hard", 340, 318, "Определение свободного места на диске");
 
@@ -134,39 +144,18 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
   link->Cursor = ui::Cursor::HandPoint;
   link->Hint = "Сайт разработчика";
 
-  // The program and device buttons light each other's skins down; the
-  // installed-software button keeps to itself.
-  for (auto [picture, label] : {std::pair{program, programl}, std::pair{device, devicel}}) {
-    ui::Image* self = picture;
-    auto over = [this, self](ui::Control&, ui::ShiftState, int, int) { Skin(self, 2); };
-    auto down = [this, self](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Skin(self, 3); };
-    picture->OnMouseMove = over;
-    label->OnMouseMove = over;
-    picture->OnMouseDown = down;
-    label->OnMouseDown = down;
-    label->OnClick = [self](ui::Control&) { self->Click(); };
-  }
+  // Releasing on the program picture puts all three back; on its caption or
+  // on the device button only the two.
   auto upTwo = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { ResetProgramAndDevice(); };
-  program->OnMouseUp = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { ResetAll(); };
   programl->OnMouseUp = upTwo;
   device->OnMouseUp = upTwo;
   devicel->OnMouseUp = upTwo;
-  auto softSkin = [this](const char* file) { soft->Picture.LoadFromFile(engine->ButtonsPath + file); };
-  for (ui::Control* c : {static_cast<ui::Control*>(soft), static_cast<ui::Control*>(softl)}) {
-    c->OnMouseMove = [softSkin](ui::Control&, ui::ShiftState, int, int) { softSkin("ctrl_2.jpg"); };
-    c->OnMouseDown = [softSkin](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { softSkin("ctrl_3.jpg"); };
-    c->OnMouseUp = [softSkin](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { softSkin("ctrl_1.jpg"); };
-  }
-  softl->OnClick = [this](ui::Control&) { soft->Click(); };
   auto resetTwo = [this](ui::Control&, ui::ShiftState, int, int) { ResetProgramAndDevice(); };
   for (ui::Control* c : std::initializer_list<ui::Control*>{top, details, zag2l, prl, raml, vil, harl, modl, monl}) {
     c->OnMouseMove = resetTwo;
   }
   link->OnMouseMove = [](ui::Control& c, ui::ShiftState, int, int) { c.Font.Color = ui::clRed; };
 
-  program->OnClick = [this](ui::Control&) { programClick(); };
-  device->OnClick = [this](ui::Control&) { deviceClick(); };
-  soft->OnClick = [this](ui::Control&) { softClick(); };
   internet->OnClick = [this](ui::Control&) { internetClick(); };
   hard->OnClick = [this](ui::Control&) { hardClick(); };
   link->OnClick = [this](ui::Control&) { linkClick(); };
@@ -176,14 +165,14 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
     ResetAll();
     link->Font.Color = ui::clWhite;
   };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
 }
 
 void Tcomp::FormCreate() {
   DoubleBuffered = true;
-  for (ui::Image* button : {program, device, soft}) button->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
+  ResetAll();
   // The two picture buttons carry their own pictures; without the files
   // they are blank but still answer.
   for (auto [picture, file] : {std::pair{internet, "comp_internet.bmp"}, std::pair{hard, "comp_hard.bmp"}}) {
@@ -194,19 +183,11 @@ void Tcomp::FormCreate() {
   }
 }
 
-void Tcomp::Skin(ui::Image* button, int state) {
-  for (ui::Image* b : {program, device, soft}) {
-    b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_" + std::to_string(b == button ? state : 1) + ".jpg");
-  }
-}
-
 void Tcomp::ResetProgramAndDevice() {
   for (ui::Image* b : {program, device}) b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
 }
 
-void Tcomp::ResetAll() {
-  for (ui::Image* b : {program, device, soft}) b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
-}
+void Tcomp::ResetAll() { skins_.Reset(); }
 
 void Tcomp::FormShow() {
   // The computer works with a board, a processor, memory in the first slot,

@@ -63,12 +63,11 @@ class Tcomp : public ui::Form {
   void linkClick();
 
  private:
-  ui::Image* MakeButton(const char* name, int left, int buttonTop, ui::Label*& label, const char* labelName,
-                        const char* caption);
   ui::Image* MakePictureButton(const char* name, int left, int buttonTop, const char* hint);
-  void Skin(ui::Image* button, int state);
   void ResetProgramAndDevice();
   void ResetAll();
+  SkinSet skins_{"ctrl"};  // program, device, then the software button
+  SkinSet softSkins_{"ctrl", SkinSet::Mode::Solo};
 };
 
 extern Tcomp* comp;

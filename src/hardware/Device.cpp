@@ -40,18 +40,6 @@ ui::Label* Tdevset::MakeNow(ui::TabSheet* tab, const char* name, int left, int n
   return label;
 }
 
-ui::Image* Tdevset::MakeButton(ui::TabSheet* tab, int tabIndex, const char* name, int buttonTop, ui::Label*& label,
-                               const char* labelName, const char* caption) {
-  auto* picture = new ui::Image(tab);
-  picture->Name = name;
-  picture->SetBounds(kRight, buttonTop, 230, 32);
-  label = frame::MakeLabel(tab, labelName, kRight, buttonTop + 8, caption);
-  SkinSet::Style(picture, label);
-  label->Left = kRight + (230 - label->Width) / 2;
-  skins_[tabIndex].Bind(picture, label);
-  return picture;
-}
-
 Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   SetClientSize(715, 313);
   Position = ui::FormPosition::ScreenCenter;
@@ -70,8 +58,6 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   plist = MakeList(pr, "plist");
   pnow1 = MakeCaption(pr, "pnow1", 12, "Установлено: ");
   pnow = MakeNow(pr, "pnow", kRight, 34);
-  pget = MakeButton(pr, 0, "pget", 168, pgetl, "pgetl", "Вставить");
-  peject = MakeButton(pr, 0, "peject", 208, pejectl, "pejectl", "Вытащить");
   // Memory: four slots, each caption with its label on one row.
   rm = MakeTab("rm", "ОЗУ");
   rlist = MakeList(rm, "rlist");
@@ -83,8 +69,6 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   r3now = MakeNow(rm, "r3now", kRight + 124, 60);
   Label6 = MakeCaption(rm, "Label6", 84, "[4]Установлено:");
   r4now = MakeNow(rm, "r4now", kRight + 124, 84);
-  rget = MakeButton(rm, 1, "rget", 168, rgetl, "rgetl", "Вставить");
-  reject = MakeButton(rm, 1, "reject", 208, rejectl, "rejectl", "Вытащить");
   // Motherboards, with the platform of the installed one.
   mb = MakeTab("mb", "Материнские платы");
   mblist = MakeList(mb, "mblist");
@@ -92,63 +76,70 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   mbnow = MakeNow(mb, "mbnow", kRight, 34);
   ia = frame::MakeLabel(mb, "ia", kRight, 58, "-");
   ia->Font.Size = 9;
-  mbget = MakeButton(mb, 2, "mbget", 168, mbgetl, "mbgetl", "Вставить");
-  mbeject = MakeButton(mb, 2, "mbeject", 208, mbejectl, "mbejectl", "Вытащить");
   // Video cards.
   vc = MakeTab("vc", "Видео карты");
   vlist = MakeList(vc, "vlist");
   vnow1 = MakeCaption(vc, "vnow1", 12, "Установлено:");
   vnow = MakeNow(vc, "vnow", kRight, 34);
-  vget = MakeButton(vc, 3, "vget", 168, vgetl, "vgetl", "Вставить");
-  veject = MakeButton(vc, 3, "veject", 208, vejectl, "vejectl", "Вытащить");
   // Hard disks.
   h = MakeTab("h", "Винчестеры");
   hlist = MakeList(h, "hlist");
   Label1 = MakeCaption(h, "Label1", 12, "Установлено:");
   hnow = MakeNow(h, "hnow", kRight, 34);
-  hget = MakeButton(h, 4, "hget", 168, hgetl, "hgetl", "Вставить");
-  heject = MakeButton(h, 4, "heject", 208, hejectl, "hejectl", "Вытащить");
   // Modems.
   md = MakeTab("md", "Модемы");
   mdlist = MakeList(md, "mdlist");
   Label2 = MakeCaption(md, "Label2", 12, "Установлено:");
   mdnow = MakeNow(md, "mdnow", kRight, 34);
-  mdget = MakeButton(md, 5, "mdget", 168, mdgetl, "mdgetl", "Вставить");
-  mdeject = MakeButton(md, 5, "mdeject", 208, mdejectl, "mdejectl", "Вытащить");
   // Monitors.
   mn = MakeTab("mn", "Мониторы");
   mnlist = MakeList(mn, "mnlist");
   Label3 = MakeCaption(mn, "Label3", 12, "Установлено:");
   mnnow = MakeNow(mn, "mnnow", kRight, 34);
-  mnget = MakeButton(mn, 6, "mnget", 168, mngetl, "mngetl", "Установить");
-  mneject = MakeButton(mn, 6, "mneject", 208, mnejectl, "mnejectl", "Убрать");
   // The window opens on the modems.
   lists->ActivePage = md;
 
-  // Inserts: the picture, its label (bound by the skins) and a double click on the list.
-  auto bindInsert = [](ui::Image* picture, ui::ListBox* list, void (Tdevset::*handler)(), Tdevset* self) {
-    picture->OnClick = [self, handler](ui::Control&) { (self->*handler)(); };
-    list->OnDblClick = [self, handler](ui::Control&) { (self->*handler)(); };
+  // Each tab's two buttons under its labels; an insert also answers a double
+  // click on the tab's list.
+  ui::TabSheet* tabs[7] = {pr, rm, mb, vc, h, md, mn};
+  struct Button {
+    int tab;
+    ui::Image*& picture;
+    ui::Label*& label;
+    const char* name;
+    int top;
+    const char* caption;
+    void (Tdevset::*click)();
+    ui::ListBox* list;
   };
-  bindInsert(pget, plist, &Tdevset::pgetClick, this);
-  bindInsert(rget, rlist, &Tdevset::rgetClick, this);
-  bindInsert(mbget, mblist, &Tdevset::mbgetClick, this);
-  bindInsert(vget, vlist, &Tdevset::vgetClick, this);
-  bindInsert(hget, hlist, &Tdevset::hgetClick, this);
-  bindInsert(mdget, mdlist, &Tdevset::mdgetClick, this);
-  bindInsert(mnget, mnlist, &Tdevset::mngetClick, this);
-  peject->OnClick = [this](ui::Control&) { pejectClick(); };
-  reject->OnClick = [this](ui::Control&) { rejectClick(); };
-  mbeject->OnClick = [this](ui::Control&) { mbejectClick(); };
-  veject->OnClick = [this](ui::Control&) { vejectClick(); };
-  heject->OnClick = [this](ui::Control&) { hejectClick(); };
-  mdeject->OnClick = [this](ui::Control&) { mdejectClick(); };
-  mneject->OnClick = [this](ui::Control&) { mnejectClick(); };
+  const Button buttons[] = {
+      {0, pget, pgetl, "pget", 168, "Вставить", &Tdevset::pgetClick, plist},
+      {0, peject, pejectl, "peject", 208, "Вытащить", &Tdevset::pejectClick, nullptr},
+      {1, rget, rgetl, "rget", 168, "Вставить", &Tdevset::rgetClick, rlist},
+      {1, reject, rejectl, "reject", 208, "Вытащить", &Tdevset::rejectClick, nullptr},
+      {2, mbget, mbgetl, "mbget", 168, "Вставить", &Tdevset::mbgetClick, mblist},
+      {2, mbeject, mbejectl, "mbeject", 208, "Вытащить", &Tdevset::mbejectClick, nullptr},
+      {3, vget, vgetl, "vget", 168, "Вставить", &Tdevset::vgetClick, vlist},
+      {3, veject, vejectl, "veject", 208, "Вытащить", &Tdevset::vejectClick, nullptr},
+      {4, hget, hgetl, "hget", 168, "Вставить", &Tdevset::hgetClick, hlist},
+      {4, heject, hejectl, "heject", 208, "Вытащить", &Tdevset::hejectClick, nullptr},
+      {5, mdget, mdgetl, "mdget", 168, "Вставить", &Tdevset::mdgetClick, mdlist},
+      {5, mdeject, mdejectl, "mdeject", 208, "Вытащить", &Tdevset::mdejectClick, nullptr},
+      {6, mnget, mngetl, "mnget", 168, "Установить", &Tdevset::mngetClick, mnlist},
+      {6, mneject, mnejectl, "mneject", 208, "Убрать", &Tdevset::mnejectClick, nullptr},
+  };
+  for (const Button& b : buttons) {
+    const frame::Button made =
+        frame::MakeButton(tabs[b.tab], &skins_[b.tab], {b.name, kRight, b.top, 230, 32, b.caption},
+                          [this, click = b.click] { (this->*click)(); });
+    b.picture = made.picture;
+    b.label = made.label;
+    if (b.list != nullptr) b.list->OnDblClick = [this, click = b.click](ui::Control&) { (this->*click)(); };
+  }
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
   // Moving over a tab, its list or its labels gives that tab's buttons the
   // normal skin (the disk list has no such handler).
-  ui::TabSheet* tabs[7] = {pr, rm, mb, vc, h, md, mn};
   for (int i = 0; i < 7; ++i) {
     auto reset = [this, i](ui::Control&, ui::ShiftState, int, int) { skins_[i].Reset(); };
     tabs[i]->OnMouseMove = reset;
@@ -166,7 +157,7 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) {
     for (int i : {1, 2, 3, 6}) skins_[i].Reset();
   };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 

@@ -128,8 +128,6 @@ class Tdevset : public ui::Form {
   ui::ListBox* MakeList(ui::TabSheet* tab, const char* name);
   ui::Label* MakeCaption(ui::TabSheet* tab, const char* name, int top, const char* caption);
   ui::Label* MakeNow(ui::TabSheet* tab, const char* name, int left, int top);
-  ui::Image* MakeButton(ui::TabSheet* tab, int tabIndex, const char* name, int top, ui::Label*& label,
-                        const char* labelName, const char* caption);
   void InsertSingle(const Slot& slot, bool needsBoard, bool modem, InstallRule install);
   void EjectSingle(const Slot& slot, bool modem);
   // Inserts the selected entry of a list through an install rule; the

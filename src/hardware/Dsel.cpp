@@ -6,18 +6,6 @@
 
 Tdevsel* devsel = nullptr;
 
-ui::Image* Tdevsel::MakeButton(const char* name, int left, int buttonTop, ui::Label*& label, const char* labelName,
-                               const char* caption) {
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(left, buttonTop, 220, 37);
-  label = frame::MakeLabel(this, labelName, left, buttonTop + 10, caption);
-  SkinSet::Style(picture, label);
-  label->Left = left + (220 - label->Width) / 2;
-  skins_.Bind(picture, label);
-  return picture;
-}
-
 Tdevsel::Tdevsel(ui::Application& app) : ui::Form(app) {
   SetClientSize(505, 386);
   Position = ui::FormPosition::ScreenCenter;
@@ -29,33 +17,42 @@ Tdevsel::Tdevsel(ui::Application& app) : ui::Form(app) {
   top = frame::MakeTitle(this, "Выбор отдела");
   close = frame::MakeCloseLabel(this, "X", 490);
 
-  // The button list, in the order of every skin change.
-  mb1 = MakeButton("mb1", 24, 40, mb1l, "mb1l", "Материнские платы Intel");
-  mb2 = MakeButton("mb2", 264, 40, mb2l, "mb2l", "Материнские платы AMD");
-  pr1 = MakeButton("pr1", 24, 88, pr1l, "pr1l", "Процессоры Intel");
-  pr2 = MakeButton("pr2", 264, 88, pr2l, "pr2l", "Процессоры AMD");
-  ram = MakeButton("ram", 144, 136, raml, "raml", "Оперативная память DDR II");
-  v1 = MakeButton("v1", 24, 184, v1l, "v1l", "Видео карты NVidia (PCI-E)");
-  v2 = MakeButton("v2", 264, 184, v2l, "v2l", "Видео карты ATI (PCI-E)");
-  hdd = MakeButton("hdd", 144, 232, hddl, "hddl", "Жесткие диски");
-  md = MakeButton("md", 144, 280, mdl, "mdl", "Модемы");
-  mn = MakeButton("mn", 144, 328, mnl, "mnl", "Мониторы LCD");
+  // The button list, in the order of every skin change; each caption is
+  // centred across its 220 × 37 button.
+  struct Department {
+    ui::Image*& picture;
+    ui::Label*& label;
+    const char* name;
+    int left;
+    int top;
+    const char* caption;
+    void (Tdevsel::*click)();
+  };
+  const Department departments[] = {
+      {mb1, mb1l, "mb1", 24, 40, "Материнские платы Intel", &Tdevsel::mb1Click},
+      {mb2, mb2l, "mb2", 264, 40, "Материнские платы AMD", &Tdevsel::mb2Click},
+      {pr1, pr1l, "pr1", 24, 88, "Процессоры Intel", &Tdevsel::pr1Click},
+      {pr2, pr2l, "pr2", 264, 88, "Процессоры AMD", &Tdevsel::pr2Click},
+      {ram, raml, "ram", 144, 136, "Оперативная память DDR II", &Tdevsel::ramClick},
+      {v1, v1l, "v1", 24, 184, "Видео карты NVidia (PCI-E)", &Tdevsel::v1Click},
+      {v2, v2l, "v2", 264, 184, "Видео карты ATI (PCI-E)", &Tdevsel::v2Click},
+      {hdd, hddl, "hdd", 144, 232, "Жесткие диски", &Tdevsel::hddClick},
+      {md, mdl, "md", 144, 280, "Модемы", &Tdevsel::mdClick},
+      {mn, mnl, "mn", 144, 328, "Мониторы LCD", &Tdevsel::mnClick},
+  };
+  for (const Department& d : departments) {
+    const frame::Button made =
+        frame::MakeButton(this, &skins_, {d.name, d.left, d.top, 220, 37, d.caption, frame::CaptionPlace::Across, 10},
+                          [this, click = d.click] { (this->*click)(); });
+    d.picture = made.picture;
+    d.label = made.label;
+  }
 
-  mb1->OnClick = [this](ui::Control&) { mb1Click(); };
-  mb2->OnClick = [this](ui::Control&) { mb2Click(); };
-  pr1->OnClick = [this](ui::Control&) { pr1Click(); };
-  pr2->OnClick = [this](ui::Control&) { pr2Click(); };
-  ram->OnClick = [this](ui::Control&) { ramClick(); };
-  v1->OnClick = [this](ui::Control&) { v1Click(); };
-  v2->OnClick = [this](ui::Control&) { v2Click(); };
-  hdd->OnClick = [this](ui::Control&) { hddClick(); };
-  md->OnClick = [this](ui::Control&) { mdClick(); };
-  mn->OnClick = [this](ui::Control&) { mnClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 

@@ -50,8 +50,6 @@ class Tdevsel : public ui::Form {
   const SkinSet& Skins() const { return skins_; }
 
  private:
-  ui::Image* MakeButton(const char* name, int left, int buttonTop, ui::Label*& label, const char* labelName,
-                        const char* caption);
   // Hides the chooser and shows a department.
   void Open(ui::Form* department);
   SkinSet skins_{"menu"};

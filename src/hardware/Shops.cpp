@@ -126,7 +126,7 @@ Tdepartment::Tdepartment(ui::Application& app, const DepartmentDesign& design) :
 
   close->OnClick = [this](ui::Control&) { closeClick(); };
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
 }

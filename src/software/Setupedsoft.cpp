@@ -57,7 +57,7 @@ Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
 
   play->OnClick = [this](ui::Control&) { playClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }

@@ -98,7 +98,7 @@ Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
   nseted->OnDblClick = [this](ui::Control&) { instClick(); };
   seted->OnDblClick = [this](ui::Control&) { uninstClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }

@@ -22,7 +22,7 @@ SoftDepartment::SoftDepartment(ui::Application& app, const std::string& title, c
   close = frame::MakeCloseLabel(this, "X", kWidth - 15);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };

@@ -41,7 +41,7 @@ Tsoftsel::Tsoftsel(ui::Application& app) : ui::Form(app) {
   game->OnClick = [this](ui::Control&) { gameClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseDown = [](ui::Control& c, ui::MouseButton b, ui::ShiftState, int x, int y) { frame::Drag(c, b, x, y); };
+  frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }
