@@ -21,22 +21,19 @@ Tinst::Tinst(ui::Application& app) : ui::Form(app) {
   text->ScrollBars = ui::ScrollStyle::Vertical;
   text->Font.Color = ui::clWhite;
 
-  back = new ui::Image(this);
-  back->Name = "back";
-  back->SetBounds(48, 608, 150, 28);
-  backl = frame::MakeLabel(this, "backl", 100, 614, "Назад");
-  SkinSet::Style(back, backl);
-  next = new ui::Image(this);
-  next->Name = "next";
-  next->SetBounds(752, 608, 150, 28);
-  nextl = frame::MakeLabel(this, "nextl", 780, 614, "Начать игру");
-  SkinSet::Style(next, nextl);
+  // "Начать игру" (hidden until the text is written out) comes first in the
+  // button list, "Назад" second.
+  const frame::Button start =
+      frame::MakeButton(this, &skins_, {"next", 752, 608, 150, 28, "Начать игру", frame::CaptionPlace::At, 6, 780},
+                        [this] { nextClick(); });
+  next = start.picture;
+  nextl = start.label;
   next->Visible = false;
   nextl->Visible = false;
-  skins_.Bind(next, nextl);
-  skins_.Bind(back, backl);
-  next->OnClick = [this](ui::Control&) { nextClick(); };
-  back->OnClick = [this](ui::Control&) { backClick(); };
+  const frame::Button backward = frame::MakeButton(
+      this, &skins_, {"back", 48, 608, 150, 28, "Назад", frame::CaptionPlace::At, 6, 100}, [this] { backClick(); });
+  back = backward.picture;
+  backl = backward.label;
 
   Label1 = frame::MakeLabel(this, "Label1", 392, 616, "Что-то непонятно?");
   Label1->Font.Style = ui::fsBold | ui::fsUnderline;

@@ -22,14 +22,12 @@ MessageWindow::MessageWindow(ui::Application& app, const Layout& layout)
   text->WordWrap = true;
   text->Alignment = ui::Alignment::Center;
   text->SetBounds(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
-  ok = new ui::Image(this);
-  ok->Name = "ok";
-  ok->SetBounds(layout.ok.x, layout.ok.y, 70, 30);
-  okl = frame::MakeLabel(this, "okl", layout.okl.x, layout.okl.y, "OK");
-  SkinSet::Style(ok, okl);
-
-  skins_.Bind(ok, okl);
-  ok->OnClick = [this](ui::Control&) { okClick(); };
+  const frame::Button button = frame::MakeButton(
+      this, &skins_,
+      {"ok", layout.ok.x, layout.ok.y, 70, 30, "OK", frame::CaptionPlace::At, layout.okl.y - layout.ok.y, layout.okl.x},
+      [this] { okClick(); });
+  ok = button.picture;
+  okl = button.label;
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
   OnCreate = [this](ui::Control&) { FormCreate(); };
 }

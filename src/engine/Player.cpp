@@ -40,20 +40,15 @@ Tinit::Tinit(ui::Application& app) : ui::Form(app) {
   sname = MakeField("sname", 192, 128, 129, 1);
   nick = MakeField("nick", 144, 168, 177, 2);
 
-  back = new ui::Image(this);
-  back->Name = "back";
-  back->SetBounds(8, 216, 150, 28);
-  backl = frame::MakeLabel(this, "backl", 60, 222, "Назад");
-  SkinSet::Style(back, backl);
-  next = new ui::Image(this);
-  next->Name = "next";
-  next->SetBounds(168, 216, 150, 28);
-  nextl = frame::MakeLabel(this, "nextl", 212, 222, "Дальше");
-  SkinSet::Style(next, nextl);
-  skins_.Bind(next, nextl);
-  skins_.Bind(back, backl);
-  next->OnClick = [this](ui::Control&) { nextClick(); };
-  back->OnClick = [this](ui::Control&) { backClick(); };
+  // "Дальше" comes first in the button list, "Назад" second.
+  const frame::Button forward = frame::MakeButton(
+      this, &skins_, {"next", 168, 216, 150, 28, "Дальше", frame::CaptionPlace::At, 6, 212}, [this] { nextClick(); });
+  next = forward.picture;
+  nextl = forward.label;
+  const frame::Button backward = frame::MakeButton(
+      this, &skins_, {"back", 8, 216, 150, 28, "Назад", frame::CaptionPlace::At, 6, 60}, [this] { backClick(); });
+  back = backward.picture;
+  backl = backward.label;
 
   for (ui::Control* c : {Label2, Label3, Label4, Label5}) frame::BindDrag(c);
   frame::BindDrag(this);

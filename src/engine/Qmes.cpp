@@ -30,20 +30,14 @@ Tques::Tques(ui::Application& app) : ui::Form(app) {
   Label2->WordWrap = true;
   Label3 = CentredLabel(this, "Label3", 0, 88, 430, "Все несохраненные данные будут потеряны!");
 
-  yes = new ui::Image(this);
-  yes->Name = "yes";
-  yes->SetBounds(112, 120, 70, 30);
-  yesl = frame::MakeLabel(this, "yesl", 136, 126, "ДА");
-  SkinSet::Style(yes, yesl);
-  no = new ui::Image(this);
-  no->Name = "no";
-  no->SetBounds(240, 120, 70, 30);
-  nol = frame::MakeLabel(this, "nol", 262, 126, "НЕТ");
-  SkinSet::Style(no, nol);
-  skins_.Bind(yes, yesl);
-  skins_.Bind(no, nol);
-  yes->OnClick = [this](ui::Control&) { yesClick(); };
-  no->OnClick = [this](ui::Control&) { noClick(); };
+  const frame::Button yesButton = frame::MakeButton(
+      this, &skins_, {"yes", 112, 120, 70, 30, "ДА", frame::CaptionPlace::At, 6, 136}, [this] { yesClick(); });
+  yes = yesButton.picture;
+  yesl = yesButton.label;
+  const frame::Button noButton = frame::MakeButton(
+      this, &skins_, {"no", 240, 120, 70, 30, "НЕТ", frame::CaptionPlace::At, 6, 262}, [this] { noClick(); });
+  no = noButton.picture;
+  nol = noButton.label;
 
   auto reset = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   for (ui::Control* c : {static_cast<ui::Control*>(fon), static_cast<ui::Control*>(Label1),

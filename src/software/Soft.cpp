@@ -55,20 +55,6 @@ const char* const kNone = "нет";
 
 }  // namespace
 
-ui::Image* Tsoftset::MakeButton(const char* name, int left, ui::Label*& label, const char* caption) {
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(left, 244, 150, 37);
-  label = frame::MakeLabel(this, std::string(name) + "l", left, 244, caption);
-  SkinSet::Style(picture, label);
-  label->AutoSize = false;
-  label->SetBounds(left, 244, 150, 37);
-  label->Alignment = ui::Alignment::Center;
-  label->Layout = ui::TextLayout::Center;
-  skins_.Bind(picture, label);
-  return picture;
-}
-
 Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
   SetClientSize(460, 296);
   Position = ui::FormPosition::ScreenCenter;
@@ -90,11 +76,15 @@ Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
     list->Color = ui::clBlack;
     list->Font.Color = ui::clWhite;
   }
-  inst = MakeButton("inst", 43, instl, "Установить");
-  uninst = MakeButton("uninst", 266, uninstl, "Удалить");
-
-  inst->OnClick = [this](ui::Control&) { instClick(); };
-  uninst->OnClick = [this](ui::Control&) { uninstClick(); };
+  // Under each list its button, the caption centred on it.
+  const frame::Button install = frame::MakeButton(
+      this, &skins_, {"inst", 43, 244, 150, 37, "Установить", frame::CaptionPlace::Centred}, [this] { instClick(); });
+  inst = install.picture;
+  instl = install.label;
+  const frame::Button uninstall = frame::MakeButton(
+      this, &skins_, {"uninst", 266, 244, 150, 37, "Удалить", frame::CaptionPlace::Centred}, [this] { uninstClick(); });
+  uninst = uninstall.picture;
+  uninstl = uninstall.label;
   nseted->OnDblClick = [this](ui::Control&) { instClick(); };
   seted->OnDblClick = [this](ui::Control&) { uninstClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };

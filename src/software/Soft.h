@@ -35,7 +35,6 @@ class Tsoftset : public ui::Form {
   void RemoveProgramSilently(const std::string& name);
 
  private:
-  ui::Image* MakeButton(const char* name, int left, ui::Label*& label, const char* caption);
   void Install(std::string name);
   SkinSet skins_{"main"};
 };

@@ -9,20 +9,6 @@
 
 Tsoftsel* softsel = nullptr;
 
-ui::Image* Tsoftsel::MakeButton(const char* name, int buttonTop, ui::Label*& label, const char* caption) {
-  auto* picture = new ui::Image(this);
-  picture->Name = name;
-  picture->SetBounds(16, buttonTop, 220, 37);
-  label = frame::MakeLabel(this, std::string(name) + "l", 16, buttonTop, caption);
-  SkinSet::Style(picture, label);
-  label->AutoSize = false;
-  label->SetBounds(16, buttonTop, 220, 37);
-  label->Alignment = ui::Alignment::Center;
-  label->Layout = ui::TextLayout::Center;
-  skins_.Bind(picture, label);
-  return picture;
-}
-
 Tsoftsel::Tsoftsel(ui::Application& app) : ui::Form(app) {
   SetClientSize(252, 220);
   Position = ui::FormPosition::ScreenCenter;
@@ -30,15 +16,28 @@ Tsoftsel::Tsoftsel(ui::Application& app) : ui::Form(app) {
 
   top = frame::MakeTitle(this, "Магазин ПО");
   close = frame::MakeCloseLabel(this, "X", 237);
-  os = MakeButton("os", 32, osl, "Операционные системы");
-  text = MakeButton("text", 80, textl, "Офисные пакеты");
-  k = MakeButton("k", 128, kl, "Компиляторы");
-  game = MakeButton("game", 176, gamel, "Игры");
-
-  os->OnClick = [this](ui::Control&) { osClick(); };
-  text->OnClick = [this](ui::Control&) { textClick(); };
-  k->OnClick = [this](ui::Control&) { kClick(); };
-  game->OnClick = [this](ui::Control&) { gameClick(); };
+  // The four departments, each caption centred on its 220 × 37 button.
+  struct Department {
+    ui::Image*& picture;
+    ui::Label*& label;
+    const char* name;
+    int top;
+    const char* caption;
+    void (Tsoftsel::*click)();
+  };
+  const Department departments[] = {
+      {os, osl, "os", 32, "Операционные системы", &Tsoftsel::osClick},
+      {text, textl, "text", 80, "Офисные пакеты", &Tsoftsel::textClick},
+      {k, kl, "k", 128, "Компиляторы", &Tsoftsel::kClick},
+      {game, gamel, "game", 176, "Игры", &Tsoftsel::gameClick},
+  };
+  for (const Department& d : departments) {
+    const frame::Button made =
+        frame::MakeButton(this, &skins_, {d.name, 16, d.top, 220, 37, d.caption, frame::CaptionPlace::Centred},
+                          [this, click = d.click] { (this->*click)(); });
+    d.picture = made.picture;
+    d.label = made.label;
+  }
   close->OnClick = [this](ui::Control&) { closeClick(); };
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   frame::BindDrag(this);

@@ -30,7 +30,6 @@ class Tsoftsel : public ui::Form {
   void closeClick();
 
  private:
-  ui::Image* MakeButton(const char* name, int top, ui::Label*& label, const char* caption);
   SkinSet skins_{"menu"};
 };
 
