@@ -106,22 +106,14 @@ Tdepartment::Tdepartment(ui::Application& app, const DepartmentDesign& design) :
   for (int i = 0; i < design.count; ++i) {
     const DepartmentItem& item = design.items[i];
     const int itemTop = kFirstItemTop + i * kItemStep;
-    auto* picture = new ui::Image(this);
-    picture->Name = item.control;
-    picture->SetBounds(kItemLeft, itemTop, kItemWidth, kItemHeight);
-    auto* label = frame::MakeLabel(this, std::string(item.control) + "l", kItemLeft, itemTop, "");
-    SkinSet::Style(picture, label);
-    // The caption is centred over the item; the show handler writes it.
-    label->Font.Style = 0;
-    label->AutoSize = false;
-    label->SetBounds(kItemLeft, itemTop, kItemWidth, kItemHeight);
-    label->Alignment = ui::Alignment::Center;
-    label->Layout = ui::TextLayout::Center;
-    picture->Visible = item.visible;
-    label->Visible = item.visible;
-    skins_.Bind(picture, label);
-    pictures_[i] = picture;
-    labels_[i] = label;
+    // The caption is centred over the item, not bold; the show handler writes it.
+    const frame::Button made = frame::MakeButton(
+        this, &skins_, {item.control, kItemLeft, itemTop, kItemWidth, kItemHeight, "", frame::CaptionPlace::Centred});
+    made.label->Font.Style = 0;
+    made.picture->Visible = item.visible;
+    made.label->Visible = item.visible;
+    pictures_[i] = made.picture;
+    labels_[i] = made.label;
   }
 
   close->OnClick = [this](ui::Control&) { closeClick(); };
