@@ -21,18 +21,11 @@ Tgames::Tgames(ui::Application& app) : ui::Form(app) {
   list->Color = ui::clBlack;
   list->Font.Color = ui::clWhite;
 
-  play = new ui::Image(this);
-  play->Name = "play";
-  play->SetBounds(56, 240, 150, 37);
-  playl = frame::MakeLabel(this, "playl", 56, 240, "Играть");
-  SkinSet::Style(play, playl);
-  playl->AutoSize = false;
-  playl->SetBounds(56, 240, 150, 37);
-  playl->Alignment = ui::Alignment::Center;
-  playl->Layout = ui::TextLayout::Center;
-  skins_.Bind(play, playl);
+  const frame::Button button = frame::MakeButton(
+      this, &skins_, {"play", 56, 240, 150, 37, "Играть", frame::CaptionPlace::Centred}, [this] { playClick(); });
+  play = button.picture;
+  playl = button.label;
 
-  play->OnClick = [this](ui::Control&) { playClick(); };
   list->OnDblClick = [this](ui::Control&) { playClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
   frame::BindDrag(this);

@@ -44,18 +44,11 @@ Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
     rowTop += 40;
   }
 
-  play = new ui::Image(this);
-  play->Name = "play";
-  play->SetBounds(16, 232, 150, 37);
-  playl = frame::MakeLabel(this, "playl", 16, 232, "Игры");
-  SkinSet::Style(play, playl);
-  playl->AutoSize = false;
-  playl->SetBounds(16, 232, 150, 37);
-  playl->Alignment = ui::Alignment::Center;
-  playl->Layout = ui::TextLayout::Center;
-  skins_.Bind(play, playl);
+  const frame::Button button = frame::MakeButton(
+      this, &skins_, {"play", 16, 232, 150, 37, "Игры", frame::CaptionPlace::Centred}, [this] { playClick(); });
+  play = button.picture;
+  playl = button.label;
 
-  play->OnClick = [this](ui::Control&) { playClick(); };
   close->OnClick = [this](ui::Control&) { closeClick(); };
   frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
