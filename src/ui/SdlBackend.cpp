@@ -3,7 +3,10 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_shape.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -254,11 +257,29 @@ bool SdlBackend::PollEvent(Event& out) {
   return false;
 }
 
+// SDL's own wait (SDL_WaitEventTimeout) is not used on X11. While it waits,
+// every event queued, even one its own dispatch of an X event queues, makes
+// SDL send a wake-up message to its newest window over a second X connection.
+// Nothing orders that request with the main connection's: when the window
+// goes right after (a message box closed by Enter, the windows at quit), the
+// server may read the wake-up after the window is destroyed, and Xlib ends
+// the program on the BadWindow. So the game waits on the display's socket
+// itself, and the second connection never carries a request.
 void SdlBackend::WaitEvent(uint64_t deadline) {
   const uint64_t now = Now();
   if (deadline != UINT64_MAX && deadline <= now) return;
-  const uint64_t wait = deadline == UINT64_MAX ? 1000 : std::min<uint64_t>(deadline - now, 1000);
-  SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
+  const int wait = static_cast<int>(deadline == UINT64_MAX ? 1000 : std::min<uint64_t>(deadline - now, 1000));
+  if (display_ == nullptr) {
+    SDL_WaitEventTimeout(nullptr, wait);
+    return;
+  }
+  SDL_PumpEvents();
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+  // Sends what is buffered and takes in what has arrived; an event read by
+  // an earlier reply (a window surface's sync) waits in Xlib's queue, not in the socket.
+  if (XPending(display_) > 0) return;
+  pollfd socket{ConnectionNumber(display_), POLLIN, 0};
+  ::poll(&socket, 1, wait);
 }
 
 int SdlBackend::DesktopWidth() {
@@ -284,6 +305,12 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
   if (sdl == nullptr)
     sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
   if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+  if (display_ == nullptr) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(sdl, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11)
+      display_ = info.info.x11.display;
+  }
   const WindowId id = nextId_++;
   Window window;
   window.sdl = sdl;

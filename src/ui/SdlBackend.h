@@ -12,6 +12,7 @@
 struct SDL_Window;
 struct SDL_Cursor;
 struct Mix_Chunk;
+struct _XDisplay;
 
 namespace ui {
 
@@ -58,6 +59,7 @@ class SdlBackend : public Backend {
 
   std::map<WindowId, Window> windows_;
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
+  _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
   WindowId nextId_ = 1;
   std::unique_ptr<Mixer> audio_;
   SDL_Cursor* arrow_ = nullptr;
