@@ -74,6 +74,7 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
   auto* picture = new ui::Image(parent);
   picture->Name = row.name;
   picture->SetBounds(row.left, row.top, row.width, row.height);
+  if (row.hint != nullptr) picture->Hint = row.hint;
   if (row.caption == nullptr) {
     picture->AutoSize = true;
     if (skins != nullptr) skins->Bind(picture, nullptr, row.skin);
@@ -98,6 +99,7 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
       label->Layout = ui::TextLayout::Center;
       break;
   }
+  if (row.hint != nullptr) label->Hint = row.hint;
   if (skins != nullptr) skins->Bind(picture, label, row.skin);
   if (onClick) picture->OnClick = [onClick = std::move(onClick)](ui::Control&) { onClick(); };
   return Button{picture, label};

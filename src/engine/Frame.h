@@ -48,7 +48,8 @@ enum class CaptionPlace {
 // One skinned button of a screen: the picture `name`, its caption label
 // (`labelName`, or `name` + "l"; none when `caption` is null), the picture's
 // place and size, the caption. `skin` names the button's own files ("qs.bmp":
-// "qs_1.bmp" to "qs_3.bmp") where they are not those of its set.
+// "qs_1.bmp" to "qs_3.bmp") where they are not those of its set. `hint` is
+// shown by the picture and its label when the mouse rests on them.
 struct ButtonRow {
   const char* name;
   int left;
@@ -61,6 +62,7 @@ struct ButtonRow {
   int captionLeft = 0;
   const char* labelName = nullptr;
   const char* skin = nullptr;
+  const char* hint = nullptr;
 };
 
 struct Button {
