@@ -1,9 +1,81 @@
+#include "career/Find_work.h"
+#include "city/Afisha.h"
+#include "city/GameCalendar.h"
 #include "city/Play.h"
 #include "engine/Class.h"
+#include "platform/Conversions.h"
 
-// Taking and leaving jobs.
-void Tzenx::GetJob(const std::string&, int) {}
-void Tzenx::QuitJob() {}
+// Taking and leaving jobs, and the vacancy calendar that brings the second
+// and third offers.
 
-// The vacancy calendar.
-void Tmenu::tworkTimer() {}
+namespace {
+
+// A whole-number label as the clock writes it; false when the text is not one.
+bool ReadWhole(const ui::Label* label, int& value) {
+  int32_t v = 0;
+  if (!platform::TryStrToInt(label->Caption(), v)) return false;
+  value = v;
+  return true;
+}
+
+// The work button's caption stays centred on its picture whatever it reads.
+void SetWorkCaption(const std::string& caption) {
+  menu->workl->Caption = caption;
+  menu->workl->Left = menu->work->Left + (menu->work->Width - menu->workl->Width) / 2;
+}
+
+}  // namespace
+
+void Tzenx::GetJob(const std::string& office, int salary) {
+  Mark = Student ? "Студент-работающий" : "Работающий";
+  Office = office;
+  Zp = salary;
+  SetWorkCaption("На работе...");
+  ShowInfoMessage("Поздравляем! Вы устроились на работу!");
+  // Taking a job uses up the rest of the day: the date moves on by one day
+  // without a clock tick, but never past the month's last day, so that the
+  // clock's next tick turns the month as it always does. The pay day is the
+  // day of hiring; a day label that is not a number (only a broken clock
+  // writes one) pays on the first of each month.
+  int d = 0;
+  if (ReadWhole(menu->day, d)) {
+    menu->PayDay = d;
+    const int days = calendar::DaysIn(menu->month->Caption());
+    if (days == 0 || d < days) menu->day->Caption = platform::IntToStr(static_cast<int64_t>(d) + 1);
+  } else {
+    menu->PayDay = 1;
+  }
+  Work = true;
+  WriteLog("Устраивание на работу...");
+}
+
+void Tzenx::QuitJob() {
+  Mark = Student ? "Студент" : "Безработный";
+  Office = "нет";
+  Zp = 0;
+  Work = false;
+  SetWorkCaption("Работа");
+  ShowInfoMessage("Вы уволились с Вашей работы!");
+  fwork->EnableOffers(true);
+  menu->PayDay = 0;
+  WriteLog("Увольнение с работы...");
+}
+
+// The vacancy calendar: each reveal has two dates; the playbill keeps each
+// announcement once, so repeated ticks on a matching day change nothing more.
+void Tmenu::tworkTimer() {
+  int d = 0, y = 0;
+  if (!ReadWhole(day, d) || !ReadWhole(year, y)) return;
+  const std::string m = month->Caption();
+  if ((d == 20 || d == 22) && m == "Февраль" && y == 2007) {
+    fwork->w2->Visible = true;
+    fwork->w2l->Visible = true;
+    engine->AddPosterEntry("19 января 2008 года откроется новая вакансия.");
+  } else if ((d == 19 || d == 21) && m == "Январь" && y == 2008) {
+    fwork->w3->Visible = true;
+    fwork->w3l->Visible = true;
+    engine->AddPosterEntry("На ближайшее время все вакансии закончены.");
+    twork->Enabled = false;
+    TworkOn = false;
+  }
+}

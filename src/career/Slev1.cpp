@@ -2,4 +2,4 @@
 
 Tstudy1* study1 = nullptr;
 
-Tstudy1::Tstudy1(ui::Application& app) : ui::Form(app) {}
+Tstudy1::Tstudy1(ui::Application& app) : Tprofiles(app, 1, ProfilesOfLevel(1)) {}

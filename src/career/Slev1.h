@@ -1,7 +1,8 @@
 #pragma once
-#include "ui/Form.h"
+// The university's first level: three courses of eleven ticks each.
+#include "career/Profiles.h"
 
-class Tstudy1 : public ui::Form {
+class Tstudy1 : public Tprofiles {
  public:
   explicit Tstudy1(ui::Application& app);
 };

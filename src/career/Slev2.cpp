@@ -2,4 +2,4 @@
 
 Tstudy2* study2 = nullptr;
 
-Tstudy2::Tstudy2(ui::Application& app) : ui::Form(app) {}
+Tstudy2::Tstudy2(ui::Application& app) : Tprofiles(app, 2, ProfilesOfLevel(2)) {}

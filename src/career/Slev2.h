@@ -1,7 +1,8 @@
 #pragma once
-#include "ui/Form.h"
+// The university's second level: three courses of sixteen ticks each.
+#include "career/Profiles.h"
 
-class Tstudy2 : public ui::Form {
+class Tstudy2 : public Tprofiles {
  public:
   explicit Tstudy2(ui::Application& app);
 };

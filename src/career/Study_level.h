@@ -1,6 +1,11 @@
 #pragma once
-// The university's level chooser. Closing it goes back to the game.
+// The university's level chooser: the first level opens after one education
+// step, the second after twenty-five. While a course runs both levels are
+// locked and three marks show how far the course has come. Closing it goes
+// back to the game.
+#include "engine/Frame.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
 #include "ui/Label.h"
 
 class Tteach_lev : public ui::Form {
@@ -9,8 +14,37 @@ class Tteach_lev : public ui::Form {
 
   ui::Label* top;
   ui::Label* close;
+  ui::Image* lev1;
+  ui::Label* lev1l;  // "Первый уровень"
+  ui::Image* lev2;
+  ui::Label* lev2l;   // "Второй уровень"
+  ui::Label* Label1;  // what opens the second level
+  // Progress marks of the running course.
+  ui::Image* p1;
+  ui::Image* p2;
+  ui::Image* p3;
+  // The hidden templates: an empty and a done mark.
+  ui::Image* n;
+  ui::Image* y;
 
+  // Ticks of the running course, as its timer last copied them; 0 between courses.
+  int CourseProgress = 0;
+
+  void FormCreate();
+  void FormShow();
+  void ShowProgress();
+  // All three marks empty.
+  void ClearProgress();
+  void ResetSkins() { skins_.Reset(); }
+  void lev1Click();
+  void lev2Click();
   void closeClick();
+
+  const SkinSet& Skins() const { return skins_; }
+
+ private:
+  void SetMarks(int done);
+  SkinSet skins_{"farm"};
 };
 
 extern Tteach_lev* teach_lev;
