@@ -1,6 +1,6 @@
 #include "city/Play.h"
 #include "engine/Class.h"
-#include "platform/Conversions.h"
+#include "engine/LabelNumber.h"
 #include "ui/Application.h"
 
 // The daily trip to the university: the fare of 16 roubles on every working
@@ -8,14 +8,14 @@
 // game. A car makes the trip free.
 void Tzenx::DailyCommute() {
   if (Car) return;
-  double cash = 0;
   // A money label that is not a number charges nothing and counts no miss.
-  if (!platform::TryStrToFloat(menu->money->Caption(), cash)) return;
-  Money = static_cast<int>(static_cast<uint32_t>(static_cast<int64_t>(cash)));
+  int32_t cash = 0;
+  if (!labels::TryReadAmount(menu->money, cash)) return;
+  Money = cash;
   if (static_cast<uint32_t>(Money) > 16u) {
     menu->AttendsUniversity = true;
     Money = static_cast<int>(static_cast<uint32_t>(Money) - 16u);
-    menu->money->Caption = platform::UIntToStr(static_cast<uint32_t>(Money));
+    menu->money->Caption = labels::Unsigned(Money);
     Stroll = 0;
     return;
   }

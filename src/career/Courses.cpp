@@ -3,7 +3,7 @@
 #include "career/Study_level.h"
 #include "city/Play.h"
 #include "engine/Class.h"
-#include "platform/Conversions.h"
+#include "engine/LabelNumber.h"
 #include "ui/Application.h"
 
 // The university's timers on the game screen: six paid courses, each a
@@ -64,7 +64,7 @@ void Tmenu::phpTimer() { engine->AddPhpPoints(3); }
 void Tmenu::UpdateCourseYear() {
   if (month->Caption() != "Сентябрь") return;
   int32_t y = 0;
-  if (!platform::TryStrToInt(year->Caption(), y)) y = 0;
+  if (!labels::TryReadCount(year, y)) y = 0;
   switch (y) {
     case 2007:
       CourseYear = 2;

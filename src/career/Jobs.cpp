@@ -3,20 +3,13 @@
 #include "city/GameCalendar.h"
 #include "city/Play.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
 
 // Taking and leaving jobs, and the vacancy calendar that brings the second
 // and third offers.
 
 namespace {
-
-// A whole-number label as the clock writes it; false when the text is not one.
-bool ReadWhole(const ui::Label* label, int& value) {
-  int32_t v = 0;
-  if (!platform::TryStrToInt(label->Caption(), v)) return false;
-  value = v;
-  return true;
-}
 
 // The work button's caption stays centred on its picture whatever it reads.
 void SetWorkCaption(const std::string& caption) {
@@ -37,8 +30,8 @@ void Tzenx::GetJob(const std::string& office, int salary) {
   // clock's next tick turns the month as it always does. The pay day is the
   // day of hiring; a day label that is not a number (only a broken clock
   // writes one) pays on the first of each month.
-  int d = 0;
-  if (ReadWhole(menu->day, d)) {
+  int32_t d = 0;
+  if (labels::TryReadCount(menu->day, d)) {
     menu->PayDay = d;
     const int days = calendar::DaysIn(menu->month->Caption());
     if (days == 0 || d < days) menu->day->Caption = platform::IntToStr(static_cast<int64_t>(d) + 1);
@@ -64,8 +57,8 @@ void Tzenx::QuitJob() {
 // The vacancy calendar: each reveal has two dates; the playbill keeps each
 // announcement once, so repeated ticks on a matching day change nothing more.
 void Tmenu::tworkTimer() {
-  int d = 0, y = 0;
-  if (!ReadWhole(day, d) || !ReadWhole(year, y)) return;
+  int32_t d = 0, y = 0;
+  if (!labels::TryReadCount(day, d) || !labels::TryReadCount(year, y)) return;
   const std::string m = month->Caption();
   if ((d == 20 || d == 22) && m == "Февраль" && y == 2007) {
     fwork->w2->Visible = true;

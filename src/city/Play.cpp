@@ -8,6 +8,7 @@
 #include "city/Afisha.h"
 #include "city/CanCar.h"
 #include "city/Devkomp.h"
+#include "city/GameCalendar.h"
 #include "city/Lines.h"
 #include "city/Person.h"
 #include "city/Sanatory.h"
@@ -35,16 +36,6 @@ constexpr int kQuickTop = kNavTop + 8 * kNavStep + 12;
 constexpr int kCaptionLeft = 24;
 constexpr int kValueLeft = 148;
 constexpr int kPanelRight = 322;
-
-// The calendar of the game: September comes first, February has 29 days.
-struct MonthRow {
-  const char* name;
-  int mday;  // the day number that starts the next month
-};
-constexpr MonthRow kMonths[12] = {{"Сентябрь", 31}, {"Октябрь", 32}, {"Ноябрь", 31}, {"Декабрь", 32},
-                                  {"Январь", 32},   {"Февраль", 30}, {"Март", 32},   {"Апрель", 31},
-                                  {"Май", 32},      {"Июнь", 31},    {"Июль", 32},   {"Август", 32}};
-const char* const kWeekdays[7] = {"Среда", "Четверг", "Пятница", "Суббота", "Воскресенье", "Понедельник", "Вторник"};
 
 // An index outside its list wraps round, so the calendar goes on in order
 // from wherever an inconsistent start left it.
@@ -539,8 +530,14 @@ void Tmenu::ttimeTimer() {
   engine->Student = Y < 2011;
   if (engine->Car) engine->CheckCarAccident();
   if (App().Terminated()) return;  // the accident ended the game
-  day->Caption = platform::IntToStr(n);
-  if (n == PayDay) {
+  // The month turns when the new day reaches the day that starts the next
+  // month, and also when another rule (the sanatorium, a day jump) has
+  // carried the day beyond the last day of the month the label names.
+  const int days = calendar::DaysIn(M);
+  const bool turn = n == engine->Mday || (days != 0 && n > days);
+  // On the turn the day label goes from the month's last day straight to 1.
+  if (!turn) day->Caption = platform::IntToStr(n);
+  if (SalaryDue(n, turn, days)) {
     engine->AddMoney(static_cast<uint32_t>(engine->Zp));
     engine->ShowGameMessage("Получена зарплата в размере " + platform::IntToStr(engine->Zp) + " рублей.");
   }
@@ -549,11 +546,9 @@ void Tmenu::ttimeTimer() {
     engine->DailyCommute();
     if (App().Terminated()) return;  // expelled
   }
-  // The month turns once the day reaches the month's end, also when another
-  // rule (the sanatorium, a day jump) has carried the day past it.
-  if (n < engine->Mday) {
+  if (!turn) {
     engine->Nday = Wrap(engine->Nday + 1, 7);
-    dow->Caption = kWeekdays[engine->Nday];
+    dow->Caption = calendar::kWeekdays[engine->Nday];
     if (month->Caption == "Январь") {
       if (!NewYearDone) {
         year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
@@ -567,18 +562,26 @@ void Tmenu::ttimeTimer() {
     }
     if (dow->Caption == "Вторник") engine->Nday = -1;
     if (month->Caption == "Август") engine->Nmonth = -1;
-    for (const MonthRow& row : kMonths) {
-      if (month->Caption == row.name) engine->Mday = row.mday;
-    }
+    const int marker = calendar::EndMarker(month->Caption());
+    if (marker != 0) engine->Mday = marker;
     return;
   }
   engine->Nmonth = Wrap(engine->Nmonth + 1, 12);
-  month->Caption = kMonths[engine->Nmonth].name;
+  month->Caption = calendar::kMonths[engine->Nmonth].name;
   UpdateCourseYear();
   day->Caption = "1";
   engine->Money = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(money)) + static_cast<uint32_t>(engine->St));
   money->Caption = labels::Unsigned(engine->Money);
   engine->PayRent();
+}
+
+// Every month pays once: on the pay day; a pay day of 1 on the tick that
+// turns the month (the day number 1 only arises there); a pay day beyond the
+// month's length on the month's last day.
+bool Tmenu::SalaryDue(int n, bool monthTurns, int daysInMonth) const {
+  if (PayDay == 0) return false;
+  if (monthTurns) return PayDay == 1;
+  return n == PayDay || (daysInMonth != 0 && n == daysInMonth && PayDay > daysInMonth);
 }
 
 // --- mood and health decay ---

@@ -183,6 +183,8 @@ class Tmenu : public ui::Form {
   // University course year (career).
   void UpdateCourseYear();
   void SelectCourseTimer();
+  // Whether the day clock pays the salary in a tick that reaches day n.
+  bool SalaryDue(int n, bool monthTurns, int daysInMonth) const;
 
  private:
   ui::Timer* MakeTimer(const char* name, int interval, void (Tmenu::*handler)());

@@ -32,6 +32,24 @@ int32_t CountOf(std::string_view text) {
 
 int32_t ReadCount(const ui::Label* label) { return CountOf(label->Caption()); }
 
+bool TryReadAmount(const ui::Label* label, int32_t& value) {
+  try {
+    value = ReadAmount(label);
+    return true;
+  } catch (const platform::EConvertError&) {
+    return false;
+  }
+}
+
+bool TryReadCount(const ui::Label* label, int32_t& value) {
+  try {
+    value = ReadCount(label);
+    return true;
+  } catch (const platform::EConvertError&) {
+    return false;
+  }
+}
+
 std::string Unsigned(int32_t value) { return platform::UIntToStr(static_cast<uint32_t>(value)); }
 
 }  // namespace labels

@@ -24,6 +24,11 @@ int32_t ReadAmount(const ui::Label* label);
 int32_t CountOf(std::string_view text);
 int32_t ReadCount(const ui::Label* label);
 
+// The same two readings for rules that go on without the number: false,
+// and `value` untouched, where the reading above would raise.
+bool TryReadAmount(const ui::Label* label, int32_t& value);
+bool TryReadCount(const ui::Label* label, int32_t& value);
+
 // A 32-bit value as the labels show it: unsigned decimal text.
 std::string Unsigned(int32_t value);
 

@@ -114,10 +114,12 @@ TEST(DayClock, AYearOfTheGamesCalendar) {
   EXPECT_EQ(menu->money->Caption(), std::to_string(100000 + 12 * 350 - 12 * 800));
 }
 
+// A pay day of 1 is paid on the tick that turns the month, before the
+// stipend and the rent.
 TEST(DayClock, SalaryOnPayDayComesBeforeTheMonthTurn) {
   GameHarness h(Rich({{"Zp", "1500"}}));
   OnTheGameScreen(h);
-  menu->PayDay = 31;
+  menu->PayDay = 1;
   menu->day->Caption = "30";
   Tick(h);
   EXPECT_EQ(menu->day->Caption(), "1");
@@ -141,7 +143,7 @@ TEST(DayClock, StudentUntil2011) {
 }
 
 // The sanatorium moves the month label on: from 30 "Январь" to 30 "Февраль",
-// whose month ends at 29. The day must not count on past the month's end.
+// whose month ends at 29. The next tick turns the month at once.
 TEST(DayClock, MonthTurnsWhenTheSanatoriumCarriedTheDayPastTheEnd) {
   GameHarness h(Rich());
   OnTheGameScreen(h);
@@ -150,15 +152,29 @@ TEST(DayClock, MonthTurnsWhenTheSanatoriumCarriedTheDayPastTheEnd) {
   engine->GoToSanatorium();
   EXPECT_EQ(menu->day->Caption(), "30");
   EXPECT_EQ(menu->month->Caption(), "Февраль");
-  Tick(h);  // 31: an ordinary day, Mday follows the label to 30
-  EXPECT_EQ(menu->day->Caption(), "31");
-  EXPECT_EQ(engine->Mday, 30);
-  Tick(h);  // 32 is past the end: the month turns
+  Tick(h);  // 31 is past February's end: the month turns
   EXPECT_EQ(menu->day->Caption(), "1");
   EXPECT_EQ(menu->month->Caption(), "Февраль");  // the name comes from the clock's own index
   Tick(h, 29);
   EXPECT_EQ(menu->day->Caption(), "1");
   EXPECT_EQ(menu->month->Caption(), "Март");
+}
+
+// A start without the day that begins the next month (a broken
+// configuration) counts the days as usual: no stipend and no rent until the
+// real end of the month.
+TEST(DayClock, AStartWithoutTheMonthsEndCountsDaysAndTurnsAtTheRealEnd) {
+  GameHarness h(Rich({{"Mday", "0"}}));
+  OnTheGameScreen(h);
+  Tick(h, 27);
+  EXPECT_EQ(menu->day->Caption(), "29");
+  EXPECT_EQ(menu->month->Caption(), "Сентябрь");
+  EXPECT_TRUE(h.messagesShown().empty());
+  EXPECT_EQ(menu->money->Caption(), "100000");
+  Tick(h, 2);
+  EXPECT_EQ(menu->day->Caption(), "1");
+  EXPECT_EQ(menu->month->Caption(), "Октябрь");
+  EXPECT_EQ(h.messagesShown(), std::vector<std::string>{"Оплата за квартиру прошла успешно!"});
 }
 
 TEST(DayClock, ADayJumpPastTheEndTurnsTheMonth) {

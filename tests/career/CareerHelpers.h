@@ -1,0 +1,54 @@
+#pragma once
+// Shared by the tests of the university, attendance and jobs: the game
+// screen up without the registration road, the clock driven tick by tick.
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "career/Skill.h"
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "engine/Main.h"
+#include "support/GameHarness.h"
+
+namespace career {
+
+inline testing_support::HarnessOptions With(std::map<std::string, std::string> config) {
+  testing_support::HarnessOptions o;
+  o.config = std::move(config);
+  return o;
+}
+
+// The game screen shown as at the start of a game.
+inline void OnTheGameScreen() {
+  Form1->Hide();
+  menu->Show();
+}
+
+// One tick of the day clock; whatever game message it shows is answered.
+inline void Tick(testing_support::GameHarness& h, int times = 1) {
+  for (int i = 0; i < times; ++i) {
+    while (h.pendingAnswers() < 4) h.answerEnter();
+    menu->ttimeTimer();
+  }
+}
+
+inline std::string Date() { return menu->day->Caption() + " " + menu->month->Caption(); }
+
+inline int Cash() { return std::stoi(menu->money->Caption()); }
+
+inline std::string LastMessage(const testing_support::GameHarness& h) {
+  return h.messagesShown().empty() ? std::string() : h.messagesShown().back();
+}
+
+inline int CountOf(const std::vector<std::string>& lines, const std::string& line) {
+  int n = 0;
+  for (const std::string& l : lines) n += l == line;
+  return n;
+}
+
+// Education steps taken since the program started, as the gates read them.
+inline void SetEducationSteps(int steps) { skills->CellsAdded[3] = steps; }
+
+}  // namespace career
