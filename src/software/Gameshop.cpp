@@ -4,18 +4,23 @@
 
 Tgameshop* gameshop = nullptr;
 
+namespace {
 // The catalogue holds the games' names only; their prices are the shop's.
-Tgameshop::Tgameshop(ui::Application& app) : SoftDepartment(app, "Отдел игр", "игра", 9) {
-  hl = AddFixedPriceItem("hl", hll, engine->G1, 400, false);
-  homm = AddFixedPriceItem("homm", homml, engine->G2, 450, false);
-  gta = AddFixedPriceItem("gta", gtal, engine->G3, 500, true);
-  mm = AddFixedPriceItem("mm", mml, engine->G4, 550, true);
-  aoe = AddFixedPriceItem("aoe", aoel, engine->G5, 600, true);
-  fear = AddFixedPriceItem("fear", fearl, engine->G6, 650, true);
-  fifa = AddFixedPriceItem("fifa", fifal, engine->G7, 700, true);
-  nfs = AddFixedPriceItem("nfs", nfsl, engine->G8, 750, true);
-  tdu = AddFixedPriceItem("tdu", tdul, engine->G9, 350, true);
+const SoftDepartmentDesign kGameshop{"Отдел игр",
+                                     "игра",
+                                     9,
+                                     {{{"hl", &Tzenx::G1, nullptr, 400, true},
+                                       {"homm", &Tzenx::G2, nullptr, 450, true},
+                                       {"gta", &Tzenx::G3, nullptr, 500, false},
+                                       {"mm", &Tzenx::G4, nullptr, 550, false},
+                                       {"aoe", &Tzenx::G5, nullptr, 600, false},
+                                       {"fear", &Tzenx::G6, nullptr, 650, false},
+                                       {"fifa", &Tzenx::G7, nullptr, 700, false},
+                                       {"nfs", &Tzenx::G8, nullptr, 750, false},
+                                       {"tdu", &Tzenx::G9, nullptr, 350, false}}}};
+}  // namespace
 
+Tgameshop::Tgameshop(ui::Application& app) : SoftDepartment(app, kGameshop) {
   KeyPreview = true;
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
 }

@@ -4,11 +4,16 @@
 
 Tkshop* kshop = nullptr;
 
-Tkshop::Tkshop(ui::Application& app) : SoftDepartment(app, "Отдел компиляторов", "компилятор", 6) {
-  bcb = AddItem("bcb", bcbl, engine->Kcpp1, engine->Kcpp1c, false);
-  ms = AddItem("ms", msl, engine->Kcpp2, engine->Kcpp2c, true);
-  tp = AddItem("tp", tpl, engine->Kpas1, engine->Kpas1c, false);
-  del = AddItem("del", dell, engine->Kpas2, engine->Kpas2c, true);
-  php4 = AddItem("php4", php4l, engine->Kphp1, engine->Kphp1c, false);
-  php5 = AddItem("php5", php5l, engine->Kphp2, engine->Kphp2c, true);
-}
+namespace {
+const SoftDepartmentDesign kKshop{"Отдел компиляторов",
+                                  "компилятор",
+                                  6,
+                                  {{{"bcb", &Tzenx::Kcpp1, &Tzenx::Kcpp1c, 0, true},
+                                    {"ms", &Tzenx::Kcpp2, &Tzenx::Kcpp2c, 0, false},
+                                    {"tp", &Tzenx::Kpas1, &Tzenx::Kpas1c, 0, true},
+                                    {"del", &Tzenx::Kpas2, &Tzenx::Kpas2c, 0, false},
+                                    {"php4", &Tzenx::Kphp1, &Tzenx::Kphp1c, 0, true},
+                                    {"php5", &Tzenx::Kphp2, &Tzenx::Kphp2c, 0, false}}}};
+}  // namespace
+
+Tkshop::Tkshop(ui::Application& app) : SoftDepartment(app, kKshop) {}

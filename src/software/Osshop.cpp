@@ -4,9 +4,14 @@
 
 Tosshop* osshop = nullptr;
 
-Tosshop::Tosshop(ui::Application& app) : SoftDepartment(app, "Отдел операционных систем", "ос", 4) {
-  home = AddItem("home", homel, engine->Os1, engine->Os1c, false);
-  pro = AddItem("pro", prol, engine->Os2, engine->Os2c, false);
-  basic = AddItem("basic", basicl, engine->Os3, engine->Os3c, true);
-  ult = AddItem("ult", ultl, engine->Os4, engine->Os4c, true);
-}
+namespace {
+const SoftDepartmentDesign kOsshop{"Отдел операционных систем",
+                                   "ос",
+                                   4,
+                                   {{{"home", &Tzenx::Os1, &Tzenx::Os1c, 0, true},
+                                     {"pro", &Tzenx::Os2, &Tzenx::Os2c, 0, true},
+                                     {"basic", &Tzenx::Os3, &Tzenx::Os3c, 0, false},
+                                     {"ult", &Tzenx::Os4, &Tzenx::Os4c, 0, false}}}};
+}  // namespace
+
+Tosshop::Tosshop(ui::Application& app) : SoftDepartment(app, kOsshop) {}

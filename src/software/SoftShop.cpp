@@ -5,22 +5,42 @@
 #include "software/Ssel.h"
 
 namespace {
+// Items lie 44 pixels apart from the top of the window down, a hidden one
+// keeping its place; the window is as tall as its items.
 constexpr int kItemLeft = 16;
 constexpr int kFirstItemTop = 32;
 constexpr int kItemStep = 44;
+constexpr int kItemWidth = 220;
+constexpr int kItemHeight = 37;
 constexpr int kWidth = 252;
 }  // namespace
 
-SoftDepartment::SoftDepartment(ui::Application& app, const std::string& title, const char* kind, int itemCount)
-    : ui::Form(app), kind_(kind) {
-  SetClientSize(kWidth, kFirstItemTop + itemCount * kItemStep + 8);
+SoftDepartment::SoftDepartment(ui::Application& app, const SoftDepartmentDesign& design)
+    : ui::Form(app), design_(design) {
+  SetClientSize(kWidth, kFirstItemTop + design.count * kItemStep + 8);
   Position = ui::FormPosition::ScreenCenter;
   frame::UseScreenLook(this);
 
-  top = frame::MakeTitle(this, title);
+  top = frame::MakeTitle(this, design.title);
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   close = frame::MakeCloseLabel(this, "X", kWidth - 15);
   close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  for (int i = 0; i < design.count; ++i) {
+    const SoftItem& item = design.items[i];
+    const int itemTop = kFirstItemTop + i * kItemStep;
+    const frame::Button made = frame::MakeButton(
+        this, &skins_, {item.control, kItemLeft, itemTop, kItemWidth, kItemHeight, "", frame::CaptionPlace::Centred},
+        [this, i] { BuyItem(i); });
+    // The caption lies over the whole button; a long name wraps onto a second line.
+    made.label->WordWrap = true;
+    made.label->SetBounds(kItemLeft + 4, itemTop, kItemWidth - 8, kItemHeight);
+    made.label->Font.Size = 11;
+    made.picture->Visible = item.visible;
+    made.label->Visible = item.visible;
+    pictures_[i] = made.picture;
+    labels_[i] = made.label;
+  }
 
   frame::BindDrag(this);
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
@@ -28,54 +48,26 @@ SoftDepartment::SoftDepartment(ui::Application& app, const std::string& title, c
   OnShow = [this](ui::Control&) { FormShow(); };
 }
 
-ui::Image* SoftDepartment::AddItem(const char* pictureName, ui::Label*& label, const std::string& name,
-                                   const int& price, bool hidden) {
-  return Add(pictureName, label, Item{nullptr, nullptr, &name, &price, 0}, hidden);
-}
-
-ui::Image* SoftDepartment::AddFixedPriceItem(const char* pictureName, ui::Label*& label, const std::string& name,
-                                             int fixedPrice, bool hidden) {
-  return Add(pictureName, label, Item{nullptr, nullptr, &name, nullptr, fixedPrice}, hidden);
-}
-
-ui::Image* SoftDepartment::Add(const char* pictureName, ui::Label*& label, Item item, bool hidden) {
-  const int itemTop = kFirstItemTop + static_cast<int>(items_.size()) * kItemStep;
-  auto* picture = new ui::Image(this);
-  picture->Name = pictureName;
-  picture->SetBounds(kItemLeft, itemTop, 220, 37);
-  // The caption lies over the whole button; a long name wraps onto a second line.
-  label = frame::MakeLabel(this, std::string(pictureName) + "l", kItemLeft + 4, itemTop, "");
-  SkinSet::Style(picture, label);
-  label->AutoSize = false;
-  label->WordWrap = true;
-  label->SetBounds(kItemLeft + 4, itemTop, 212, 37);
-  label->Alignment = ui::Alignment::Center;
-  label->Layout = ui::TextLayout::Center;
-  label->Font.Size = 11;
-  skins_.Bind(picture, label);
-  picture->Visible = !hidden;
-  label->Visible = !hidden;
-  item.picture = picture;
-  item.label = label;
-  items_.push_back(item);
-  const size_t index = items_.size() - 1;
-  picture->OnClick = [this, index](ui::Control&) { Buy(items_[index]); };
-  return picture;
-}
-
 void SoftDepartment::FormCreate() {
   DoubleBuffered = true;
   ResetSkins();
 }
 
-// The captions follow the catalogue at every showing.
-void SoftDepartment::FormShow() {
-  for (const Item& item : items_) item.label->Caption = *item.name + " - " + platform::IntToStr(item.Price()) + "p.";
+int SoftDepartment::Price(int index) const {
+  const SoftItem& item = design_.items[index];
+  return item.price != nullptr ? engine->*item.price : item.fixedPrice;
 }
 
-void SoftDepartment::Buy(const Item& item) {
+// The captions follow the catalogue at every showing.
+void SoftDepartment::FormShow() {
+  for (int i = 0; i < design_.count; ++i) {
+    labels_[i]->Caption = engine->*design_.items[i].name + " - " + platform::IntToStr(Price(i)) + "p.";
+  }
+}
+
+void SoftDepartment::BuyItem(int index) {
   engine->PlayClickSound();
-  engine->BuyProgram(item.Price(), *item.name, kind_);
+  engine->BuyProgram(Price(index), engine->*design_.items[index].name, design_.kind);
 }
 
 void SoftDepartment::closeClick() {

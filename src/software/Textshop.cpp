@@ -4,8 +4,13 @@
 
 Ttextshop* textshop = nullptr;
 
-Ttextshop::Ttextshop(ui::Application& app) : SoftDepartment(app, "Отдел офисных пакетов", "офис", 3) {
-  star = AddItem("star", starl, engine->Of1, engine->Of1c, false);
-  open = AddItem("open", openl, engine->Of2, engine->Of2c, true);
-  ms = AddItem("ms", msl, engine->Of3, engine->Of3c, true);
-}
+namespace {
+const SoftDepartmentDesign kTextshop{"Отдел офисных пакетов",
+                                     "офис",
+                                     3,
+                                     {{{"star", &Tzenx::Of1, &Tzenx::Of1c, 0, true},
+                                       {"open", &Tzenx::Of2, &Tzenx::Of2c, 0, false},
+                                       {"ms", &Tzenx::Of3, &Tzenx::Of3c, 0, false}}}};
+}  // namespace
+
+Ttextshop::Ttextshop(ui::Application& app) : SoftDepartment(app, kTextshop) {}

@@ -6,12 +6,12 @@ class Ttextshop : public SoftDepartment {
  public:
   explicit Ttextshop(ui::Application& app);
 
-  ui::Image* star;  // office suite 1
-  ui::Label* starl;
-  ui::Image* open;  // office suite 2, on sale from its release date
-  ui::Label* openl;
-  ui::Image* ms;  // office suite 3, on sale from its release date
-  ui::Label* msl;
+  ui::Image*& star = Picture(0);  // office suite 1
+  ui::Label*& starl = Caption(0);
+  ui::Image*& open = Picture(1);  // office suite 2, on sale from its release date
+  ui::Label*& openl = Caption(1);
+  ui::Image*& ms = Picture(2);  // office suite 3, on sale from its release date
+  ui::Label*& msl = Caption(2);
 };
 
 extern Ttextshop* textshop;
