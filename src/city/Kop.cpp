@@ -1,5 +1,94 @@
 #include "city/Kop.h"
 
+#include <cmath>
+
+#include "city/Addk.h"
+#include "city/Person.h"
+#include "city/Takek.h"
+#include "engine/Class.h"
+#include "platform/Conversions.h"
+
 Tkop* kop = nullptr;
 
-Tkop::Tkop(ui::Application& app) : ui::Form(app) {}
+namespace savings {
+
+bool ReadAmount(const std::string& text, uint32_t& amount) {
+  double value = 0;
+  if (!platform::TryStrToFloat(text, value)) return false;
+  const double whole = std::trunc(value);
+  if (!(whole >= -2147483648.0 && whole <= 4294967295.0)) return false;
+  amount = static_cast<uint32_t>(static_cast<int64_t>(whole));
+  return true;
+}
+
+void DigitsOnly(ui::Edit* field) {
+  field->OnKeyPress = [](ui::Control&, char32_t& key) {
+    if (!((key >= '0' && key <= '9') || key == 8)) key = 0;
+  };
+}
+
+ui::Label* MakeValue(ui::Form* form, const char* name, int top) {
+  ui::Label* value = frame::MakeLabel(form, name, 160, top, "0");
+  value->Font.Color = ui::Color::FromValue(0xFFFF00);
+  return value;
+}
+
+}  // namespace savings
+
+Tkop::Tkop(ui::Application& app) : ui::Form(app) {
+  frame::UseScreenLook(this, 260, 172);
+  Position = ui::FormPosition::ScreenCenter;
+
+  top = frame::MakeTitle(this, "Копилка");
+  close = frame::MakeCloseLabel(this, "X", 245);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+  lla = frame::MakeLabel(this, "lla", 16, 28, "Денег в копилке:");
+  kopilka = savings::MakeValue(this, "kopilka", 28);
+  Label1 = frame::MakeLabel(this, "Label1", 16, 48, "Денег у игрока:");
+  money = savings::MakeValue(this, "money", 48);
+
+  const frame::Button made[] = {
+      frame::MakeButton(this, &skins_, {"add", 20, 78, 220, 37, "Добавить денег в копилку"}, [this] { addClick(); }),
+      frame::MakeButton(this, &skins_, {"place", 20, 122, 220, 37, "Взять денег из копилки"}, [this] { placeClick(); }),
+  };
+  add = made[0].picture, addl = made[0].label;
+  place = made[1].picture, placel = made[1].label;
+
+  frame::BindDrag(this);
+  frame::BindDrag(lla);
+  frame::BindDrag(kopilka);
+  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
+  OnMouseMove = reset;
+  lla->OnMouseMove = reset;
+  kopilka->OnMouseMove = reset;
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+void Tkop::FormCreate() {
+  DoubleBuffered = true;
+  skins_.Reset();
+}
+
+void Tkop::FormShow() {
+  kopilka->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Kopilka));
+  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+}
+
+void Tkop::addClick() {
+  engine->PlayClickSound();
+  Hide();
+  addk->Show();
+}
+
+void Tkop::placeClick() {
+  engine->PlayClickSound();
+  Hide();
+  takek->Show();
+}
+
+void Tkop::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  person->Show();
+}

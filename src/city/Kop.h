@@ -1,9 +1,55 @@
 #pragma once
+// The savings box: the savings and the cash side by side, and the doors to
+// the deposit and the withdrawal. Closing it goes back to the character sheet.
+#include <cstdint>
+#include <string>
+
+#include "engine/Frame.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 class Tkop : public ui::Form {
  public:
   explicit Tkop(ui::Application& app);
+
+  ui::Label* top;
+  ui::Label* close;
+  ui::Label* lla;
+  ui::Label* kopilka;
+  ui::Label* Label1;
+  ui::Label* money;
+  ui::Image* add;
+  ui::Label* addl;
+  ui::Image* place;
+  ui::Label* placel;
+
+  void FormCreate();
+  void FormShow();
+  void addClick();
+  void placeClick();
+  void closeClick();
+
+ private:
+  SkinSet skins_{"menu"};
 };
 
 extern Tkop* kop;
+
+namespace savings {
+
+// The amount in an entry field of the savings box: the text read as a
+// decimal number (a fraction cut off toward zero) and kept as 32 bits, so
+// that a negative number becomes a huge amount the engine refuses. False
+// for text that is no number, and for a number that no 32-bit amount holds,
+// signed or unsigned (it would wrap round to some small sum).
+bool ReadAmount(const std::string& text, uint32_t& amount);
+
+// What the entry fields let through when typed: digits and Backspace.
+void DigitsOnly(ui::Edit* field);
+
+// The look the three windows share: a caption with its aqua value beside it.
+ui::Label* MakeValue(ui::Form* form, const char* name, int top);
+
+}  // namespace savings

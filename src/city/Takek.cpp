@@ -1,5 +1,75 @@
 #include "city/Takek.h"
 
+#include "city/Kop.h"
+#include "engine/Class.h"
+#include "platform/Conversions.h"
+
 Ttakek* takek = nullptr;
 
-Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {}
+Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
+  frame::UseScreenLook(this, 300, 182);
+  Position = ui::FormPosition::ScreenCenter;
+
+  top = frame::MakeTitle(this, "Взять деньги из копилки");
+  close = frame::MakeCloseLabel(this, "X", 285);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+  Label1 = frame::MakeLabel(this, "Label1", 16, 28, "Денег в копилке:");
+  kopilka = savings::MakeValue(this, "kopilka", 28);
+  Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
+  money = savings::MakeValue(this, "money", 48);
+  Label3 = frame::MakeLabel(this, "Label3", 16, 76, "Сколько денег взять из копилки:");
+  count = new ui::Edit(this);
+  count->Name = "count";
+  count->SetBounds(16, 96, 268, 21);
+  count->Color = ui::clNavy;
+  count->Font.Name = "Microsoft Sans Serif";
+  count->Font.Color = ui::Color::FromValue(0xFFFF00);
+  count->Text = "0";
+  savings::DigitsOnly(count);
+
+  const frame::Button made =
+      frame::MakeButton(this, &skins_, {"take", 75, 132, 150, 37, "Взять деньги"}, [this] { takeClick(); });
+  take = made.picture, takel = made.label;
+
+  for (ui::Control* c : std::initializer_list<ui::Control*>{this, Label1, Label2, kopilka, money}) {
+    frame::BindDrag(c);
+  }
+  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
+  for (ui::Control* c : std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, count}) {
+    c->OnMouseMove = reset;
+  }
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+void Ttakek::FormCreate() {
+  DoubleBuffered = true;
+  skins_.Reset();
+}
+
+void Ttakek::FormShow() {
+  kopilka->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Kopilka));
+  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+  count->Text = "0";
+}
+
+void Ttakek::takeClick() {
+  engine->PlayClickSound();
+  const std::string text = count->Text();
+  if (text.empty()) return;
+  uint32_t amount = 0;
+  if (!savings::ReadAmount(text, amount)) {
+    engine->ShowInfoMessage("Введите правильное число!");
+    return;
+  }
+  if (amount == 0) return;
+  if (!engine->TakeFromPiggyBank(amount)) return;
+  engine->ShowInfoMessage("Вы взяли деньги из копилки!");
+  closeClick();
+}
+
+void Ttakek::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  kop->Show();
+}

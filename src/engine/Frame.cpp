@@ -141,7 +141,7 @@ void SkinSet::Bind(ui::Image* picture, ui::Label* label, const char* skin) {
   files_.push_back(std::move(files));
   auto over = [this, picture](ui::Control&, ui::ShiftState, int, int) { Hover(picture); };
   auto down = [this, picture](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Press(picture); };
-  auto up = [this](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Reset(); };
+  auto up = [this, picture](ui::Control&, ui::MouseButton, ui::ShiftState, int, int) { Release(picture); };
   picture->OnMouseMove = over;
   picture->OnMouseDown = down;
   picture->OnMouseUp = up;
@@ -169,7 +169,7 @@ void SkinSet::LoadOne(const ui::Image* button, int state) {
 void SkinSet::Reset() { LoadAll(nullptr, 1); }
 
 void SkinSet::Hover(const ui::Image* button) {
-  if (mode_ == Mode::Solo) {
+  if (mode_ != Mode::Family) {
     LoadOne(button, 2);
   } else {
     LoadAll(button, 2);
@@ -177,9 +177,17 @@ void SkinSet::Hover(const ui::Image* button) {
 }
 
 void SkinSet::Press(const ui::Image* button) {
-  if (mode_ == Mode::Solo) {
+  if (mode_ != Mode::Family) {
     LoadOne(button, 3);
   } else {
     LoadAll(button, 3);
+  }
+}
+
+void SkinSet::Release(const ui::Image* button) {
+  if (mode_ == Mode::Own) {
+    LoadOne(button, 1);
+  } else {
+    Reset();
   }
 }

@@ -81,16 +81,18 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
 // The skinned buttons of one screen, in the order of its button list.
 class SkinSet {
  public:
-  // How over and press treat the other buttons of the set.
+  // How over, press and release treat the other buttons of the set.
   enum class Mode {
     Family,  // they load their normal skin, in list order
-    Solo,    // they keep whatever skin they show
+    Solo,    // they keep whatever skin they show; up still resets them all
+    Own,     // each button's events change its own skin only, up included
   };
   explicit SkinSet(std::string stem, Mode mode = Mode::Family) : stem_(std::move(stem)), mode_(mode) {}
 
   // Adds a button to the list and binds the skin handlers of the picture and
   // its label: over → this one "_2"; down (any button) → this one "_3"; in a
-  // family the others "_1" each time; up → all "_1". A click on the label is
+  // family the others "_1" each time; up → all "_1" (this one alone in
+  // Mode::Own). A click on the label is
   // the picture's click. `skin` ("qs.bmp") gives the button files of its own.
   void Bind(ui::Image* picture, ui::Label* label, const char* skin = nullptr);
   // Adds a button whose mouse handlers belong elsewhere: it only takes its
@@ -103,6 +105,7 @@ class SkinSet {
   void Reset();
   void Hover(const ui::Image* button);
   void Press(const ui::Image* button);
+  void Release(const ui::Image* button);
 
   // The set's skin file for a state: stem + "_1.jpg" and so on.
   std::string SkinPath(int state) const;
