@@ -2,7 +2,7 @@
 
 #include "city/Kop.h"
 #include "engine/Class.h"
-#include "platform/Conversions.h"
+#include "engine/LabelNumber.h"
 
 Taddk* addk = nullptr;
 
@@ -46,8 +46,8 @@ void Taddk::FormCreate() {
 }
 
 void Taddk::FormShow() {
-  kopilka->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Kopilka));
-  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+  kopilka->Caption = labels::Unsigned(engine->Kopilka);
+  money->Caption = labels::Unsigned(engine->Money);
 }
 
 void Taddk::addClick() {

@@ -6,6 +6,7 @@
 #include "city/Person.h"
 #include "city/Takek.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
 
 Tkop* kop = nullptr;
@@ -71,8 +72,8 @@ void Tkop::FormCreate() {
 }
 
 void Tkop::FormShow() {
-  kopilka->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Kopilka));
-  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+  kopilka->Caption = labels::Unsigned(engine->Kopilka);
+  money->Caption = labels::Unsigned(engine->Money);
 }
 
 void Tkop::addClick() {

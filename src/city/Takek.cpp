@@ -2,7 +2,7 @@
 
 #include "city/Kop.h"
 #include "engine/Class.h"
-#include "platform/Conversions.h"
+#include "engine/LabelNumber.h"
 
 Ttakek* takek = nullptr;
 
@@ -48,8 +48,8 @@ void Ttakek::FormCreate() {
 }
 
 void Ttakek::FormShow() {
-  kopilka->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Kopilka));
-  money->Caption = platform::UIntToStr(static_cast<uint32_t>(engine->Money));
+  kopilka->Caption = labels::Unsigned(engine->Kopilka);
+  money->Caption = labels::Unsigned(engine->Money);
   count->Text = "0";
 }
 
