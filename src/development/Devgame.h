@@ -1,9 +1,43 @@
 #pragma once
+// The project sheet of a game: its name, language, kind and genre, how long
+// it will take and what it will sell for. Its start button begins the
+// development run on the game screen.
+#include <string>
+
+#include "engine/Frame.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 class TgameDev : public ui::Form {
  public:
   explicit TgameDev(ui::Application& app);
+
+  ui::Label* top;
+  ui::Label* close;
+  ui::Label* name;
+  ui::Label* lang;
+  ui::Label* graphics;
+  ui::Label* genre;
+  ui::Label* days;
+  ui::Label* price;
+  ui::Image* dev;
+  ui::Label* devl;
+
+  // The kind ("2D" or "3D") and genre chosen for the project.
+  std::string Graphics = "2D";
+  std::string Genre;
+
+  // What the run will take and bring, from the skill as it is now.
+  int RunDays() const;
+  int Price() const;
+
+  void FormShow();
+  void devClick();
+  void closeClick();
+
+ private:
+  SkinSet skins_{"main"};
 };
 
 extern TgameDev* gameDev;

@@ -1,18 +1,157 @@
 #include "development/Devskills.h"
 
 #include "city/Person.h"
+#include "city/Play.h"
 #include "engine/Class.h"
 #include "engine/Frame.h"
+#include "engine/Scramble.h"
+#include "platform/Conversions.h"
+#include "platform/IniFile.h"
+#include "platform/TextFile.h"
+#include "ui/Application.h"
 
 TdevSkill* devSkill = nullptr;
 
+namespace {
+constexpr int kRowTop = 28;
+constexpr int kRowStep = 22;
+constexpr int kCellLeft = 232;
+const ui::Color kValueColor{255, 214, 102};
+
+std::string DefaultName(int i) { return "Навык " + platform::IntToStr(i + 1); }
+}  // namespace
+
 TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 320, 240);
+  frame::UseScreenLook(this, 500, kRowTop + kSkills * kRowStep + 34);
   Position = ui::FormPosition::ScreenCenter;
   top = frame::MakeTitle(this, "Продвинутые навыки");
-  close = frame::MakeCloseLabel(this, "X", 305);
+  close = frame::MakeCloseLabel(this, "X", 485);
   close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  for (int i = 0; i < kSkills; ++i) {
+    const int rowTop = kRowTop + i * kRowStep;
+    const std::string n = platform::IntToStr(i + 1);
+    Skills[i].name = DefaultName(i);
+    names[i] = frame::MakeLabel(this, "name" + n, 12, rowTop + 1, Skills[i].name);
+    names[i]->AutoSize = false;
+    names[i]->SetBounds(12, rowTop + 1, kCellLeft - 20, 16);
+    frame::BindDrag(names[i]);
+    for (int j = 0; j < 10; ++j) {
+      auto* cell = new ui::Image(this);
+      cell->Name = "s" + n + "c" + platform::IntToStr(j + 1);
+      cell->SetBounds(kCellLeft + 20 * j, rowTop, 19, 17);
+      frame::BindDrag(cell);
+      cells_[i][j] = cell;
+    }
+    levels[i] = frame::MakeLabel(this, "lev" + n, kCellLeft + 206, rowTop + 1, "0");
+    levels[i]->Font.Color = kValueColor;
+    levels[i]->Font.Style = ui::fsBold;
+    levels[i]->Hint = "Уровень навыка";
+    plus[i] = new ui::Button(this);
+    plus[i]->Name = "plus" + n;
+    plus[i]->SetBounds(kCellLeft + 232, rowTop, 24, 18);
+    plus[i]->Caption = "+";
+    plus[i]->Hint = "Поднять навык за опыт";
+    plus[i]->OnClick = [this, i](ui::Control&) { plusClick(i); };
+  }
+  info = frame::MakeLabel(this, "info", 12, kRowTop + kSkills * kRowStep + 8, "");
+  frame::BindDrag(info);
+
   frame::BindDrag(this);
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+std::string TdevSkill::ReadSkills(const std::vector<std::string>& scrambledLines) {
+  // Descrambled here, in memory: nothing of the table is written anywhere.
+  std::vector<std::string> lines;
+  lines.reserve(scrambledLines.size());
+  for (const std::string& line : scrambledLines) lines.push_back(ScrambleLine(line, ScrambleKey()));
+  const std::vector<std::string> values = platform::IniFile(lines).ReadSectionValues("Skills");
+  if (values.empty()) return "в нём нет раздела [Skills]";
+  std::string bad;
+  for (int i = 0; i < kSkills; ++i) {
+    const std::string key = "Skill" + platform::IntToStr(i + 1);
+    const std::string name = platform::ValueOf(values, key);
+    int32_t level = 0, bar = 0;
+    const bool levelRead = platform::TryStrToInt(platform::ValueOf(values, key + "Lev"), level) && level >= 0;
+    const bool barRead = platform::TryStrToInt(platform::ValueOf(values, key + "Bar"), bar) && bar >= 0 && bar <= 10;
+    if (name.empty() || !levelRead || !barRead) {
+      if (!bad.empty()) bad += ", ";
+      bad += key;
+    }
+    Skills[i] = Skill{name.empty() ? DefaultName(i) : name, levelRead ? level : 0, barRead ? bar : 0};
+  }
+  return bad.empty() ? std::string() : "не прочитаны " + bad;
+}
+
+void TdevSkill::FormCreate() {
+  filled_ = engine->ImagesPath + "skills_y.bmp";
+  empty_ = engine->ImagesPath + "skills_n.bmp";
+  const std::string path = engine->GamePath + "skill.pc";
+  std::vector<std::string> lines;
+  std::string problem;
+  if (!platform::LoadLines(path, lines)) {
+    problem = "файл не найден";
+  } else {
+    problem = ReadSkills(lines);
+  }
+  for (int i = 0; i < kSkills; ++i) DrawRow(i);
+  info->Caption = "Шаг навыка стоит " + platform::IntToStr(engine->Bmax2) + " опыта; наибольший уровень - " +
+                  platform::IntToStr(engine->Bmax1) + ".";
+  if (!problem.empty()) {
+    engine->WriteLog("Не удалось прочитать навыки...");
+    App().ShowException(std::runtime_error("Файл продвинутых навыков \"skill.pc\" не прочитан (" + problem +
+                                           "). Эти навыки начинаются с нуля, игра продолжается"));
+  }
+}
+
+void TdevSkill::FormShow() {
+  // Every row, not only the first: a step or a new start may have changed any.
+  for (int i = 0; i < kSkills; ++i) DrawRow(i);
+}
+
+void TdevSkill::DrawRow(int i) {
+  names[i]->Caption = Skills[i].name;
+  levels[i]->Caption = platform::IntToStr(Skills[i].level);
+  for (int j = 0; j < 10; ++j) {
+    try {
+      cells_[i][j]->Picture.LoadFromFile(j < Skills[i].bar ? filled_ : empty_);
+    } catch (const ui::EInvalidGraphic&) {
+      // Without the cell pictures the level still tells.
+    }
+  }
+}
+
+int TdevSkill::TotalLevels() const {
+  int total = 0;
+  for (const Skill& s : Skills) total += s.level;
+  return total;
+}
+
+void TdevSkill::plusClick(int i) {
+  engine->PlayClickSound();
+  Skill& skill = Skills[i];
+  if (skill.level >= engine->Bmax1) {
+    engine->ShowInfoMessage("Навык \"" + skill.name + "\" уже достиг наибольшего уровня!");
+    return;
+  }
+  // Experience is paid like money: the player must have more than the price.
+  const auto cost = static_cast<uint32_t>(engine->Bmax2);
+  const auto xp = static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(menu->xp->Caption())));
+  if (xp <= cost) {
+    engine->ShowInfoMessage("Недостаточно опыта! Для шага навыка нужно больше " + platform::UIntToStr(cost) +
+                            " очков опыта.");
+    return;
+  }
+  engine->Xp = static_cast<int>(xp - cost);
+  menu->xp->Caption = platform::UIntToStr(xp - cost);
+  if (++skill.bar == 11) {
+    skill.bar = 0;
+    ++skill.level;
+  }
+  DrawRow(i);
+  engine->WriteLog("Добавление продвинутого навыка...");
 }
 
 void TdevSkill::closeClick() {

@@ -1,16 +1,54 @@
 #pragma once
-// The advanced-skills window. Closing it goes back to the character sheet.
+// The advanced-skills window: the thirteen development skills read from
+// "skill.pc", each a level and a bar of ten cells. A step of a skill costs
+// experience; the levels make the player's games sell for more.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/Button.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
 #include "ui/Label.h"
 
 class TdevSkill : public ui::Form {
  public:
+  static constexpr int kSkills = 13;
+
   explicit TdevSkill(ui::Application& app);
+
+  struct Skill {
+    std::string name;
+    int level = 0;
+    int bar = 0;  // filled cells of the current level, 0 to 10
+  };
 
   ui::Label* top;
   ui::Label* close;
+  ui::Label* info;
+  std::array<Skill, kSkills> Skills{};
+  std::array<ui::Label*, kSkills> names{};
+  std::array<ui::Label*, kSkills> levels{};
+  std::array<ui::Button*, kSkills> plus{};
 
+  void FormCreate();
+  void FormShow();
   void closeClick();
+  // One step of skill i, paid with experience.
+  void plusClick(int i);
+  // The levels of all thirteen skills together.
+  int TotalLevels() const;
+  void DrawRow(int i);
+  ui::Image* Cell(int i, int j) const { return cells_[i][j]; }
+
+  // Reads the skills from the scrambled lines of "skill.pc"; what cannot be
+  // read keeps its start value and is told in the returned text (empty when
+  // everything was read).
+  std::string ReadSkills(const std::vector<std::string>& scrambledLines);
+
+ private:
+  std::array<std::array<ui::Image*, 10>, kSkills> cells_{};
+  std::string filled_, empty_;
 };
 
 extern TdevSkill* devSkill;

@@ -1,16 +1,33 @@
 #pragma once
-// The dial-up internet window, reached from the computer screen. Closing it
-// goes back to the computer.
+// The dial-up internet window, reached from the computer screen: a keypad
+// whose keys play their tones, the provider's numbers, and the call that
+// opens the browser when the number is one of them. Closing it goes back to
+// the computer.
+#include <array>
+#include <string>
+
+#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 
 class Tinet : public ui::Form {
  public:
+  static constexpr int kMaxDigits = 11;
+
   explicit Tinet(ui::Application& app);
 
   ui::Label* top;
   ui::Label* close;
+  ui::Label* phones;
+  ui::Label* number;
+  std::array<ui::Button*, 10> digits{};  // b0 .. b9
+  ui::Button* call;
+  ui::Button* clear;
 
+  void FormShow();
+  void digitClick(int digit);
+  void callClick();
+  void clearClick();
   void closeClick();
 };
 

@@ -1,9 +1,23 @@
 #pragma once
+// The progress of the development run: the game's name and how much of it
+// is done. The run itself goes on on the game screen, while time passes.
 #include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/ProgressBar.h"
 
 class TdevProgress : public ui::Form {
  public:
   explicit TdevProgress(ui::Application& app);
+
+  ui::Label* top;
+  ui::Label* close;
+  ui::Label* name;
+  ui::ProgressBar* bar;
+  ui::Label* percent;
+
+  // Shows the game screen's run as it stands.
+  void Draw();
+  void closeClick();
 };
 
 extern TdevProgress* devProgress;

@@ -1,5 +1,39 @@
 #include "development/Prsel.h"
 
+#include "city/Play.h"
+#include "development/DevRules.h"
+#include "development/Gamesel.h"
+#include "engine/Class.h"
+#include "platform/Conversions.h"
+
 Tprset* prset = nullptr;
 
-Tprset::Tprset(ui::Application& app) : ui::Form(app) {}
+Tprset::Tprset(ui::Application& app) : ChoiceScreen(app, "Выбор проекта", 2) {
+  frame::Button b = AddChoice("game", "Игра", [this] { gameClick(); });
+  game = b.picture, gamel = b.label;
+  b = AddChoice("ddoc", "Дизайн-документ", [this] { ddocClick(); });
+  ddoc = b.picture, ddocl = b.label;
+}
+
+void Tprset::gameClick() {
+  engine->PlayClickSound();
+  menu->ProjectKind = "Игра";
+  Hide();
+  gameset->Show();
+}
+
+void Tprset::ddocClick() {
+  engine->PlayClickSound();
+  menu->ProjectKind = "Дизайн-документ";
+  menu->DdocLength = devrules::kDesignDays;
+  menu->DdocDay = 0;
+  menu->DdocActive = true;
+  // The development button rests until the document is written.
+  menu->dev->Enabled = false;
+  menu->devl->Enabled = false;
+  engine->WriteLog("Начат дизайн-документ...");
+  engine->ShowInfoMessage("Вы начали писать дизайн-документ. Он будет готов через " +
+                          platform::IntToStr(devrules::kDesignDays) + " дней.");
+  Hide();
+  menu->Show();
+}

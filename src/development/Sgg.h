@@ -1,9 +1,22 @@
 #pragma once
-#include "ui/Form.h"
+// The genre of a casual game.
+#include "development/Choice.h"
+#include "ui/Image.h"
 
-class Tsggenre : public ui::Form {
+class Tsggenre : public ChoiceScreen {
  public:
   explicit Tsggenre(ui::Application& app);
+
+  ui::Image* arcade;
+  ui::Label* arcadel;
+  ui::Image* puzzle;
+  ui::Label* puzzlel;
+  ui::Image* match;
+  ui::Label* matchl;
+  ui::Image* hidden;
+  ui::Label* hiddenl;
+
+  void genreClick(const char* genre);
 };
 
 extern Tsggenre* sggenre;

@@ -17,7 +17,12 @@ std::string_view Trim(std::string_view s) {
 
 IniFile::IniFile(const std::string& path) {
   std::vector<std::string> lines;
-  if (!LoadLines(path, lines)) return;
+  if (LoadLines(path, lines)) Parse(lines);
+}
+
+IniFile::IniFile(const std::vector<std::string>& lines) { Parse(lines); }
+
+void IniFile::Parse(const std::vector<std::string>& lines) {
   Section* current = nullptr;
   for (const std::string& raw : lines) {
     const std::string line = Cp1251ToUtf8(raw);

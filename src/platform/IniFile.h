@@ -11,6 +11,8 @@ class IniFile {
  public:
   // Reads the whole file; a missing file reads as empty.
   explicit IniFile(const std::string& path);
+  // Reads lines already in memory (CP1251), as a file holding them would read.
+  explicit IniFile(const std::vector<std::string>& lines);
 
   // Every key=value line of the section, in file order, as "key=value";
   // the section name is matched without regard to letter case.
@@ -21,6 +23,7 @@ class IniFile {
     std::string name;
     std::vector<std::string> lines;
   };
+  void Parse(const std::vector<std::string>& lines);
   std::vector<Section> sections_;
 };
 
