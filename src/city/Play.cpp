@@ -366,8 +366,9 @@ void Tmenu::FormShow() {
   ClampMood();
   SelectCourseTimer();
   engine->OnGame = true;
-  dev->Enabled = engine->Computer;
-  devl->Enabled = engine->Computer;
+  // While a design document is being written the button rests.
+  dev->Enabled = engine->Computer && !DdocActive;
+  devl->Enabled = engine->Computer && !DdocActive;
 }
 
 void Tmenu::FormHide() {

@@ -23,8 +23,8 @@ TgameDev::TgameDev(ui::Application& app) : ui::Form(app) {
     ui::Label*& value;
     const char* name;
     const char* caption;
-  } const rows[] = {{name, "name", "Название:"},         {lang, "lang", "Язык:"},
-                    {graphics, "graphics", "Графика:"},  {genre, "genre", "Жанр:"},
+  } const rows[] = {{name, "name", "Название:"},        {lang, "lang", "Язык:"},
+                    {graphics, "graphics", "Графика:"}, {genre, "genre", "Жанр:"},
                     {days, "days", "Срок разработки:"}, {price, "price", "Цена игры:"}};
   int rowTop = 28;
   for (const Row& row : rows) {

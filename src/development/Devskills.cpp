@@ -4,6 +4,7 @@
 #include "city/Play.h"
 #include "engine/Class.h"
 #include "engine/Frame.h"
+#include "engine/LabelNumber.h"
 #include "engine/Scramble.h"
 #include "platform/Conversions.h"
 #include "platform/IniFile.h"
@@ -138,14 +139,14 @@ void TdevSkill::plusClick(int i) {
   }
   // Experience is paid like money: the player must have more than the price.
   const auto cost = static_cast<uint32_t>(engine->Bmax2);
-  const auto xp = static_cast<uint32_t>(static_cast<int64_t>(platform::StrToFloat(menu->xp->Caption())));
+  const auto xp = static_cast<uint32_t>(labels::ReadAmount(menu->xp));
   if (xp <= cost) {
     engine->ShowInfoMessage("Недостаточно опыта! Для шага навыка нужно больше " + platform::UIntToStr(cost) +
                             " очков опыта.");
     return;
   }
   engine->Xp = static_cast<int>(xp - cost);
-  menu->xp->Caption = platform::UIntToStr(xp - cost);
+  menu->xp->Caption = labels::Unsigned(engine->Xp);
   if (++skill.bar == 11) {
     skill.bar = 0;
     ++skill.level;

@@ -39,7 +39,8 @@ class TdevSkill : public ui::Form {
   // The levels of all thirteen skills together.
   int TotalLevels() const;
   void DrawRow(int i);
-  ui::Image* Cell(int i, int j) const { return cells_[i][j]; }
+  // Cell j (1 to 10) of skill i (0 to 12).
+  ui::Image* Cell(int i, int j) const { return cells_[i][j - 1]; }
 
   // Reads the skills from the scrambled lines of "skill.pc"; what cannot be
   // read keeps its start value and is told in the returned text (empty when

@@ -1,11 +1,10 @@
 #include "development/Ibrowser.h"
 
-#include <cmath>
-
 #include "city/Play.h"
 #include "development/Internet.h"
 #include "development/Sitebazar.h"
 #include "engine/Class.h"
+#include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
 
 Tbrowser* browser = nullptr;
@@ -90,8 +89,7 @@ void Tbrowser::closeClick() {
   }
   // The bill is paid from the cash on the game screen, which must be more
   // than the bill; when the payment is refused the game ends as well.
-  engine->Money = static_cast<int>(
-      static_cast<uint32_t>(static_cast<int64_t>(std::trunc(platform::StrToFloat(menu->money->Caption())))));
+  engine->Money = labels::ReadAmount(menu->money);
   if (!(Bill < static_cast<uint32_t>(engine->Money)) || !engine->SpendMoney(Bill)) {
     engine->ShowInfoMessage(
         "Все последние деньги ушли на Интернет... Да и то Вы остались должны деньги провайдеру... Игра закончена!");

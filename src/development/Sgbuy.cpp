@@ -45,8 +45,8 @@ void TssgBuy::buyClick() {
   ui::StringList& names = engine->GamesForSale->Items;
   ui::StringList& prices = engine->GamePrices->Items;
   int32_t amount = 0;
-  if (Index < 0 || Index >= names.Count() || Index >= prices.Count() ||
-      !platform::TryStrToInt(prices[Index], amount) || amount < 0) {
+  if (Index < 0 || Index >= names.Count() || Index >= prices.Count() || !platform::TryStrToInt(prices[Index], amount) ||
+      amount < 0) {
     engine->ShowInfoMessage("Эта игра уже не продаётся.");
     closeClick();
     return;

@@ -5,6 +5,7 @@
 #include <jpeglib.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -207,7 +208,9 @@ TEST(ArtSounds, AreShortCleanPcmWaves) {
   struct Expected {
     const char* name;
     int minMs, maxMs;
-  } const expected[] = {{"click.wav", 30, 100}, {"close.wav", 100, 250}, {"mes.wav", 300, 600}};
+  } const expected[] = {{"click.wav", 30, 100},   {"close.wav", 100, 250}, {"mes.wav", 300, 600},
+                        {"dtmf0.wav", 100, 250},  {"dtmf5.wav", 100, 250}, {"busy.wav", 700, 2200},
+                        {"modem.wav", 1000, 2500}};
   for (const Expected& e : expected) {
     SCOPED_TRACE(e.name);
     std::vector<uint8_t> b = readBytes(kData / "sounds" / e.name);
@@ -235,6 +238,41 @@ TEST(ArtSounds, AreShortCleanPcmWaves) {
     EXPECT_LT(peak, 32000) << "not clipped";
     EXPECT_LT(std::abs(static_cast<int16_t>(le16(b, 44))), 800) << "starts without a pop";
     EXPECT_LT(std::abs(static_cast<int16_t>(le16(b, b.size() - 2))), 800) << "ends without a pop";
+  }
+}
+
+// The strength of one frequency in a wave's samples (Goertzel's filter).
+double Strength(const std::vector<uint8_t>& wav, double freq) {
+  const double rate = le32(wav, 24);
+  const double coeff = 2 * std::cos(2 * M_PI * freq / rate);
+  double s1 = 0, s2 = 0;
+  for (size_t i = 44; i + 1 < wav.size(); i += 2) {
+    const double s0 = static_cast<int16_t>(le16(wav, i)) + coeff * s1 - s2;
+    s2 = s1;
+    s1 = s0;
+  }
+  return std::sqrt(s1 * s1 + s2 * s2 - coeff * s1 * s2);
+}
+
+TEST(ArtSounds, EachKeyOfTheDialPadSoundsItsOwnTwoTones) {
+  // The telephone keypad: rows 697, 770, 852, 941 Hz; columns 1209, 1336, 1477 Hz.
+  const double rows[4] = {697, 770, 852, 941};
+  const double columns[3] = {1209, 1336, 1477};
+  for (int digit = 0; digit <= 9; ++digit) {
+    SCOPED_TRACE(digit);
+    const std::vector<uint8_t> wav = readBytes(kData / "sounds" / ("dtmf" + std::to_string(digit) + ".wav"));
+    ASSERT_GT(wav.size(), 44u);
+    const int place = digit == 0 ? 10 : digit - 1;
+    for (int r = 0; r < 4; ++r) {
+      if (r != place / 3) {
+        EXPECT_GT(Strength(wav, rows[place / 3]), 10 * Strength(wav, rows[r]));
+      }
+    }
+    for (int c = 0; c < 3; ++c) {
+      if (c != place % 3) {
+        EXPECT_GT(Strength(wav, columns[place % 3]), 10 * Strength(wav, columns[c]));
+      }
+    }
   }
 }
 

@@ -95,11 +95,78 @@ std::vector<float> synthChime() {
   return s;
 }
 
+std::pair<double, double> keyFrequencies(int digit) {
+  // The keypad: 1 2 3 / 4 5 6 / 7 8 9 / _ 0 _, rows low, columns high.
+  static constexpr double kRows[4] = {697.0, 770.0, 852.0, 941.0};
+  static constexpr double kColumns[3] = {1209.0, 1336.0, 1477.0};
+  const int place = digit == 0 ? 10 : digit - 1;
+  return {kRows[place / 3], kColumns[place % 3]};
+}
+
+std::vector<float> synthKeyTone(int digit) {
+  const auto [low, high] = keyFrequencies(digit);
+  std::vector<float> s(samplesFor(0.150));
+  for (size_t i = 0; i < s.size(); ++i) {
+    double t = static_cast<double>(i) / kSampleRate;
+    s[i] = static_cast<float>(std::sin(kTwoPi * low * t) + 0.9 * std::sin(kTwoPi * high * t));
+  }
+  normalise(s, 0.55f);
+  fadeEnds(s, 0.004, 0.008);
+  return s;
+}
+
+std::vector<float> synthBusy() {
+  // The busy signal of a Russian exchange: 425 Hz, 0.35 s on, 0.35 s off.
+  std::vector<float> s(samplesFor(1.05));
+  for (size_t i = 0; i < s.size(); ++i) {
+    double t = static_cast<double>(i) / kSampleRate;
+    const double inCycle = std::fmod(t, 0.7);
+    if (inCycle >= 0.35) continue;
+    const double edge = std::min({1.0, inCycle / 0.005, (0.35 - inCycle) / 0.005});
+    s[i] = static_cast<float>(edge * std::sin(kTwoPi * 425.0 * t));
+  }
+  normalise(s, 0.45f);
+  return s;
+}
+
+std::vector<float> synthHandshake() {
+  // The answer tone, then the two modems' warbling carriers over line hiss.
+  std::vector<float> s(samplesFor(1.6));
+  Rng rng(0x56C);
+  double phaseA = 0, phaseB = 0, hiss = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    double t = static_cast<double>(i) / kSampleRate;
+    double v = 0;
+    if (t < 0.45) {
+      v = std::sin(kTwoPi * 2100.0 * t) * (0.6 + 0.4 * std::cos(kTwoPi * 15.0 * t));
+    } else {
+      const double u = t - 0.45;
+      phaseA += kTwoPi * (1200.0 + 300.0 * std::sin(kTwoPi * 9.0 * u)) / kSampleRate;
+      phaseB += kTwoPi * (2400.0 + 150.0 * std::sin(kTwoPi * 23.0 * u)) / kSampleRate;
+      hiss += 0.25 * (rng.range(-1.0f, 1.0f) - hiss);
+      v = 0.55 * std::sin(phaseA) + 0.35 * std::sin(phaseB) + 0.5 * hiss * std::min(1.0, u / 0.3);
+    }
+    s[i] = static_cast<float>(v);
+  }
+  normalise(s, 0.45f);
+  fadeEnds(s, 0.005, 0.030);
+  return s;
+}
+
 std::vector<std::string> writeSounds(const std::string& folder) {
+  std::vector<std::string> names = {"click.wav", "close.wav", "mes.wav"};
   writeWav(synthClick(), kSampleRate, folder + "/click.wav");
   writeWav(synthClose(), kSampleRate, folder + "/close.wav");
   writeWav(synthChime(), kSampleRate, folder + "/mes.wav");
-  return {"click.wav", "close.wav", "mes.wav"};
+  for (int digit = 0; digit <= 9; ++digit) {
+    names.push_back("dtmf" + std::to_string(digit) + ".wav");
+    writeWav(synthKeyTone(digit), kSampleRate, folder + "/" + names.back());
+  }
+  writeWav(synthBusy(), kSampleRate, folder + "/busy.wav");
+  writeWav(synthHandshake(), kSampleRate, folder + "/modem.wav");
+  names.push_back("busy.wav");
+  names.push_back("modem.wav");
+  return names;
 }
 
 }  // namespace artgen
