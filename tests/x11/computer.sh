@@ -34,16 +34,18 @@ ZX_GAME="$GAME_COPY/zendrix2"
 
 MESS_W=430 MESS_H=159
 
-# Waits for the information window, answers it with Enter and waits for it to go.
+# How many times the log has line $1.
+log_count() { x11_log_lines | grep -cx "$1"; }
+
+# Answers the information window of purchase $1 ($2) with Enter. The game
+# shows every message in the same window, hidden and shown again at once:
+# the purchase's line in the log says which message is up.
 answer_message() {
-  x11_wait_window $MESS_W $MESS_H 10
-  xdotool key Return
-  local deadline=$((SECONDS + 5))
-  while x11_windows | grep -q " $MESS_W $MESS_H "; do
-    ((SECONDS < deadline)) || x11_fail "the information window stayed up after Enter ($1)"
-    sleep 0.05
-  done
-  x11_note "ok: message $1 answered"
+  bought() { (($(log_count "Вызвана функция покупки устройства...") >= $1)); }
+  x11_wait_for "bought $1" "purchase $1 ($2) is not in the log"
+  x11_wait_window $MESS_W $MESS_H
+  x11_key Return
+  x11_note "ok: message $1 ($2) answered"
 }
 
 # Dark pixels (the bold black caption) in a button of window WIN at (x, y), 230 × 32.
@@ -54,72 +56,59 @@ dark_pixels() {
 
 # --- a new game: main menu, registration, instructions, game screen ---
 x11_game_start
-x11_wait_window 253 411 15
-x11_move 126 138
-xdotool click 1
-x11_wait_window 328 254 10
-for field in "160 98 Ivan" "200 138 Petrov" "152 178 vanya"; do
-  read -r fx fy text <<<"$field"
-  x11_move "$fx" "$fy"
-  xdotool click 1
-  xdotool type --delay 60 "$text"
-done
-x11_move 243 230
-xdotool click 1
-x11_wait_window 949 643 10
-xdotool key alt+Return
-sleep 0.3
-x11_move 827 622
-xdotool click 1
-x11_wait_window 756 566 10
+x11_new_game
 MENU_X=$WIN_X MENU_Y=$WIN_Y
 x11_note "ok: the game screen is up"
 
 # --- Alt+S: six purchases, six messages ---
 x11_move 300 300
-xdotool key alt+s
-for part in disk board monitor processor memory video; do answer_message "$part"; done
+x11_key alt+s
+k=0
+for part in disk board monitor processor memory video; do answer_message $((++k)) "$part"; done
+x11_wait_gone "$WIN_ID" "the information window after the last Enter"
 
 # --- the computer screen, before: nothing installed, the install button dead ---
 WIN_X=$MENU_X WIN_Y=$MENU_Y
 x11_move 689 112
 xdotool click 1
-x11_wait_window 542 381 10
+x11_wait_window 542 381
 COMP_X=$WIN_X COMP_Y=$WIN_Y
-x11_move 5 200
-sleep 0.3
+x11_move 5 200  # on the window, off its buttons
+x11_wait_drawn
 before=$(x11_shot computer-before)
 dead=$(dark_pixels "$before" 16 280)
 
 # --- the device manager: each tab, the first entry, "Вставить" ---
 x11_move 411 296
 xdotool click 1
-x11_wait_window 715 313 10
+x11_wait_window 715 313
 x11_note "ok: the device manager is up"
-# Tab centres on the strip (y 35): the board first, then the rest.
-for tab in "231 board" "57 processor" "131 memory" "363 video" "468 disk" "638 monitor"; do
-  read -r tx name <<<"$tab"
+# Tab centres on the strip (y 35), the board first, then the rest; each
+# insertion is done when the log has its line once more.
+for tab in "231 board Вытащил все устройства..." "57 processor Вызвана функция установки процессора..." \
+  "131 memory Вызвана функция установки оперативки..." "363 video Вызвана функция установки видео карты..." \
+  "468 disk Вызвана функция установки HDD..." "638 monitor Вызвана функция установки монитора..."; do
+  read -r tx name line <<<"$tab"
+  before_count=$(log_count "$line")
   x11_move "$tx" 35
   xdotool click 1
-  sleep 0.15
   x11_move 100 68
   xdotool click 1
-  sleep 0.15
   x11_move 459 233
   xdotool click 1
-  sleep 0.2
-  x11_game_running || x11_fail "the game ended while inserting the $name"
+  inserted() { (($(log_count "$line") > before_count)); }
+  x11_wait_for inserted "inserting the $name wrote no \"$line\" to the log"
   x11_shot "inserted-$name" >/dev/null
 done
 x11_move 704 7
 xdotool click 1
 
 # --- the computer screen, after: it works ---
-x11_wait_window 542 381 10
+x11_wait_window 542 381
 x11_move 5 200
 works() { (($(dark_pixels "$1" 16 280) > dead + 40)); }
 works-why() { echo "the install button shows $(dark_pixels "$1" 16 280) dark pixels, $dead before"; }
-x11_wait_until works 5 "the computer screen does not offer program installation"
+x11_wait_until works "the computer screen does not offer program installation"
 x11_note "ok: the install button is alive"
 # The part rows (values from x 200, rows 20 pixels apart from y 50) now
 # name the installed parts where "нет" stood before.

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # A broken picture in real windows: with the main menu's normal skin replaced
 # by random bytes, every form that loads it reports a JPEG error in a box of
-# its own at start. Each box is answered with Enter as soon as it is up, some
-# without a pause at all; the game then ends by itself, cleanly, without an X
-# error from a box already gone.
+# its own at start. Each box is answered with Enter as soon as it is up; the
+# game then ends by itself, cleanly, without an X error from a box already gone.
 source "$(dirname "$0")/lib/session.sh"
 
 x11_session_start
@@ -29,25 +28,13 @@ BOXES=12  # one for each form that loads the skin at start, four of them chooser
 x11_game_start
 answered=""
 for ((box = 1; box <= BOXES; box++)); do
-  # The next box is a window that was not answered yet.
-  deadline=$((SECONDS + 15))
-  WIN_ID=""
-  while [[ -z "$WIN_ID" ]]; do
-    x11_game_running || x11_fail "the game ended before error box $box"
-    ((SECONDS < deadline)) || { x11_shot timeout-box >/dev/null; x11_fail "no error box $box within 15 s"; }
-    while read -r id _; do
-      [[ " $answered " == *" $id "* ]] || { WIN_ID=$id; break; }
-    done < <(x11_windows)
-    [[ -n "$WIN_ID" ]] || sleep 0.02
-  done
+  x11_wait_new_window "$answered" "error box $box"
   answered+=" $WIN_ID"
-  # Pauses of 0 to 0.3 s before Enter, in turn.
-  sleep "0.$(((box % 4) * 1))"
-  xdotool key Return
+  x11_key Return
 done
 x11_note "ok: $BOXES error boxes answered"
 
-x11_wait_exit 15 || x11_fail "the game did not end after its error boxes"
+x11_wait_exit || x11_fail "the game did not end after its error boxes"
 if grep -q "X Error" "$X11_GAME_OUT"; then
   x11_fail "the game ended with an X error"
 fi

@@ -39,13 +39,13 @@ skins_are() { [[ "$(skins_on_screen "$1")" == "$EXPECTED" ]]; }
 skins_are-why() { echo "the buttons show skins \"$(skins_on_screen "$1")\""; }
 expect_skins() {
   EXPECTED=$1
-  x11_wait_until skins_are 5 "$2: expected skins \"$EXPECTED\""
+  x11_wait_until skins_are "$2: expected skins \"$EXPECTED\""
   x11_note "ok: $2 ($EXPECTED)"
 }
 
 # --- start: one window, centred, navy title strip ---
 x11_game_start
-x11_wait_window $MENU_W $MENU_H 15
+x11_wait_window $MENU_W $MENU_H
 expected_x=$(((X11_SCREEN_W - MENU_W) / 2)) expected_y=$(((X11_SCREEN_H - MENU_H) / 2))
 [[ "$WIN_X,$WIN_Y" == "$expected_x,$expected_y" ]] ||
   x11_fail "the main menu is at $WIN_X,$WIN_Y, not centred at $expected_x,$expected_y"
@@ -79,38 +79,42 @@ expect_skins "1 1 1 1 1 1" "the mouse left the buttons"
 x11_game_running || x11_fail "the game ended after the clicks on the menu"
 
 # --- the window follows a drag by its title ---
-old_x=$WIN_X old_y=$WIN_Y
-x11_move 60 8
-xdotool mousedown 1
-sleep 0.1
 # Small steps, as a hand moves (relative moves come through the input
 # devices as a mouse's do; absolute ones only warp the pointer): once the
 # window follows, the pointer stays put inside it, and the window must still
-# keep up.
+# keep up. Each step waits for the window to get there.
+old_x=$WIN_X old_y=$WIN_Y
+x11_move 60 8
+xdotool mousedown 1
 for step in 1 2 3 4 5 6 7 8; do
   xdotool mousemove_relative 5 4
-  sleep 0.03
+  want_x=$((old_x + 5 * step)) want_y=$((old_y + 4 * step))
+  at_step() {
+    x11_window_position
+    [[ "$WIN_X,$WIN_Y" == "$want_x,$want_y" ]]
+  }
+  x11_wait_for at_step "step $step of the drag by the title: the window did not reach $want_x,$want_y"
 done
-sleep 0.1
 xdotool mouseup 1
-moved() {
-  x11_window_position
-  [[ "$WIN_X,$WIN_Y" == "$((old_x + 40)),$((old_y + 32))" ]]
-}
-x11_wait_until moved 5 "the drag by the title moved the window to $WIN_X,$WIN_Y, not $((old_x + 40)),$((old_y + 32))"
 x11_note "ok: the title drag moved the window by 40,32"
+# The button is up: the window stays where it is when the pointer moves on.
 x11_move 5 100
 expect_skins "1 1 1 1 1 1" "the moved window still draws its buttons"
+x11_window_position
+[[ "$WIN_X,$WIN_Y" == "$((old_x + 40)),$((old_y + 32))" ]] ||
+  x11_fail "after the drag the window went on to $WIN_X,$WIN_Y"
 
 # --- quit: "Выйти из игры", then Enter for the question and Enter for the message ---
 x11_move 126 $((120 + 48 * 5 + 18))
 xdotool click 1
-x11_wait_window $QUIT_W $QUIT_H 5
+x11_wait_window $QUIT_W $QUIT_H
 x11_note "ok: the quit dialog is up at $WIN_X,$WIN_Y"
-xdotool key Return
-sleep 0.2
-xdotool key Return
-x11_wait_exit 5 || x11_fail "the game did not end after Enter, Enter in the quit dialog"
+known=$(x11_window_ids)
+x11_key Return
+x11_wait_new_window "$known" "the message after \"ДА\""
+x11_note "ok: the message after \"ДА\" is up (${WIN_W}x$WIN_H)"
+x11_key Return
+x11_wait_exit || x11_fail "the game did not end after Enter, Enter in the quit dialog"
 x11_note "ok: the game ended through its quit dialog"
 [[ "$X11_GAME_STATUS" == 0 ]] || x11_fail "the game ended with status $X11_GAME_STATUS"
 

@@ -11,6 +11,11 @@ set -uo pipefail
 
 X11_SCREEN_W=1280
 X11_SCREEN_H=1024
+# The bound of every wait, in seconds. The tests wait for what they expect
+# to see (a window, its keyboard, a pixel, a log line), never for a fixed
+# time, so a slow machine makes them take longer but not fail; only a game
+# that never gets there reaches this bound.
+X11_WAIT=${X11_WAIT:-30}
 
 x11_fail() {
   echo "FAIL: $*" >&2
@@ -24,11 +29,12 @@ x11_fail() {
 
 x11_note() { echo "  $*"; }
 
-# Tools a window test needs; without them the test is skipped (exit code 77),
-# except on CI, where a missing tool is a failure.
+# Tools a window test needs (those every test needs, and those named); without
+# them the test is skipped (exit code 77), except on CI, where a missing tool
+# is a failure.
 x11_require() {
   local missing=()
-  for tool in Xvfb xdotool xwininfo import convert compare iconv; do
+  for tool in Xvfb xdotool xwininfo import convert compare iconv "$@"; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
   done
   if [[ ${#missing[@]} -gt 0 ]]; then
@@ -45,6 +51,10 @@ x11_cleanup() {
     kill -KILL "$X11_GAME_PID" 2>/dev/null
     wait "$X11_GAME_PID" 2>/dev/null
   fi
+  if [[ -n "${X11_WM_PID:-}" ]]; then
+    kill -TERM "$X11_WM_PID" 2>/dev/null
+    wait "$X11_WM_PID" 2>/dev/null
+  fi
   if [[ -n "${X11_XVFB_PID:-}" ]]; then
     kill -TERM "$X11_XVFB_PID" 2>/dev/null
     wait "$X11_XVFB_PID" 2>/dev/null
@@ -54,9 +64,10 @@ x11_cleanup() {
 }
 
 # Starts a private X server on a free display (the server picks the number
-# itself, so tests can run side by side) and points SDL at it.
+# itself, so tests can run side by side) and points SDL at it. Arguments:
+# further tools the test needs.
 x11_session_start() {
-  x11_require
+  x11_require "$@"
   mkdir -p "$ZX_OUT"
   rm -f "$ZX_OUT"/*.png "$ZX_OUT"/*.txt "$ZX_OUT"/*.log
   X11_TMP=$(mktemp -d "${TMPDIR:-/tmp}/zx-x11-XXXXXX")
@@ -83,6 +94,16 @@ x11_session_start() {
   x11_note "display $DISPLAY, system folder $ZENDRIX_SYSTEM_DIR"
 }
 
+# Starts the window manager openbox on the session's display and waits until
+# it manages the screen. Without it the game's windows are undecorated X
+# windows; with it each sits in a frame of the same size.
+x11_wm_start() {
+  openbox --sm-disable >"$ZX_OUT/openbox.txt" 2>&1 &
+  X11_WM_PID=$!
+  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  x11_wait_for wm_running "openbox does not manage the screen (see $ZX_OUT/openbox.txt)"
+}
+
 # Starts the game in the background.
 x11_game_start() {
   X11_GAME_OUT="$ZX_OUT/game-output.txt"
@@ -92,9 +113,10 @@ x11_game_start() {
 
 x11_game_running() { kill -0 "$X11_GAME_PID" 2>/dev/null; }
 
-# Waits up to $1 seconds for the game to end; its exit status goes to X11_GAME_STATUS.
+# Waits (up to $1 seconds, X11_WAIT by default) for the game to end; its
+# exit status goes to X11_GAME_STATUS.
 x11_wait_exit() {
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + ${1:-$X11_WAIT}))
   while x11_game_running; do
     ((SECONDS < deadline)) || return 1
     sleep 0.05
@@ -116,15 +138,15 @@ x11_windows() {
     done
 }
 
-# Waits up to $3 seconds for a mapped window of $1 × $2 pixels and sets
-# WIN_ID, WIN_X, WIN_Y.
+# Waits for a mapped window of $1 × $2 pixels, other than those listed in $3
+# (ids separated by spaces), and sets WIN_ID, WIN_X, WIN_Y.
 x11_wait_window() {
-  local width=$1 height=$2 deadline=$((SECONDS + ${3:-10}))
+  local width=$1 height=$2 skip=" ${3:-} " deadline=$((SECONDS + X11_WAIT))
   local id w h x y
   while ((SECONDS < deadline)); do
     x11_game_running || x11_fail "the game ended before its ${width}x${height} window appeared"
     while read -r id w h x y; do
-      if [[ "$w" == "$width" && "$h" == "$height" ]]; then
+      if [[ "$w" == "$width" && "$h" == "$height" && "$skip" != *" $id "* ]]; then
         WIN_ID=$id WIN_X=$x WIN_Y=$y
         return 0
       fi
@@ -132,7 +154,81 @@ x11_wait_window() {
     sleep 0.05
   done
   x11_shot timeout-window
-  x11_fail "no ${width}x${height} window within ${3:-10} s"
+  x11_fail "no ${width}x${height} window within $X11_WAIT s"
+}
+
+# Waits for a mapped window other than those listed in $1 (ids separated by
+# spaces) and sets WIN_ID, WIN_X, WIN_Y, WIN_W, WIN_H; $2 says what it is.
+x11_wait_new_window() {
+  local known=" $1 " deadline=$((SECONDS + X11_WAIT))
+  local id w h x y
+  while ((SECONDS < deadline)); do
+    x11_game_running || x11_fail "the game ended before $2 appeared"
+    while read -r id w h x y; do
+      if [[ "$known" != *" $id "* ]]; then
+        WIN_ID=$id WIN_W=$w WIN_H=$h WIN_X=$x WIN_Y=$y
+        return 0
+      fi
+    done < <(x11_windows)
+    sleep 0.02
+  done
+  x11_shot timeout-window
+  x11_fail "$2 did not appear within $X11_WAIT s"
+}
+
+# The ids of the mapped windows, separated by spaces.
+x11_window_ids() { x11_windows | cut -d' ' -f1 | tr '\n' ' '; }
+
+# Whether window $1 is mapped and viewable.
+x11_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# Waits until window $1 is off the screen (hidden or destroyed).
+x11_wait_gone() {
+  local deadline=$((SECONDS + X11_WAIT))
+  while x11_viewable "$1"; do
+    ((SECONDS < deadline)) || x11_fail "window $1 stayed on the screen: $2"
+    sleep 0.02
+  done
+}
+
+# The top-level window (a child of the root: the window itself, or the
+# frame a window manager put it in) that holds window $1.
+x11_toplevel() {
+  local id=$1 parent
+  while parent=$(xwininfo -tree -id "$id" 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\) (the root window).*/root/p; s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' | head -n1); do
+    [[ -n "$parent" && "$parent" != root && "$parent" != 0x0 ]] || break
+    id=$parent
+  done
+  printf '0x%x\n' "$id"
+}
+
+# The window inside top-level window $1 that the game made: the window
+# itself, or the named child of a window manager's frame.
+x11_client() {
+  local child
+  child=$(xwininfo -children -id "$1" 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) ".*/\1/p' | head -n1)
+  echo "${child:-$1}"
+}
+
+# Waits until window WIN_ID has the keyboard: keys sent before that would go
+# to the window that had it. The game gives the keyboard to each window it
+# shows, just after showing it.
+x11_wait_keyboard() {
+  local deadline=$((SECONDS + X11_WAIT)) want focus
+  want=$(printf '0x%x' $((WIN_ID)))
+  while :; do
+    focus=$(xdotool getwindowfocus -f 2>/dev/null) && [[ -n "$focus" ]] &&
+      [[ "$(x11_toplevel "$focus")" == "$want" ]] && break
+    x11_game_running || x11_fail "the game ended before window $WIN_ID got the keyboard"
+    ((SECONDS < deadline)) || x11_fail "window $WIN_ID did not get the keyboard within $X11_WAIT s"
+    sleep 0.02
+  done
+}
+
+# Keys for window WIN_ID, once it has the keyboard: x11_key Return
+x11_key() {
+  x11_wait_keyboard
+  xdotool key "$@"
 }
 
 # Re-reads the position of window WIN_ID.
@@ -165,14 +261,14 @@ x11_pixel() {
   convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1
 }
 
-# Polls screenshots until check_function (given the screenshot path) succeeds,
-# for up to $2 seconds: x11_wait_until check_function seconds description
+# Polls screenshots until check_function (given the screenshot path) succeeds:
+#   x11_wait_until check_function description
 # When it never does, the message names what check_function-why (if defined)
 # says about the last screenshot.
 x11_wait_until() {
-  local check=$1 deadline=$((SECONDS + $2)) shot
+  local check=$1 deadline=$((SECONDS + X11_WAIT)) shot
   while :; do
-    [[ -z "${X11_GAME_PID:-}" ]] || x11_game_running || x11_fail "the game ended while waiting: $3"
+    [[ -z "${X11_GAME_PID:-}" ]] || x11_game_running || x11_fail "the game ended while waiting: $2"
     shot=$(x11_shot last)
     "$check" "$shot" && return 0
     ((SECONDS < deadline)) || break
@@ -181,7 +277,60 @@ x11_wait_until() {
   cp "$shot" "$ZX_OUT/failed-$check.png"
   local why=""
   [[ "$(type -t "$check-why")" == function ]] && why=": $("$check-why" "$shot")"
-  x11_fail "$3$why (screen in $ZX_OUT/failed-$check.png)"
+  x11_fail "$2$why (screen in $ZX_OUT/failed-$check.png)"
+}
+
+# Whether window WIN_ID shows its navy title strip in a screenshot: the
+# frame every game window has, drawn.
+x11_title_drawn() { [[ "$(x11_pixel "$1" $((WIN_X + 4)) $((WIN_Y + 8)))" == "#000080" ]]; }
+
+# Waits until window WIN_ID is drawn.
+x11_wait_drawn() { x11_wait_until x11_title_drawn "window $WIN_ID is not drawn"; }
+
+# Whether the instructions window shows its start button "Начать игру": its
+# amber skin at (752, 608), 150 × 28, left of its caption.
+x11_start_shown() {
+  local colour
+  colour=$(x11_pixel "$1" $((WIN_X + 760)) $((WIN_Y + 622)))
+  [[ "${colour^^}" != "#000000" ]]
+}
+x11_start_shown-why() { echo "the place of \"Начать игру\" is still black"; }
+
+# From the main menu to the game screen of a new game: the registration
+# (fields clicked and typed), the instructions shown whole with Alt+Enter,
+# "Начать игру". Sets WIN_ID, WIN_X, WIN_Y to the game screen.
+x11_new_game() {
+  x11_wait_window 253 411
+  x11_move 126 138
+  xdotool click 1
+  x11_wait_window 328 254
+  x11_wait_keyboard
+  local field fx fy text
+  for field in "160 98 Ivan" "200 138 Petrov" "152 178 vanya"; do
+    read -r fx fy text <<<"$field"
+    x11_move "$fx" "$fy"
+    xdotool click 1
+    xdotool type --delay 60 "$text"
+  done
+  x11_move 243 230
+  xdotool click 1
+  x11_wait_window 949 643
+  x11_key alt+Return
+  x11_wait_until x11_start_shown "Alt+Enter did not show \"Начать игру\""
+  x11_move 827 622
+  xdotool click 1
+  x11_wait_window 756 566
+}
+
+# Polls a check (a function and its arguments, as one word list) until it
+# succeeds:  x11_wait_for "check_function args" description
+x11_wait_for() {
+  local deadline=$((SECONDS + X11_WAIT))
+  until $1; do
+    [[ -z "${X11_GAME_PID:-}" ]] || x11_game_running || x11_fail "the game ended while waiting: $2"
+    ((SECONDS < deadline)) || x11_fail "$2 (not within $X11_WAIT s)"
+    sleep 0.05
+  done
 }
 
 # The log's lines in UTF-8, without the time suffix "  -  H:MM:SS".
