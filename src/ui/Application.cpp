@@ -128,6 +128,12 @@ void Application::FormHidden(Form* form) {
   if (dragForm_ == form) dragForm_ = nullptr;
 }
 
+// A hint belongs to the pointer's stay over its control: it goes with the
+// window it was shown for.
+void Application::FormMinimized(Form* form) {
+  if (BelongsTo(hover_, form)) SetHover(nullptr);
+}
+
 void Application::PresentNow(Form* form) {
   if (!backend_->Draws() || !form->HasWindow()) return;
   backend_->Present(form->Window(), form->Render());
@@ -179,7 +185,9 @@ void Application::Terminate() { terminated_ = true; }
 
 void Application::Minimize() {
   for (Form* f : forms_) {
-    if (f->Visible && f->HasWindow()) backend_->MinimizeWindow(f->Window());
+    if (!f->Visible || !f->HasWindow()) continue;
+    backend_->MinimizeWindow(f->Window());
+    FormMinimized(f);
   }
 }
 
@@ -201,7 +209,8 @@ uint64_t Application::NextDeadline() {
   for (Timer* t : timers_) {
     if (t->Armed()) deadline = std::min(deadline, t->Due());
   }
-  if (hover_ != nullptr && !hintShown_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr)
+  if (hover_ != nullptr && !hintShown_ && !hintSpent_ && !hover_->Hint().empty() && hover_->ShowHint &&
+      capture_ == nullptr)
     deadline = std::min(deadline, hoverSince_ + kHintPause);
   if (hintShown_) deadline = std::min(deadline, hintShownAt_ + kHintHidePause);
   // A window being dragged is moved about sixty times a second.
@@ -249,6 +258,7 @@ void Application::SetHover(Control* control) {
   if (control == hover_) return;
   hover_ = control;
   hoverSince_ = backend_->Now();
+  hintSpent_ = false;
   if (hintShown_) {
     hintShown_ = false;
     if (hint_->Visible) hint_->Hide();
@@ -261,11 +271,12 @@ void Application::UpdateHint() {
   if (hintShown_) {
     if (now >= hintShownAt_ + kHintHidePause || hover_ == nullptr) {
       hintShown_ = false;
+      hintSpent_ = hover_ != nullptr;
       if (hint_->Visible) hint_->Hide();
     }
     return;
   }
-  if (hover_ == nullptr || hover_->Hint().empty() || !hover_->ShowHint || capture_ != nullptr) return;
+  if (hover_ == nullptr || hintSpent_ || hover_->Hint().empty() || !hover_->ShowHint || capture_ != nullptr) return;
   if (!AcceptsInput(hover_->ParentForm())) return;
   if (now < hoverSince_ + kHintPause) return;
   const Point mouse = backend_->GlobalMouse();
@@ -315,6 +326,13 @@ void Application::Dispatch(const Event& e) {
       }
       break;
     }
+    case Event::Type::MouseLeave:
+      // A control pressed keeps the mouse until the button is up.
+      if (capture_ == nullptr && dragForm_ == nullptr && BelongsTo(hover_, FormOf(e.window))) SetHover(nullptr);
+      break;
+    case Event::Type::Minimized:
+      if (Form* form = FormOf(e.window)) FormMinimized(form);
+      break;
     case Event::Type::CloseRequest: {
       Form* form = FormOf(e.window);
       if (AcceptsInput(form)) form->Close();

@@ -90,6 +90,7 @@ class Application {
   void WindowCreated(Form* form);
   void FormShown(Form* form);
   void FormHidden(Form* form);
+  void FormMinimized(Form* form);
   void PresentNow(Form* form);
   void PushModal(Form* form);
   void PopModal(Form* form);
@@ -145,6 +146,7 @@ class Application {
   std::unique_ptr<HintWindow> hint_;
   bool hintShown_ = false;
   uint64_t hintShownAt_ = 0;
+  bool hintSpent_ = false;  // the hover's hint has had its time; no second one until the pointer moves on
   PopupMenu* activePopup_ = nullptr;
   Form* popupForm_ = nullptr;
 };

@@ -14,7 +14,19 @@ namespace ui {
 using WindowId = uint32_t;
 
 struct Event {
-  enum class Type { MouseDown, MouseUp, MouseMove, MouseWheel, KeyDown, KeyUp, TextInput, CloseRequest, Quit };
+  enum class Type {
+    MouseDown,
+    MouseUp,
+    MouseMove,
+    MouseWheel,
+    MouseLeave,  // the pointer left the window
+    KeyDown,
+    KeyUp,
+    TextInput,
+    CloseRequest,
+    Minimized,  // the window was minimised, by the game or from outside
+    Quit
+  };
   Type type = Type::MouseMove;
   WindowId window = 0;
   int x = 0, y = 0;  // window coordinates for mouse events

@@ -188,6 +188,7 @@ void Form::Close() {
       return;
     case CloseAction::Minimize:
       if (window_ != 0) app_.GetBackend().MinimizeWindow(window_);
+      app_.FormMinimized(this);
       return;
     case CloseAction::Free:
       if (app_.MainForm() == this) {

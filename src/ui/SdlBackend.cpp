@@ -246,6 +246,11 @@ bool SdlBackend::PollEvent(Event& out) {
           out.window = IdOf(e.window.windowID);
           return true;
         }
+        if (e.window.event == SDL_WINDOWEVENT_LEAVE || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+          out.type = e.window.event == SDL_WINDOWEVENT_LEAVE ? Event::Type::MouseLeave : Event::Type::Minimized;
+          out.window = IdOf(e.window.windowID);
+          return true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
           if (Window* w = Find(IdOf(e.window.windowID)); w != nullptr && !w->last.Empty()) Blit(*w);
         }

@@ -15,6 +15,7 @@
 #include "development/Progress.h"
 #include "hardware/Computer.h"
 #include "road/RoadHelpers.h"
+#include "ui/HintWindow.h"
 
 using testing_support::GameHarness;
 
@@ -133,9 +134,15 @@ TEST(GameScreen, MinimiseAndTheQuickButtons) {
   GameHarness h;
   road::StartGame(h);
   h.clearSounds();
+  h.moveTo(menu->min);
+  h.advance(600);
+  ASSERT_TRUE(h.app().Hint()->Visible);
+  EXPECT_EQ(h.app().Hint()->Text(), "Свернуть игру");
   h.click(menu->min);
   EXPECT_TRUE(h.backend().Windows().at(menu->Window()).minimized);
   EXPECT_EQ(h.sounds(), std::vector<std::string>{"close.wav"});
+  h.advance(3000);
+  EXPECT_FALSE(h.app().Hint()->Visible) << "the hint stayed on the desktop";
   h.clearSounds();
   h.click(menu->qsettins);
   h.click(menu->qload);

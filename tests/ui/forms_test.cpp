@@ -105,6 +105,55 @@ TEST_F(UiFixture, HintAppearsAfterTheMouseRestsAndGoesWhenItMoves) {
   EXPECT_FALSE(app_->Hint()->Visible);
 }
 
+// A hint lives no longer than the pointer's stay over its control, nor than
+// its window on the screen; each stay shows it once, for its time.
+TEST_F(UiFixture, AHintGoesWithThePointersStayAndWithItsWindow) {
+  auto* label = new ui::Label(form_);
+  label->Caption = "наведи";
+  label->Hint = "Подсказка";
+  auto* other = new ui::Label(form_);
+  other->Top = 100;
+  other->Caption = "другое";
+  auto windowEvent = [&](ui::Event::Type type) {
+    ui::Event e;
+    e.type = type;
+    e.window = form_->Window();
+    backend_->Post(e);
+    input_->pump();
+  };
+  auto hover = [&] {
+    input_->moveTo(other);
+    input_->moveTo(label);
+    input_->advance(600);
+    ASSERT_TRUE(app_->Hint()->Visible);
+  };
+
+  hover();
+  input_->advance(2500);
+  EXPECT_FALSE(app_->Hint()->Visible) << "the hint outstayed its time";
+  input_->advance(5000);
+  EXPECT_FALSE(app_->Hint()->Visible) << "the hint came back while the pointer rested";
+
+  hover();
+  windowEvent(ui::Event::Type::MouseLeave);
+  EXPECT_FALSE(app_->Hint()->Visible) << "the pointer left the window";
+  input_->advance(3000);
+  EXPECT_FALSE(app_->Hint()->Visible);
+
+  hover();
+  windowEvent(ui::Event::Type::Minimized);
+  EXPECT_FALSE(app_->Hint()->Visible) << "the window was minimised from outside";
+  input_->advance(3000);
+  EXPECT_FALSE(app_->Hint()->Visible);
+
+  hover();
+  app_->Minimize();
+  EXPECT_TRUE(backend_->Windows().at(form_->Window()).minimized);
+  EXPECT_FALSE(app_->Hint()->Visible) << "the game minimised itself";
+  input_->advance(3000);
+  EXPECT_FALSE(app_->Hint()->Visible);
+}
+
 TEST_F(UiFixture, AfterAModalWindowTheKeyboardGoesBackAndNoHintShowsBeneathIt) {
   auto* label = new ui::Label(form_);
   label->Caption = "под окном";
