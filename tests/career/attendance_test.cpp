@@ -112,7 +112,9 @@ TEST(Attendance, TheClockChargesWorkingDaysOutsideTheSummer) {
   int fares = 0;
   for (const Day& d : days) {
     fares += d.charged;
-    if (d.weekday == "Пятница" || d.weekday == "Суббота") EXPECT_FALSE(d.charged) << d.from;
+    if (d.weekday == "Пятница" || d.weekday == "Суббота") {
+      EXPECT_FALSE(d.charged) << d.from;
+    }
     if (d.weekday == "Воскресенье" && d.from.find("Июл") == std::string::npos &&
         d.from.find("Август") == std::string::npos) {
       EXPECT_TRUE(d.charged) << d.from;

@@ -167,7 +167,9 @@ TEST(University, AFirstLevelCourseGivesOneLevelAndEndsWithItsMessage) {
   for (int tick = 1; tick <= 11; ++tick) {
     menu->cpp1levelTimer();
     EXPECT_EQ(teach_lev->CourseProgress, tick);
-    if (marksAfter.count(tick)) EXPECT_EQ(LookAtChooser(h).marks, marksAfter.at(tick)) << "tick " << tick;
+    if (marksAfter.count(tick)) {
+      EXPECT_EQ(LookAtChooser(h).marks, marksAfter.at(tick)) << "tick " << tick;
+    }
   }
   EXPECT_EQ(skills->CellsAdded[0], 11);
   EXPECT_EQ(skills->cpp->Caption(), "3");

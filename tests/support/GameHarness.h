@@ -18,12 +18,13 @@
 
 namespace testing_support {
 
+// Every member has a default, so a test names only what it sets.
 struct HarnessOptions {
   // Values that replace those of the shipped configuration (key → value).
-  std::map<std::string, std::string> config;
+  std::map<std::string, std::string> config = {};
   // Runs after the program folder is prepared, before any form exists:
   // a chance to break or replace files.
-  std::function<void(const std::string& gameDir)> prepare;
+  std::function<void(const std::string& gameDir)> prepare = {};
   // Show the main menu as the program does at start.
   bool showMainMenu = true;
 };
