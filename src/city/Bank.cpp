@@ -1,42 +1,78 @@
 #include "city/Bank.h"
 
+#include "city/Give.h"
+#include "city/Take.h"
 #include "city/Travel.h"
 #include "engine/Class.h"
 
 Tbank* bank = nullptr;
 
 namespace {
-constexpr int kExitWidth = 120;
-constexpr int kExitHeight = 32;
+constexpr int kWidth = 320;
 }  // namespace
 
 Tbank::Tbank(ui::Application& app) : ui::Form(app) {
-  SetClientSize(320, 240);
+  frame::UseScreenLook(this, kWidth, 178);
   Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Банк \"Зендрикс банк\"");
+  Label1 = frame::MakeLabel(this, "Label1", 15, 26, "Выберите одно из действий:");
 
-  const int exitLeft = (320 - kExitWidth) / 2;
-  const int exitTop = 240 - kExitHeight - 12;
-  exit = new ui::Image(this);
-  exit->Name = "exit";
-  exit->SetBounds(exitLeft, exitTop, kExitWidth, kExitHeight);
-  exitl = frame::MakeLabel(this, "exitl", exitLeft, exitTop + 8, "Выход");
-  SkinSet::Style(exit, exitl);
-  exitl->Left = exitLeft + (kExitWidth - exitl->Width) / 2;
-  exitSkins_.Bind(exit, exitl);
-  exit->OnClick = [this](ui::Control&) { exitClick(); };
+  const frame::Button takeButton = frame::MakeButton(
+      this, &skins_,
+      {"takea", 15, 50, 290, 32, "Взять кредит в этом банке", frame::CaptionPlace::Across, 8, 0, "takel"},
+      [this] { takeaClick(); });
+  takea = takeButton.picture;
+  takel = takeButton.label;
+  const frame::Button giveButton = frame::MakeButton(
+      this, &skins_, {"givea", 15, 90, 290, 32, "Отдать долг этому банку", frame::CaptionPlace::Across, 8, 0, "givel"},
+      [this] { giveaClick(); });
+  givea = giveButton.picture;
+  givel = giveButton.label;
+  for (ui::Control* c : std::initializer_list<ui::Control*>{takea, takel, givea, givel}) c->Enabled = false;
+  const frame::Button out = frame::MakeButton(this, &exitSkins_, {"exit", (kWidth - 120) / 2, 136, 120, 32, "Выход"},
+                                              [this] { exitClick(); });
+  exit = out.picture;
+  exitl = out.label;
 
-  top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  frame::BindDrag(this);
+  for (ui::Control* handle : std::initializer_list<ui::Control*>{this, top, Label1}) {
+    frame::BindDrag(handle);
+    handle->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  }
   OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+void Tbank::ResetSkins() {
+  skins_.Reset();
+  exitSkins_.Reset();
 }
 
 void Tbank::FormCreate() {
   DoubleBuffered = true;
   ResetSkins();
+}
+
+// With a credit outstanding the lobby offers only its repayment.
+void Tbank::FormShow() {
+  givea->Enabled = engine->Duty;
+  givel->Enabled = engine->Duty;
+  takea->Enabled = !engine->Duty;
+  takel->Enabled = !engine->Duty;
+}
+
+void Tbank::takeaClick() {
+  engine->PlayClickSound();
+  Hide();
+  take->Show();
+  engine->PauseGame();
+}
+
+void Tbank::giveaClick() {
+  engine->PlayClickSound();
+  give->Show();
+  Hide();
+  engine->PauseGame();
 }
 
 // The lobby's way out plays the click, not the close sound.

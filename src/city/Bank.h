@@ -1,6 +1,6 @@
 #pragma once
-// The bank's lobby: credit and repayment. It has no close label; its way out
-// is the exit button, which goes back to travel.
+// The bank's lobby: a new credit or the repayment of the one outstanding.
+// It has no close label; its way out is the exit button, back to travel.
 #include "engine/Frame.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -11,14 +11,23 @@ class Tbank : public ui::Form {
   explicit Tbank(ui::Application& app);
 
   ui::Label* top;
+  ui::Label* Label1;
+  ui::Image* takea;
+  ui::Label* takel;
+  ui::Image* givea;
+  ui::Label* givel;
   ui::Image* exit;
   ui::Label* exitl;
 
   void FormCreate();
-  void ResetSkins() { exitSkins_.Reset(); }
+  void FormShow();
+  void ResetSkins();
+  void takeaClick();
+  void giveaClick();
   void exitClick();
 
  private:
+  SkinSet skins_{"bnk"};
   SkinSet exitSkins_{"xt"};
 };
 

@@ -1,5 +1,185 @@
 #include "city/Take.h"
 
+#include <algorithm>
+
+#include "city/Bank.h"
+#include "city/Give.h"
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "engine/LabelNumber.h"
+#include "platform/Conversions.h"
+
 Ttake* take = nullptr;
 
-Ttake::Ttake(ui::Application& app) : ui::Form(app) {}
+namespace {
+
+constexpr int kWidth = 470;
+constexpr int kMaxCredit = 10000;
+
+// The month a credit taken in `month` falls due (five names on) and how many
+// days that month has in the game's calendar (February always 29).
+struct Deadline {
+  const char* month;
+  const char* due;
+  int dueDays;
+};
+constexpr Deadline kDeadlines[12] = {
+    {"Январь", "Июнь", 30},      {"Февраль", "Июль", 31}, {"Март", "Август", 31},   {"Апрель", "Сентябрь", 30},
+    {"Май", "Октябрь", 31},      {"Июнь", "Ноябрь", 30},  {"Июль", "Декабрь", 31},  {"Август", "Январь", 31},
+    {"Сентябрь", "Февраль", 29}, {"Октябрь", "Март", 31}, {"Ноябрь", "Апрель", 30}, {"Декабрь", "Май", 31},
+};
+
+}  // namespace
+
+Ttake::Ttake(ui::Application& app) : ui::Form(app) {
+  frame::UseScreenLook(this, kWidth, 252);
+  Position = ui::FormPosition::ScreenCenter;
+
+  top = frame::MakeTitle(this, "Банк \"Зендрикс банк\" - новый кредит");
+  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
+  close->OnClick = [this](ui::Control&) { closeClick(); };
+
+  struct Text {
+    ui::Label*& label;
+    const char* name;
+    int left, top;
+    const char* caption;
+  };
+  const Text texts[] = {
+      {Label1, "Label1", 10, 26, "Сейчас будет оформлен документ о взятии нового кредита."},
+      {Label2, "Label2", 10, 46, "Для этого введите размер кредита, который Вы хотите взять:"},
+      {Label3, "Label3", 10, 78, "Размер кредита:"},
+      {Label4, "Label4", 236, 78, "руб."},
+      {Label5, "Label5", 276, 78, "(макс = 10000)"},
+      {Label6, "Label6", 10, 108, "Кредит будет взят на срок 6 месяцев."},
+      {Label7, "Label7", 10, 128, "Процентная ставка: 30%"},
+      {Label8, "Label8", 10, 148, "Крайний срок:"},
+      {Label9, "Label9", 10, 178, "Подпись: ____Зендрикс____"},
+  };
+  for (const Text& t : texts) t.label = frame::MakeLabel(this, t.name, t.left, t.top, t.caption);
+  srok = frame::MakeLabel(this, "srok", 140, 148, "_____");
+
+  size = new ui::Edit(this);
+  size->Name = "size";
+  size->SetBounds(140, 75, 88, 21);
+  size->Color = ui::clWhite;
+  size->Font.Color = ui::clBlack;
+  size->Text = "0";
+  size->OnKeyPress = [this](ui::Control&, char32_t& key) { sizeKeyPress(key); };
+  ActiveControl = size;
+
+  const frame::Button takeButton = frame::MakeButton(
+      this, &skins_, {"ok", (kWidth - 150) / 2, 212, 150, 28, "Взять кредит", frame::CaptionPlace::Centred},
+      [this] { okClick(); });
+  ok = takeButton.picture;
+  okl = takeButton.label;
+  ok->Enabled = false;
+  okl->Enabled = false;
+
+  btime = new ui::Timer(this);
+  btime->Name = "btime";
+  btime->Enabled = false;
+  btime->Interval = 100;
+  btime->OnTimer = [this](ui::Control&) { btimeTimer(); };
+  // The take button follows the amount field. The poll runs while the window
+  // is up: nobody sees the button of a hidden window.
+  Timer1 = new ui::Timer(this);
+  Timer1->Name = "Timer1";
+  Timer1->Enabled = false;
+  Timer1->Interval = 1;
+  Timer1->OnTimer = [this](ui::Control&) { Timer1Timer(); };
+
+  for (ui::Control* handle :
+       std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) {
+    frame::BindDrag(handle);
+  }
+  for (ui::Control* reset :
+       std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+    reset->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  }
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+  OnHide = [this](ui::Control&) { FormHide(); };
+}
+
+void Ttake::FormCreate() {
+  DoubleBuffered = true;
+  ResetSkins();
+}
+
+void Ttake::FormShow() {
+  Timer1->Enabled = true;
+  Timer1Timer();
+}
+
+void Ttake::FormHide() { Timer1->Enabled = false; }
+
+// Digits and Backspace only; every other typed character is dropped.
+void Ttake::sizeKeyPress(char32_t& key) {
+  if ((key < '0' || key > '9') && key != 8) key = 0;
+}
+
+void Ttake::Timer1Timer() {
+  const bool any = !size->Text().empty();
+  ok->Enabled = any;
+  okl->Enabled = any;
+}
+
+void Ttake::okClick() {
+  engine->PauseGame();
+  engine->PlayClickSound();
+  // Text that is no 32-bit number (pasted, or too many digits) is refused by
+  // the conversion's own error report; nothing has changed yet.
+  int amount = platform::StrToInt(size->Text());
+  if (amount >= 1 && amount <= kMaxCredit) {
+    const int today = labels::ReadCount(menu->day);
+    engine->Money = static_cast<int>(static_cast<uint32_t>(engine->Money) + static_cast<uint32_t>(amount));
+    menu->money->Caption = labels::Unsigned(engine->Money);
+    const std::string month = menu->month->Caption();
+    const Deadline* deadline = std::find_if(std::begin(kDeadlines), std::end(kDeadlines),
+                                            [&month](const Deadline& d) { return month == d.month; });
+    const std::string due = deadline != std::end(kDeadlines) ? deadline->due : "";
+    // A day the deadline month lacks (31 January → June) would never come:
+    // the credit falls due on that month's last day instead.
+    const int dueDay = deadline != std::end(kDeadlines) ? std::min(today, deadline->dueDays) : today;
+    srok->Caption = due + ", " + platform::IntToStr(dueDay);
+    engine->Bmonth = due;
+    engine->Bday = dueDay;
+    give->srok->Caption = srok->Caption();
+    amount = platform::StrToInt(size->Text());
+    engine->Duty = true;
+    const auto credit = static_cast<uint32_t>(amount);
+    engine->Dolg = static_cast<int>(credit / 100 * 30 + credit);
+    btime->Enabled = true;
+    Hide();
+    size->Text = "0";
+    bank->Show();
+    engine->AddMood(5);
+    engine->PauseGame();
+    engine->AddExperience(amount > 5000 ? 10 : 5);
+  } else if (amount > kMaxCredit) {
+    engine->ShowGameMessage("Слишком большая сумма!");
+  } else if (amount < 0) {
+    engine->ShowGameMessage("Введите положительное число!");
+  }
+}
+
+void Ttake::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  size->Text = "0";
+  bank->Show();
+  engine->PauseGame();
+}
+
+// Every 100 ms on whichever screen is up: on the deadline the game screen
+// goes and the repayment window takes its place, with no way out but paying.
+// Only the day and the month name count, never the year.
+void Ttake::btimeTimer() {
+  if (engine->Bday != labels::ReadCount(menu->day) || menu->month->Caption() != engine->Bmonth) return;
+  btime->Enabled = false;
+  menu->Hide();
+  give->Forced = true;
+  give->Show();
+  give->close->Enabled = false;
+}

@@ -1,9 +1,49 @@
 #pragma once
+// The bank's credit window: from 1 to 10000 roubles at 30 % on whole
+// hundreds, due five months on. Its deadline watch runs on every screen once
+// a credit is taken and forces the repayment window on the player when the
+// day comes.
+#include "engine/Frame.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Timer.h"
 
 class Ttake : public ui::Form {
  public:
   explicit Ttake(ui::Application& app);
+
+  ui::Label* top;
+  ui::Label* close;
+  ui::Label* Label1;
+  ui::Label* Label2;
+  ui::Label* Label3;
+  ui::Label* Label4;
+  ui::Label* Label5;
+  ui::Label* Label6;
+  ui::Label* Label7;
+  ui::Label* Label8;
+  ui::Label* Label9;
+  ui::Edit* size;
+  ui::Label* srok;
+  ui::Image* ok;
+  ui::Label* okl;
+  ui::Timer* btime;
+  ui::Timer* Timer1;
+
+  void FormCreate();
+  void FormShow();
+  void FormHide();
+  void ResetSkins() { skins_.Reset(); }
+  void sizeKeyPress(char32_t& key);
+  void Timer1Timer();
+  void okClick();
+  void closeClick();
+  void btimeTimer();
+
+ private:
+  SkinSet skins_{"case"};
 };
 
 extern Ttake* take;
