@@ -6,31 +6,8 @@
 source "$(dirname "$0")/lib/session.sh"
 
 x11_session_start
-command -v perl >/dev/null 2>&1 || { echo "perl is needed to rewrite the configuration" >&2; exit 77; }
-
-# The kit costs 14360 roubles, more than a new game has: a copy of the
-# program folder gets a richer start. The executable is copied (the game
-# finds its folder from its own path), the data are shared.
-GAME_COPY="$X11_TMP/game"
-mkdir -p "$GAME_COPY"
-cp "$ZX_GAME" "$GAME_COPY/zendrix2"
-ln -s "$ZX_GAME_DIR/data" "$GAME_COPY/data"
-ln -s "$ZX_GAME_DIR/bin" "$GAME_COPY/bin"
-for file in skill.pc instruct.pf; do cp "$ZX_GAME_DIR/$file" "$GAME_COPY/$file"; done
-# Every line of "config.pc" is XORed with one key byte; the line breaks are plain.
-perl -e '
-  my ($in, $out) = @ARGV;
-  my $key = chr(0xA7);
-  open(my $r, "<:raw", $in) or die "$in: $!";
-  open(my $w, ">:raw", $out) or die "$out: $!";
-  while (my $line = <$r>) {
-    my ($body, $end) = $line =~ /^(.*?)(\r?\n?)$/s;
-    my $plain = $body ^ ($key x length $body);
-    $plain = "Money=20000" if $plain =~ /^Money=/;
-    print $w (($plain ^ ($key x length $plain)) . $end);
-  }
-' "$ZX_GAME_DIR/config.pc" "$GAME_COPY/config.pc" || x11_fail "could not write the richer configuration"
-ZX_GAME="$GAME_COPY/zendrix2"
+# The kit costs 14360 roubles, more than a new game has: the game starts richer.
+x11_game_copy Money=20000
 
 MESS_W=430 MESS_H=159
 

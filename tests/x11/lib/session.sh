@@ -104,6 +104,36 @@ x11_wm_start() {
   x11_wait_for wm_running "openbox does not manage the screen (see $ZX_OUT/openbox.txt)"
 }
 
+# Points ZX_GAME at a copy of the program folder whose "config.pc" has the
+# values given (x11_game_copy Money=20000 Fun=100): the executable is copied
+# (the game finds its folder from its own path), the data are shared.
+x11_game_copy() {
+  command -v perl >/dev/null 2>&1 || { echo "perl is needed to rewrite the configuration" >&2; exit 77; }
+  local copy="$X11_TMP/game"
+  mkdir -p "$copy"
+  cp "$ZX_GAME" "$copy/zendrix2"
+  ln -s "$ZX_GAME_DIR/data" "$copy/data"
+  ln -s "$ZX_GAME_DIR/bin" "$copy/bin"
+  local file
+  for file in skill.pc instruct.pf; do cp "$ZX_GAME_DIR/$file" "$copy/$file"; done
+  # Every line of "config.pc" is XORed with one key byte; the line breaks are plain.
+  perl -e '
+    my ($in, $out, @values) = @ARGV;
+    my %value = map { /^([^=]*)=(.*)$/ ? ($1, $2) : () } @values;
+    my $key = chr(0xA7);
+    open(my $r, "<:raw", $in) or die "$in: $!";
+    open(my $w, ">:raw", $out) or die "$out: $!";
+    while (my $line = <$r>) {
+      my ($body, $end) = $line =~ /^(.*?)(\r?\n?)$/s;
+      my $plain = $body ^ ($key x length $body);
+      my ($name) = $plain =~ /^([^=]*)=/;
+      $plain = "$name=$value{$name}" if defined $name && exists $value{$name};
+      print $w (($plain ^ ($key x length $plain)) . $end);
+    }
+  ' "$ZX_GAME_DIR/config.pc" "$copy/config.pc" "$@" || x11_fail "could not write the configuration $*"
+  ZX_GAME="$copy/zendrix2"
+}
+
 # Starts the game in the background.
 x11_game_start() {
   X11_GAME_OUT="$ZX_OUT/game-output.txt"
@@ -142,6 +172,7 @@ x11_windows() {
 # (ids separated by spaces), and sets WIN_ID, WIN_X, WIN_Y.
 x11_wait_window() {
   local width=$1 height=$2 skip=" ${3:-} " deadline=$((SECONDS + X11_WAIT))
+  [[ "${3:-}" =~ ^[0-9]+$ ]] && skip=" "  # a bound in seconds, as scripts once gave: X11_WAIT holds
   local id w h x y
   while ((SECONDS < deadline)); do
     x11_game_running || x11_fail "the game ended before its ${width}x${height} window appeared"
@@ -267,6 +298,8 @@ x11_pixel() {
 # says about the last screenshot.
 x11_wait_until() {
   local check=$1 deadline=$((SECONDS + X11_WAIT)) shot
+  # "check seconds description", as scripts once called it: X11_WAIT holds.
+  [[ $# -ge 3 && "$2" =~ ^[0-9]+$ ]] && shift
   while :; do
     [[ -z "${X11_GAME_PID:-}" ]] || x11_game_running || x11_fail "the game ended while waiting: $2"
     shot=$(x11_shot last)
