@@ -3,36 +3,111 @@
 #include "city/Play.h"
 #include "engine/Class.h"
 #include "engine/Frame.h"
+#include "engine/LabelNumber.h"
+#include "ui/Application.h"
 
 Tlines* lines = nullptr;
 
 Tlines::Tlines(ui::Application& app) : ui::Form(app) {
-  SetClientSize(482, 169);
+  frame::UseScreenLook(this, 482, 169);
   Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
 
   top = frame::MakeTitle(this, "Мини-игра \"Удержание полосы\"");
   close = frame::MakeCloseLabel(this, "X", 467);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
-  // Right of the place where the player clicks.
+  panel = new ui::Panel(this);
+  panel->Name = "panel";
+  panel->SetBounds(12, 36, 137, 113);
+  panel->Caption = "Кликать сюда";
+  panel->Font.Color = ui::clBlack;
+  panel->Font.Style = ui::fsBold;
+  panel->OnClick = [this](ui::Control&) { panelClick(); };
+  // Right of the place where the player clicks: the bar, the countdown, a word on the rules.
   line = new ui::ProgressBar(this);
   line->Name = "line";
-  line->SetBounds(160, 48, 314, 17);
+  line->SetBounds(164, 44, 306, 17);
   line->Position = 100;
-  t = frame::MakeLabel(this, "t", 160, 76, "30");
+  t = frame::MakeLabel(this, "t", 164, 70, "30");
+  t->Font.Size = 24;
+  t->Font.Style = ui::fsBold;
+  inst = frame::MakeLabel(this, "inst", 164, 112,
+                          "Об игре \"Удержание полосы\" и о ее правилах читайте в программе ZendrixInformator.");
+  inst->AutoSize = false;
+  inst->WordWrap = true;
+  inst->SetBounds(164, 112, 306, 40);
+  inst->Font.Size = 11;
+
   time = new ui::Timer(this);
   time->Name = "time";
   time->Enabled = false;
   time->Interval = 65;
+  time->OnTimer = [this](ui::Control&) { timeTimer(); };
   ttime = new ui::Timer(this);
   ttime->Name = "ttime";
   ttime->Enabled = false;
   ttime->Interval = 1000;
+  ttime->OnTimer = [this](ui::Control&) { ttimeTimer(); };
 
-  frame::BindDrag(this);
-  frame::BindDrag(line);
-  frame::BindDrag(t);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{this, inst, line, t}) frame::BindDrag(c);
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+}
+
+void Tlines::FormCreate() {
+  DoubleBuffered = true;
+  line->BarColor = ui::Color::FromValue(0xFF0000);  // blue
+}
+
+void Tlines::panelClick() {
+  if (time->Enabled) {
+    line->Position = line->Position + 2;  // the bar stops at 100
+    return;
+  }
+  // The first click starts the game and adds nothing.
+  time->Enabled = true;
+  ttime->Enabled = true;
+  close->Enabled = false;
+}
+
+void Tlines::timeTimer() {
+  if (line->Position >= 1) {
+    line->Position = line->Position - 1;
+    return;
+  }
+  time->Enabled = false;
+  ttime->Enabled = false;
+  engine->ShowGameMessage("Вы не смогли удержать полосу! -" + std::to_string(engine->MiniGameXp) + "% к настроению!");
+  engine->SubMood(static_cast<uint32_t>(engine->MiniGameXp));
+  if (App().Terminated()) return;  // the loss ended the game
+  Hide();
+  menu->Show();
+  engine->ResumeGame();
+  line->Position = 100;
+  t->Caption = "30";
+  close->Enabled = true;
+}
+
+void Tlines::ttimeTimer() {
+  if (t->Caption() != "0" || line->Position <= 0) {
+    t->Caption = std::to_string(labels::CountOf(t->Caption()) - 1);
+    return;
+  }
+  ttime->Enabled = false;
+  time->Enabled = false;
+  t->Caption = "30";
+  const std::string xp = std::to_string(engine->MiniGameXp);
+  if (time->Interval > 35) {
+    engine->ShowGameMessage("Поздравляем! Вы смогли удержать полосу! +" + xp +
+                            "% к настроению. Теперь сложность увеличиться!");
+    engine->AddMood(static_cast<uint32_t>(engine->MiniGameXp));
+    time->Interval = time->Interval - 4;
+  } else {
+    engine->ShowGameMessage("Поздравляем! Вы смогли удержать полосу! +" + xp + "% к настроению.");
+    engine->AddMood(static_cast<uint32_t>(engine->MiniGameXp));
+  }
+  Hide();
+  menu->Show();
+  close->Enabled = true;
 }
 
 void Tlines::closeClick() {

@@ -1,8 +1,10 @@
 #pragma once
 // The mini-game "hold the bar": keep the draining bar above zero until the
-// countdown has run out. Closing it goes back to the game, which runs again.
+// countdown has run out. A win adds mood and makes the next game faster, a
+// loss takes mood. Closing it before the first click goes back to the game.
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
@@ -12,11 +14,17 @@ class Tlines : public ui::Form {
 
   ui::Label* top;
   ui::Label* close;
+  ui::Label* inst;
+  ui::Panel* panel;       // where the player clicks
   ui::ProgressBar* line;  // the bar to keep up, 0 to 100
   ui::Label* t;           // the countdown
-  ui::Timer* time;        // drains the bar
+  ui::Timer* time;        // drains the bar; its interval is the difficulty
   ui::Timer* ttime;       // counts down
 
+  void FormCreate();
+  void panelClick();
+  void timeTimer();
+  void ttimeTimer();
   void closeClick();
 };
 

@@ -46,6 +46,20 @@ struct WindowParams {
   bool popup = false;  // menus, hints: never take the keyboard
 };
 
+// The music channel: one track at a time, apart from the sounds.
+class MusicOutput {
+ public:
+  virtual ~MusicOutput() = default;
+  // Loads a track in place of the last one; false when the file will not play.
+  virtual bool Open(const std::string& path) = 0;
+  // Plays the loaded track once from its start.
+  virtual void Play() = 0;
+  virtual void Stop() = 0;
+  // Whether the track is still sounding.
+  virtual bool Playing() = 0;
+  virtual void Close() = 0;
+};
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -82,6 +96,7 @@ class Backend {
 
   // Where PlaySoundA's sounds go.
   virtual platform::AudioOutput& Audio() = 0;
+  virtual MusicOutput& Music() = 0;
 };
 
 }  // namespace ui

@@ -38,6 +38,7 @@ class HeadlessBackend : public Backend {
   void SetCursor(Cursor cursor) override { cursor_ = cursor; }
   std::string ClipboardText() override { return clipboard_; }
   platform::AudioOutput& Audio() override { return audio_; }
+  MusicOutput& Music() override { return music_; }
 
   // --- scripting ---
   void SetClock(uint64_t now) { clock_ = now; }
@@ -67,11 +68,33 @@ class HeadlessBackend : public Backend {
   Cursor CurrentCursor() const { return cursor_; }
   const std::vector<std::string>& SoundsPlayed() const { return audio_.played; }
   void ClearSounds() { audio_.played.clear(); }
+  // Tracks started on the music channel, in order; whether one sounds now.
+  // A track is a WAV file, and it sounds for the length its header gives.
+  const std::vector<std::string>& MusicPlayed() const { return music_.played; }
+  bool MusicPlaying() { return music_.Playing(); }
 
  private:
   struct Recorder : platform::AudioOutput {
     void PlayWave(const std::string& path) override { played.push_back(path); }
     std::vector<std::string> played;
+  };
+  class Player : public MusicOutput {
+   public:
+    explicit Player(const uint64_t& clock) : clock_(clock) {}
+    bool Open(const std::string& path) override;
+    void Play() override;
+    void Stop() override { playing_ = false; }
+    bool Playing() override { return playing_ && clock_ - started_ < length_; }
+    void Close() override { open_ = playing_ = false; }
+    std::vector<std::string> played;
+
+   private:
+    const uint64_t& clock_;
+    std::string path_;
+    uint64_t length_ = 0;  // milliseconds
+    uint64_t started_ = 0;
+    bool open_ = false;
+    bool playing_ = false;
   };
   struct Queued {
     Event event;
@@ -90,6 +113,7 @@ class HeadlessBackend : public Backend {
   std::string clipboard_;
   int desktopWidth_ = 1280, desktopHeight_ = 1024;
   Recorder audio_;
+  Player music_{clock_};
 };
 
 }  // namespace ui

@@ -15,8 +15,9 @@
 
 namespace ui {
 
-// Plays one sound at a time on one channel: a new one cuts off the last.
-class SdlBackend::Mixer : public platform::AudioOutput {
+// Plays one sound at a time on one channel, a new one cutting off the last,
+// and one track at a time on the music channel.
+class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
  public:
   Mixer() {
     // The sound libraries report a missing card loudly on stderr; the game
@@ -24,10 +25,15 @@ class SdlBackend::Mixer : public platform::AudioOutput {
     const int saved = ::dup(2);
     const int null = ::open("/dev/null", O_WRONLY);
     if (saved >= 0 && null >= 0) ::dup2(null, 2);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-      open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
-      if (open_) Mix_AllocateChannels(1);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+    if (!open_) {
+      // No sound card: SDL's silent driver, so that music still takes its
+      // time and ends as it would.
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
     }
+    if (open_) Mix_AllocateChannels(1);
     if (saved >= 0) {
       ::dup2(saved, 2);
       ::close(saved);
@@ -38,6 +44,7 @@ class SdlBackend::Mixer : public platform::AudioOutput {
     if (open_) {
       Mix_HaltChannel(-1);
       if (current_ != nullptr) Mix_FreeChunk(current_);
+      Close();
       Mix_CloseAudio();
     }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -52,9 +59,30 @@ class SdlBackend::Mixer : public platform::AudioOutput {
     Mix_PlayChannel(0, current_, 0);
   }
 
+  bool Open(const std::string& path) override {
+    Close();
+    if (!open_) return false;
+    music_ = Mix_LoadMUS(path.c_str());
+    return music_ != nullptr;
+  }
+  void Play() override {
+    if (music_ != nullptr) Mix_PlayMusic(music_, 0);
+  }
+  void Stop() override {
+    if (music_ != nullptr) Mix_HaltMusic();
+  }
+  bool Playing() override { return music_ != nullptr && Mix_PlayingMusic() != 0; }
+  void Close() override {
+    if (music_ == nullptr) return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(music_);
+    music_ = nullptr;
+  }
+
  private:
   bool open_ = false;
   Mix_Chunk* current_ = nullptr;
+  Mix_Music* music_ = nullptr;
 };
 
 namespace {
@@ -433,4 +461,5 @@ std::string SdlBackend::ClipboardText() {
 
 namespace ui {
 platform::AudioOutput& SdlBackend::Audio() { return *audio_; }
+MusicOutput& SdlBackend::Music() { return *audio_; }
 }  // namespace ui

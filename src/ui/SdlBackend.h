@@ -43,6 +43,7 @@ class SdlBackend : public Backend {
   void SetCursor(Cursor cursor) override;
   std::string ClipboardText() override;
   platform::AudioOutput& Audio() override;
+  MusicOutput& Music() override;
 
  private:
   struct Window {
