@@ -209,9 +209,7 @@ uint64_t Application::NextDeadline() {
   for (Timer* t : timers_) {
     if (t->Armed()) deadline = std::min(deadline, t->Due());
   }
-  if (hover_ != nullptr && !hintShown_ && !hintSpent_ && !hover_->Hint().empty() && hover_->ShowHint &&
-      capture_ == nullptr)
-    deadline = std::min(deadline, hoverSince_ + kHintPause);
+  if (!hintShown_ && HintMayShow()) deadline = std::min(deadline, hoverSince_ + kHintPause);
   if (hintShown_) deadline = std::min(deadline, hintShownAt_ + kHintHidePause);
   // A window being dragged is moved about sixty times a second.
   if (dragForm_ != nullptr && backend_->Draws()) deadline = std::min(deadline, backend_->Now() + 16);
@@ -266,6 +264,13 @@ void Application::SetHover(Control* control) {
   backend_->SetCursor(control != nullptr ? control->Cursor() : Cursor::Default);
 }
 
+// The one test of whether the control under the mouse may still show its
+// hint: the loop waits for a hint only when UpdateHint would then show it.
+bool Application::HintMayShow() const {
+  return hover_ != nullptr && !hintSpent_ && !hover_->Hint().empty() && hover_->ShowHint && capture_ == nullptr &&
+         AcceptsInput(hover_->ParentForm());
+}
+
 void Application::UpdateHint() {
   const uint64_t now = backend_->Now();
   if (hintShown_) {
@@ -276,9 +281,7 @@ void Application::UpdateHint() {
     }
     return;
   }
-  if (hover_ == nullptr || hintSpent_ || hover_->Hint().empty() || !hover_->ShowHint || capture_ != nullptr) return;
-  if (!AcceptsInput(hover_->ParentForm())) return;
-  if (now < hoverSince_ + kHintPause) return;
+  if (!HintMayShow() || now < hoverSince_ + kHintPause) return;
   const Point mouse = backend_->GlobalMouse();
   hint_->Activate(hover_->Hint(), mouse.x, mouse.y + 20);
   hintShown_ = true;
@@ -517,6 +520,9 @@ void Application::DestroyForms() {
     } catch (...) {
     }
     delete form;
+    // No instance pointer outlives its form.
+    forgetters_.back()();
+    forgetters_.pop_back();
   }
 }
 

@@ -34,12 +34,15 @@ class Application {
 
   // Creates a form: constructs it (its controls), sets the caller's instance
   // pointer, then runs its creation handler. The first form created is the
-  // main window.
+  // main window. DestroyForms sets the instance pointer back to null.
   template <typename T>
   T* CreateForm(T*& reference) {
     T* form = new T(*this);
     reference = form;
     created_.push_back(form);
+    forgetters_.push_back([&reference, form] {
+      if (reference == form) reference = nullptr;
+    });
     if (mainForm_ == nullptr) mainForm_ = form;
     form->DoCreate();
     return form;
@@ -112,6 +115,7 @@ class Application {
   Form* FormOf(WindowId id) const;
   void FireDueTimers();
   void UpdateHint();
+  bool HintMayShow() const;
   void FollowDrag();
   void SetHover(Control* control);
   void PaintDirtyForms();
@@ -121,8 +125,9 @@ class Application {
 
   std::unique_ptr<Backend> backend_;
   FontCache fonts_;
-  std::vector<Form*> forms_;    // every live form, internal ones included
-  std::vector<Form*> created_;  // the forms made by CreateForm, in order
+  std::vector<Form*> forms_;                       // every live form, internal ones included
+  std::vector<Form*> created_;                     // the forms made by CreateForm, in order
+  std::vector<std::function<void()>> forgetters_;  // each clears its form's instance pointer
   Form* mainForm_ = nullptr;
   std::vector<Timer*> timers_;
   std::set<Timer*> liveTimers_;

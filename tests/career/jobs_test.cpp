@@ -125,6 +125,7 @@ TEST(Jobs, HiringAndQuittingSetTheWorkButtonAndTheOccupation) {
   ASSERT_FALSE(engine->Student);
   Hire(h);
   EXPECT_EQ(engine->Mark, "Работающий");
+  h.answerEnter();
   engine->QuitJob();
   EXPECT_EQ(engine->Mark, "Безработный");
 }

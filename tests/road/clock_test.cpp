@@ -21,11 +21,12 @@ struct Date {
 
 Date Today() { return {menu->day->Caption(), menu->dow->Caption(), menu->month->Caption(), menu->year->Caption()}; }
 
-// One tick of the clock; whatever game message it shows is answered.
+// One tick of the clock; whatever game messages it shows (up to four) are answered.
 void Tick(GameHarness& h, int times = 1) {
   for (int i = 0; i < times; ++i) {
-    while (h.pendingAnswers() < 4) h.answerEnter();
+    h.answerEnter(4);
     menu->ttimeTimer();
+    h.discardAnswers();
   }
 }
 

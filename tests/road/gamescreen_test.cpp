@@ -216,7 +216,7 @@ TEST(GameScreen, AltSBuysTheSixPartsEachOnItsOwn) {
   GameHarness h;
   road::StartGame(h);
   menu->money->Caption = "5000";
-  for (int i = 0; i < 12; ++i) h.answerEnter();
+  h.answerEnter(6);
   h.key('S', ui::ssAlt);
   const auto log = h.logLines();
   EXPECT_EQ(std::count(log.begin(), log.end(), "Вызвана функция покупки устройства..."), 6);

@@ -27,6 +27,7 @@ TEST(GameYear, FromTheStartDateToTheNextSeptember) {
     while (h.pendingAnswers() < 4) h.answerEnter();
     h.advance(500);
   }
+  h.discardAnswers();  // queued ahead for whatever the year brings
   const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
   std::cout << "[ year     ] 366 game days, " << (h.now() - start) / 1000 << " s of game time, " << cpu
             << " s of CPU\n";

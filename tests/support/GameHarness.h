@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <source_location>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,11 +61,20 @@ class GameHarness {
   uint64_t now() { return backend_->Now(); }
   // Each answer is used by the next modal loop that waits; a modal window that
   // comes up with no answer queued fails the test.
-  void answerModal(std::function<void(ui::Form& modal)> answer) { input_->answerModal(std::move(answer)); }
+  // An answer no window used by the end of the test fails it.
+  void answerModal(std::function<void(ui::Form& modal)> answer,
+                   std::source_location queuedAt = std::source_location::current()) {
+    input_->answerModal(std::move(answer), queuedAt);
+  }
   // Answers the next n modal windows with Enter (OK in the message windows,
   // "ДА" in the quit dialog, the first button of a message box).
-  void answerEnter(int n = 1) { input_->answerEnter(n); }
+  void answerEnter(int n = 1, std::source_location queuedAt = std::source_location::current()) {
+    input_->answerEnter(n, queuedAt);
+  }
   size_t pendingAnswers() const { return input_->pendingAnswers(); }
+  // Drops the answers no window used (for answers queued ahead of windows
+  // that may not come); returns how many.
+  size_t discardAnswers() { return input_->discardAnswers(); }
   // Texts of the modal windows answered so far, in order.
   const std::vector<std::string>& messagesShown() const { return input_->messagesShown(); }
   const std::vector<std::string>& unanswered() const { return input_->unanswered(); }

@@ -4,6 +4,7 @@
 // timer, and answers queued for the modal windows that come up.
 #include <deque>
 #include <functional>
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -27,15 +28,27 @@ class InputDriver {
   void drag(ui::Control* control, int dx, int dy);
   void type(const std::string& utf8);
   void key(int virtualKey, ui::ShiftState shift = 0);
+  // Runs the clock forward timer by timer. A loop that keeps reporting work
+  // due without getting on (no time passes, round after round) fails the
+  // test and jumps to the end.
   void advance(uint64_t ms);
   void pump();
 
   // Each answer is used by the next modal window (or popup menu) that waits.
-  void answerModal(std::function<void(ui::Form& modal)> answer);
-  void answerEnter(int n = 1);
+  // An answer still queued when the test ends fails it (see checkEnd).
+  void answerModal(std::function<void(ui::Form& modal)> answer,
+                   std::source_location queuedAt = std::source_location::current());
+  void answerEnter(int n = 1, std::source_location queuedAt = std::source_location::current());
   size_t pendingAnswers() const { return answers_.size(); }
+  // Drops the answers no window used, for tests that queue answers ahead of
+  // windows that may or may not come; returns how many were dropped.
+  size_t discardAnswers();
   const std::vector<std::string>& messagesShown() const { return messages_; }
   const std::vector<std::string>& unanswered() const { return unanswered_; }
+
+  // The checks at the end of a test: every modal window was answered and
+  // every queued answer was used. Failures go to the running test.
+  void checkEnd();
 
   // How a modal window's text is read for messagesShown().
   std::function<std::string(ui::Form&)> describe;
@@ -45,7 +58,11 @@ class InputDriver {
   void onIdle();
   ui::Application& app_;
   ui::HeadlessBackend& backend_;
-  std::deque<std::function<void(ui::Form&)>> answers_;
+  struct Answer {
+    std::function<void(ui::Form&)> action;
+    std::source_location queuedAt;
+  };
+  std::deque<Answer> answers_;
   std::vector<std::string> messages_;
   std::vector<std::string> unanswered_;
   ui::ShiftState held_ = 0;

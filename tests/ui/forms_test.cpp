@@ -49,6 +49,24 @@ TEST(Forms, CreatedInOrderAndAtTheEndAllVisibleOnesHideBeforeAnyIsDestroyed) {
                                            "first.Hide", "second.Destroy", "first.Destroy"}));
 }
 
+// No instance pointer outlives its form; a destruction handler still
+// reaches the forms created before its own.
+TEST(Forms, EachInstancePointerGoesBackToNullWhenItsFormIsDestroyed) {
+  std::vector<std::string> log;
+  g_log = &log;
+  bool firstThereWhenSecondGoes = false;
+  {
+    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    app.CreateForm(first);
+    app.CreateForm(second);
+    second->OnDestroy = [&](ui::Control&) { firstThereWhenSecondGoes = first != nullptr; };
+    app.DestroyForms();
+    EXPECT_EQ(first, nullptr);
+    EXPECT_EQ(second, nullptr);
+  }
+  EXPECT_TRUE(firstThereWhenSecondGoes);
+}
+
 TEST_F(UiFixture, ShowModalEndsWhenTheFormIsHiddenOrClosed) {
   ui::Form* dialog = nullptr;
   app_->CreateForm(dialog);
@@ -152,6 +170,23 @@ TEST_F(UiFixture, AHintGoesWithThePointersStayAndWithItsWindow) {
   EXPECT_FALSE(app_->Hint()->Visible) << "the game minimised itself";
   input_->advance(3000);
   EXPECT_FALSE(app_->Hint()->Visible);
+}
+
+// A hint that cannot show, its window taking no input, gives the loop
+// nothing to wait for: the loop sleeps instead of spinning.
+TEST_F(UiFixture, AHintThatCannotShowKeepsNoDeadline) {
+  auto* label = new ui::Label(form_);
+  label->Caption = "наведи";
+  label->Hint = "Подсказка";
+  input_->moveTo(label);
+  form_->Enabled = false;
+  EXPECT_EQ(app_->NextDeadline(), UINT64_MAX);
+  input_->advance(2000);
+  EXPECT_FALSE(app_->Hint()->Visible);
+  form_->Enabled = true;
+  input_->moveTo(label, 2, 2);
+  input_->advance(600);
+  EXPECT_TRUE(app_->Hint()->Visible);
 }
 
 TEST_F(UiFixture, AfterAModalWindowTheKeyboardGoesBackAndNoHintShowsBeneathIt) {
