@@ -1,6 +1,7 @@
 #include "ui/StringList.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/Cp1251.h"
 #include "platform/TextFile.h"
@@ -79,6 +80,44 @@ void StringList::SetText(const std::string& text) {
   }
   if (!current.empty()) lines.push_back(current);
   Assign(std::move(lines));
+}
+
+void StringList::SetCommaText(const std::string& text) {
+  const std::string_view all(text.c_str());  // up to the first NUL
+  auto blank = [&](size_t i) { return i < all.size() && all[i] >= 1 && all[i] <= ' '; };
+  std::vector<std::string> entries;
+  size_t p = 0;
+  while (blank(p)) ++p;
+  while (p < all.size()) {
+    std::string entry;
+    if (all[p] == '"') {
+      ++p;
+      while (p < all.size()) {
+        if (all[p] == '"') {
+          if (p + 1 < all.size() && all[p + 1] == '"') {
+            entry += '"';
+            p += 2;
+            continue;
+          }
+          ++p;  // the closing quote
+          break;
+        }
+        entry += all[p++];
+      }
+    } else {
+      const size_t start = p;
+      while (p < all.size() && static_cast<unsigned char>(all[p]) > ' ' && all[p] != ',') ++p;
+      entry.assign(all.substr(start, p - start));
+    }
+    entries.push_back(std::move(entry));
+    while (blank(p)) ++p;
+    if (p < all.size() && all[p] == ',') {
+      do {
+        ++p;
+      } while (blank(p));
+    }
+  }
+  Assign(std::move(entries));
 }
 
 void StringList::LoadFromFile(const std::string& path) {

@@ -25,6 +25,15 @@ class StringList {
   // Splits on CR LF, LF or a lone CR.
   void SetText(const std::string& text);
 
+  // Replaces the items by the entries of a comma-delimited text (the classic
+  // CommaText): entries are separated by a comma, by a run of characters 1 to
+  // 32 (blanks, tabs, line breaks), or both; separators before the first
+  // entry are skipped, while two commas with nothing but blanks between give
+  // an empty entry. An entry in double quotes may hold blanks and commas, a
+  // doubled quote inside standing for one; a quote left open runs to the end.
+  // The text ends at its first NUL character.
+  void SetCommaText(const std::string& text);
+
   // Reads a CP1251 text file; throws std::runtime_error when it can't be opened.
   void LoadFromFile(const std::string& path);
   // Writes CP1251 with CR LF; throws std::runtime_error when it can't be written.

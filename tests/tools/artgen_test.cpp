@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/StringList.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -241,6 +243,33 @@ TEST(ArtSounds, AreShortCleanPcmWaves) {
   }
 }
 
+TEST(ArtMusic, TheClubListNamesAFewDanceTracksOfTwentyToSixtySeconds) {
+  ui::StringList list;
+  list.LoadFromFile((kData / "music" / "clublist.txt").string());
+  list.SetCommaText(list.Text());
+  ASSERT_GE(list.Count(), 3);
+  uintmax_t total = 0;
+  for (const std::string& name : list.Items()) {
+    SCOPED_TRACE(name);
+    std::vector<uint8_t> b = readBytes(kData / "music" / name);
+    ASSERT_GE(b.size(), 44u);
+    total += b.size();
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
+    EXPECT_EQ(le16(b, 20), 1u) << "PCM";
+    EXPECT_EQ(le16(b, 34), 16u);
+    const double seconds = (b.size() - 44) / 2.0 / le32(b, 24);
+    EXPECT_GE(seconds, 20);
+    EXPECT_LE(seconds, 60);
+    int peak = 0;
+    for (size_t i = 44; i + 1 < b.size(); i += 2) peak = std::max(peak, std::abs(static_cast<int16_t>(le16(b, i))));
+    EXPECT_GT(peak, 6000) << "audible";
+    EXPECT_LT(peak, 32000) << "not clipped";
+  }
+  EXPECT_LT(total, 6u << 20) << "small on disk";
+  EXPECT_TRUE(std::find(list.Items().begin(), list.Items().end(), "diablo groove.wav") != list.Items().end())
+      << "a quoted name keeps its blank";
+}
+
 // The strength of one frequency in a wave's samples (Goertzel's filter).
 double Strength(const std::vector<uint8_t>& wav, double freq) {
   const double rate = le32(wav, 24);
@@ -278,7 +307,7 @@ TEST(ArtSounds, EachKeyOfTheDialPadSoundsItsOwnTwoTones) {
 
 std::set<std::string> filesIn(const fs::path& dataDir) {
   std::set<std::string> names;
-  for (const char* folder : {"buttons", "images", "sounds"})
+  for (const char* folder : {"buttons", "images", "sounds", "music"})
     if (fs::is_directory(dataDir / folder))
       for (const auto& entry : fs::directory_iterator(dataDir / folder))
         if (entry.is_regular_file()) names.insert(std::string(folder) + "/" + entry.path().filename().string());
@@ -319,7 +348,7 @@ TEST_F(ArtGenerator, AssetListNamesEveryFileAndNothingElse) {
   ASSERT_TRUE(in) << list;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::set<std::string> listed;
-  std::regex name(R"(`((?:buttons|images|sounds)/[A-Za-z0-9_]+\.(?:jpg|bmp|wav))`)");
+  std::regex name(R"(`((?:buttons|images|sounds)/[A-Za-z0-9_]+\.(?:jpg|bmp|wav)|music/[A-Za-z0-9_ ]+\.(?:wav|txt))`)");
   for (auto it = std::sregex_iterator(text.begin(), text.end(), name); it != std::sregex_iterator(); ++it)
     listed.insert((*it)[1].str());
   EXPECT_EQ(listed, files_);

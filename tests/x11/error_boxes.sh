@@ -24,7 +24,7 @@ rm "$GAME_COPY/data/buttons/menu_1.jpg"
 head -c 4096 /dev/urandom >"$GAME_COPY/data/buttons/menu_1.jpg"
 ZX_GAME="$GAME_COPY/zendrix2"
 
-BOXES=12  # one for each form that loads the skin at start, four of them choosers of a new game
+BOXES=13  # one for each form that loads the skin at start, four of them choosers of a new game
 x11_game_start
 answered=""
 for ((box = 1; box <= BOXES; box++)); do

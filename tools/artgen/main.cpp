@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Art.h"
+#include "Music.h"
 #include "Sounds.h"
 #include "Text.h"
 
@@ -26,8 +27,11 @@ int main(int argc, char** argv) {
     artgen::writeSmallPictures(out);
     std::filesystem::create_directories(dataDir + "/sounds");
     auto sounds = artgen::writeSounds(dataDir + "/sounds");
+    std::filesystem::create_directories(dataDir + "/music");
+    auto music = artgen::writeMusic(dataDir + "/music");
     artgen::shutdownText();
-    std::printf("artgen: %zu pictures and %zu sounds in %s\n", out.written().size(), sounds.size(), dataDir.c_str());
+    std::printf("artgen: %zu pictures, %zu sounds and %zu music files in %s\n", out.written().size(), sounds.size(),
+                music.size(), dataDir.c_str());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "artgen: %s\n", e.what());
     return 1;
