@@ -21,6 +21,12 @@ Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
   list->Name = "list";
   list->Align = ui::Align::Client;
   list->Color = ui::clBlack;
+  // What is known before the calendars post anything.
+  for (const char* line :
+       {"12 ноября 2006 года привезут Open Office.", "15 декабря 2006 года привезут новую материнку.",
+        "20 февраля 2007 года откроется новая вакансия."}) {
+    list->Items.Add(line);
+  }
 
   frame::BindDrag(this);
 }

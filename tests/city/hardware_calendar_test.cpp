@@ -69,6 +69,12 @@ const std::vector<Row>& Rows() {
   return rows;
 }
 
+// The playbill's lines below the three it starts with.
+Strings Posted() {
+  const Strings& all = afisha->list->Items.Items();
+  return Strings(all.begin() + 3, all.end());
+}
+
 void SetDate(int day, const char* month, int year) {
   menu->day->Caption = std::to_string(day);
   menu->month->Caption = month;
@@ -111,9 +117,9 @@ TEST(HardwareCalendar, EachRowAloneShowsItsItemAndPostsItsAnnouncement) {
     for (size_t i = 0; i < shelf.size(); ++i) changed += shelf[i]->Visible != before[i];
     EXPECT_EQ(changed, 2);  // the picture and its label, nothing else
     if (row.announcement != nullptr) {
-      EXPECT_EQ(afisha->list->Items.Items(), Strings{row.announcement});
+      EXPECT_EQ(Posted(), Strings{row.announcement});
     } else {
-      EXPECT_EQ(afisha->list->Items.Count(), 0);
+      EXPECT_TRUE(Posted().empty());
     }
   }
 }
@@ -124,7 +130,7 @@ TEST(HardwareCalendar, ARowBelongsToItsOwnTimerOnly) {
   menu->devt1Timer();
   menu->devt3Timer();
   EXPECT_FALSE(prshop2->pr4->Visible);
-  EXPECT_EQ(afisha->list->Items.Count(), 0);
+  EXPECT_TRUE(Posted().empty());
   SetDate(16, "Март", 2008);  // the day before: nothing
   menu->devt2Timer();
   EXPECT_FALSE(prshop2->pr4->Visible);
@@ -138,7 +144,7 @@ TEST(HardwareCalendar, ASecondTickOnTheSameDayAddsNothing) {
   SetDate(15, "Декабрь", 2006);
   menu->devt1Timer();
   menu->devt1Timer();
-  EXPECT_EQ(afisha->list->Items.Count(), 1);
+  EXPECT_EQ(Posted().size(), 1u);
 }
 
 TEST(HardwareCalendar, Row16OnlyPostsBecauseItsProcessorCameWithRow7) {
@@ -152,7 +158,7 @@ TEST(HardwareCalendar, Row16OnlyPostsBecauseItsProcessorCameWithRow7) {
   std::vector<bool> after;
   for (ui::Control* c : ShelfControls()) after.push_back(c->Visible);
   EXPECT_EQ(after, before);
-  EXPECT_EQ(afisha->list->Items.Items(),
+  EXPECT_EQ(Posted(),
             (Strings{"15 марта 2008 года привезут новый винчестер.", "12 июля 2009 года привезут новый монитор."}));
 }
 
@@ -208,4 +214,29 @@ TEST(HardwareCalendar, TheHandOverComesBeforeTheAnnouncement) {
   };
   menu->devt1Timer();
   EXPECT_TRUE(handedOverWhenPosted);
+}
+
+TEST(HardwareCalendar, EveryRowInTurnShowsItsItemAndTellsThePlaybill) {
+  GameHarness h;
+  Form1->Hide();
+  menu->Show();
+  Strings expected = afisha->list->Items.Items();
+  for (const Row& row : Rows()) {
+    SCOPED_TRACE(std::to_string(row.day) + " " + row.month + " " + std::to_string(row.year));
+    SetDate(row.day, row.month, row.year);
+    // Whichever timer of the chain runs now sees the date.
+    if (menu->Devt1On) menu->devt1Timer();
+    if (menu->Devt2On) menu->devt2Timer();
+    if (menu->Devt3On) menu->devt3Timer();
+    EXPECT_TRUE(row.picture()->Visible && row.label()->Visible);
+    if (row.announcement != nullptr) expected.push_back(row.announcement);
+    // Read where the player reads it: the playbill opened from the game.
+    h.click(menu->billl);
+    ASSERT_TRUE(afisha->Visible);
+    EXPECT_EQ(afisha->list->Items.Items(), expected);
+    h.click(afisha->close);
+    ASSERT_TRUE(menu->Visible);
+  }
+  EXPECT_EQ(expected.size(), 3u + 17u);
+  EXPECT_FALSE(menu->Devt1On || menu->Devt2On || menu->Devt3On) << "the chain has ended";
 }
