@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <iostream>
 #include <memory>
 #include <string>
 
-#include "engine/Startup.h"
-#include "ui/Application.h"
+#include "engine/Program.h"
 #include "ui/HeadlessBackend.h"
 #include "ui/SdlBackend.h"
 
@@ -28,7 +28,8 @@ void Usage() {
       "Usage: zendrix2 [--headless [MILLISECONDS]]\n"
       "  --headless   run without a display or sound card on a virtual clock;\n"
       "               the run ends after MILLISECONDS of game time (default 10000)\n"
-      "               or when nothing more can happen.");
+      "               or when nothing more can happen. Error reports go to the\n"
+      "               standard error, and the exit status is 1 if there was one.");
 }
 
 }  // namespace
@@ -54,12 +55,9 @@ int main(int argc, char** argv) {
   }
 
   std::unique_ptr<ui::Backend> backend;
-  ui::HeadlessBackend* virtualMachine = nullptr;
   try {
     if (headless) {
-      auto h = std::make_unique<ui::HeadlessBackend>();
-      virtualMachine = h.get();
-      backend = std::move(h);
+      backend = std::make_unique<ui::HeadlessBackend>();
     } else {
       backend = std::make_unique<ui::SdlBackend>();
     }
@@ -72,27 +70,8 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  try {
-    ui::Application app(std::move(backend));
-    app.Title = kApplicationTitle;
-    app.ExeName = ExecutablePath(argv[0]);
-    if (virtualMachine != nullptr) {
-      const auto limit = static_cast<uint64_t>(headlessMs > 0 ? headlessMs : 0);
-      virtualMachine->OnIdle = [&app, virtualMachine, limit](uint64_t deadline) {
-        // No one answers windows here: time runs to the next timer or the end.
-        if (deadline == UINT64_MAX || deadline > limit) {
-          virtualMachine->SetClock(limit);
-          app.Terminate();
-          return;
-        }
-        virtualMachine->SetClock(deadline);
-      };
-    }
-    CreateAllForms(app);
-    if (app.MainForm() != nullptr && !app.Terminated()) app.MainForm()->Show();
-    app.Run();
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "zendrix2: %s\n", e.what());
-  }
-  return 0;
+  GameRun run;
+  run.exeName = ExecutablePath(argv[0]);
+  run.headlessMs = static_cast<uint64_t>(headlessMs > 0 ? headlessMs : 0);
+  return RunGame(std::move(backend), run, std::cerr);
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A broken picture in real windows: with the main menu's normal skin replaced
 # by random bytes, every form that loads it reports a JPEG error in a box of
-# its own at start. Each box is answered with Enter as soon as it is up; the
-# game then ends by itself, cleanly, without an X error from a box already gone.
+# its own at start. Each box is answered with Enter as soon as it is up. The
+# main menu cannot show itself at all: that last error ends the start, in a
+# box of its own too, and the game then ends by itself with status 1, cleanly,
+# without an X error from a box already gone.
 source "$(dirname "$0")/lib/session.sh"
 
 x11_session_start
@@ -24,7 +26,9 @@ rm "$GAME_COPY/data/buttons/menu_1.jpg"
 head -c 4096 /dev/urandom >"$GAME_COPY/data/buttons/menu_1.jpg"
 ZX_GAME="$GAME_COPY/zendrix2"
 
-BOXES=13  # one for each form that loads the skin at start, four of them choosers of a new game
+# One for each form that loads the skin at start (four of them choosers of a
+# new game), and the last for the main menu that cannot be shown.
+BOXES=14
 x11_game_start
 answered=""
 for ((box = 1; box <= BOXES; box++)); do
@@ -39,5 +43,6 @@ if grep -q "X Error" "$X11_GAME_OUT"; then
   x11_fail "the game ended with an X error"
 fi
 grep -q "JPEG error" "$X11_GAME_OUT" || x11_fail "the game did not name the JPEG error"
+[[ $X11_GAME_STATUS -eq 1 ]] || x11_fail "a start that failed ended with status $X11_GAME_STATUS, not 1"
 x11_note "ok: the game ended with status $X11_GAME_STATUS and no X error"
 echo "PASS"

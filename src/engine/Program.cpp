@@ -1,0 +1,64 @@
+#include "engine/Program.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+#include "engine/Startup.h"
+#include "ui/Application.h"
+#include "ui/HeadlessBackend.h"
+
+namespace {
+
+// An exception that nothing inside the program caught: written out, and
+// shown in the error box when there is a window to show it in.
+void ReportEscaped(ui::Application* app, bool headless, const std::exception& e, std::ostream& errors) {
+  errors << "zendrix2: " << e.what() << std::endl;
+  if (app == nullptr || headless || app->Terminated()) return;
+  try {
+    app->ShowException(e);
+  } catch (...) {
+    // The box itself failed; the report above stands.
+  }
+}
+
+}  // namespace
+
+int RunGame(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostream& errors) {
+  auto* virtualMachine = dynamic_cast<ui::HeadlessBackend*>(backend.get());
+  const bool headless = virtualMachine != nullptr;
+  int reports = 0;
+  std::unique_ptr<ui::Application> app;
+  try {
+    app = std::make_unique<ui::Application>(std::move(backend));
+    app->Title = kApplicationTitle;
+    app->ExeName = run.exeName;
+    if (headless) {
+      app->OnException = [&errors, &reports](const std::string& message) {
+        errors << "zendrix2: " << message << std::endl;
+        ++reports;
+      };
+      ui::Application& loop = *app;
+      const uint64_t limit = run.headlessMs;
+      virtualMachine->OnIdle = [&loop, virtualMachine, limit](uint64_t deadline) {
+        // No one answers windows here: time runs to the next timer or the end.
+        if (deadline == UINT64_MAX || deadline > limit) {
+          virtualMachine->SetClock(std::max(virtualMachine->Now(), limit));
+          loop.Terminate();
+          return;
+        }
+        virtualMachine->SetClock(std::max(virtualMachine->Now(), deadline));
+      };
+    }
+    CreateAllForms(*app);
+    if (app->MainForm() != nullptr && !app->Terminated()) app->MainForm()->Show();
+    app->Run();
+  } catch (const std::exception& e) {
+    ReportEscaped(app.get(), headless, e, errors);
+    return 1;
+  } catch (...) {
+    ReportEscaped(app.get(), headless, std::runtime_error("Unknown exception"), errors);
+    return 1;
+  }
+  return reports > 0 ? 1 : 0;
+}
