@@ -34,7 +34,7 @@ x11_note() { echo "  $*"; }
 # is a failure.
 x11_require() {
   local missing=()
-  for tool in Xvfb xdotool xwininfo import convert compare iconv "$@"; do
+  for tool in Xvfb xdotool xwininfo import convert compare iconv setxkbmap "$@"; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
   done
   if [[ ${#missing[@]} -gt 0 ]]; then
@@ -84,6 +84,11 @@ x11_session_start() {
   [[ -n "$number" ]] || x11_fail "the virtual X server gave no display number"
   export DISPLAY=":$number"
   unset WAYLAND_DISPLAY XAUTHORITY
+  # A Russian layout beside the Latin one: xdotool then types Cyrillic with
+  # keys the keyboard has. Without it, xdotool binds each letter to a spare
+  # key for a moment, and a game that reads the key after the binding has
+  # changed again (a busy machine) gets another letter or none.
+  setxkbmap -layout us,ru || x11_fail "setxkbmap could not load the layouts us,ru"
 
   export SDL_VIDEODRIVER=x11
   export SDL_AUDIODRIVER=dummy
