@@ -319,7 +319,13 @@ void Tzenx::GoToSanatorium() {
   const std::string next = kMonths[(index + 1) % 12];
   menu->day->Caption = platform::IntToStr(day);
   menu->month->Caption = next;
-  if (next == "Январь") menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+  // A month away that passes the year's turn (from December, or from the
+  // first of January before the clock turned the year) turns it here, once:
+  // the clock then leaves this January's year alone.
+  if (next == "Январь" || (month == "Январь" && !menu->NewYearDone)) {
+    menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+    menu->NewYearDone = true;
+  }
   Health = 100;
   menu->hp->Caption = "100";
   Fun = MaxFun;
@@ -333,8 +339,8 @@ void Tzenx::GoToSanatorium() {
 }
 
 void Tzenx::CheckCarAccident() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
-  const int r = std::rand();
+  // Seeded afresh from the clock on every call; 49 of 30000 remainders crash.
+  const uint32_t r = Random.Roll();
   if (r % 30000 <= 29950) return;
   Health = labels::ReadCount(menu->hp);
   if (static_cast<uint32_t>(Health) > 20) {

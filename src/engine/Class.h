@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/RandomSource.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -90,6 +91,9 @@ class Tzenx : public ui::Form {
   int Kcpp1c = 0, Kcpp2c = 0, Kpas1c = 0, Kpas2c = 0, Kphp1c = 0, Kphp2c = 0;
   std::string G1, G2, G3, G4, G5, G6, G7, G8, G9;
   int Gc = 0;
+
+  // The dice of the car-accident roll.
+  RandomSource Random;
 
   // Year flags, skills and caps.
   bool SanInThisYear = false;
