@@ -96,6 +96,7 @@ void Tbrowser::closeClick() {
     engine->EndGame();
     return;
   }
+  engine->WriteLog("Оплата Интернета...");
   engine->ShowInfoMessage("Интернет обошелся Вам в " + platform::UIntToStr(Bill) + " руб.");
   Bill = 0;
   ShowBill();

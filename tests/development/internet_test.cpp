@@ -116,6 +116,7 @@ TEST(Browser, ClosingPaysTheBillWhenTheMoneyIsMoreThanIt) {
   h.click(browser->close);
   EXPECT_EQ(h.messagesShown().back(), "Интернет обошелся Вам в 40 руб.");
   EXPECT_EQ(Money(), 960);
+  EXPECT_EQ(h.logLines().back(), "Оплата Интернета...");
   EXPECT_EQ(browser->Bill, 0u);
   EXPECT_FALSE(browser->timer->Enabled);
   EXPECT_TRUE(inet->Visible);
