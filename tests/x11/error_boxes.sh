@@ -28,7 +28,7 @@ ZX_GAME="$GAME_COPY/zendrix2"
 
 # One for each form that loads the skin at start (four of them choosers of a
 # new game), and the last for the main menu that cannot be shown.
-BOXES=15
+BOXES=18
 x11_game_start
 answered=""
 for ((box = 1; box <= BOXES; box++)); do
