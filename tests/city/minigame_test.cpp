@@ -125,20 +125,6 @@ TEST(MiniGame, WinsSpeedTheDrainUpTo33AndStopThere) {
   EXPECT_EQ(Mood(), 70);
 }
 
-TEST(MiniGame, TheFirstWinsStepFrom65By4) {
-  GameHarness h(Mood("20"));
-  std::vector<int> paces;
-  for (int game = 0; game < 9; ++game) {
-    Open(h);
-    paces.push_back(lines->time->Interval());
-    h.answerEnter();
-    PlayToTheEnd(h);
-  }
-  EXPECT_EQ(paces, (std::vector<int>{65, 61, 57, 53, 49, 45, 41, 37, 33}));
-  EXPECT_EQ(lines->time->Interval(), 33);
-  EXPECT_EQ(Mood(), 100) << "mood won up to the maximum";
-}
-
 TEST(MiniGame, ABarDrainedToZeroLosesAtTheNextDrainTick) {
   GameHarness h(Mood("50"));
   Open(h);
