@@ -87,6 +87,7 @@ BenchGame::~BenchGame() {
   backend_->OnIdle = nullptr;
   app_->Terminate();
   app_->DestroyForms();
+  ForgetAllForms();
 }
 
 void BenchGame::onIdle() {

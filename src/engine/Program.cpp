@@ -22,9 +22,7 @@ void ReportEscaped(ui::Application* app, bool headless, const std::exception& e,
   }
 }
 
-}  // namespace
-
-int RunGame(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostream& errors) {
+int RunForms(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostream& errors) {
   auto* virtualMachine = dynamic_cast<ui::HeadlessBackend*>(backend.get());
   const bool headless = virtualMachine != nullptr;
   int reports = 0;
@@ -61,4 +59,12 @@ int RunGame(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostre
     return 1;
   }
   return reports > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int RunGame(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostream& errors) {
+  const int status = RunForms(std::move(backend), run, errors);
+  ForgetAllForms();  // the forms went with the application
+  return status;
 }

@@ -1,5 +1,8 @@
 #include "engine/Startup.h"
 
+#include <functional>
+#include <vector>
+
 #include "career/Find_work.h"
 #include "career/Now_work.h"
 #include "career/Skill.h"
@@ -61,74 +64,93 @@
 #include "software/Ssel.h"
 #include "software/Textshop.h"
 
+namespace {
+
+// The instance pointers set at start, each cleared again by ForgetAllForms.
+std::vector<std::function<void()>> g_forget;
+
+template <typename T>
+void Create(ui::Application& app, T*& instance) {
+  app.CreateForm(instance);
+  g_forget.push_back([&instance] { instance = nullptr; });
+}
+
+}  // namespace
+
 void CreateAllForms(ui::Application& app) {
-  app.CreateForm(Form1);
-  app.CreateForm(engine);
-  app.CreateForm(init);
-  app.CreateForm(inst);
-  app.CreateForm(mes);
-  app.CreateForm(menu);
-  app.CreateForm(ques);
-  app.CreateForm(bank);
-  app.CreateForm(take);
-  app.CreateForm(give);
-  app.CreateForm(travel);
-  app.CreateForm(apteka);
-  app.CreateForm(ksalon);
-  app.CreateForm(avpath);
-  app.CreateForm(canCar);
-  app.CreateForm(cbuy);
-  app.CreateForm(sanatory);
-  app.CreateForm(lines);
-  app.CreateForm(comp);
-  app.CreateForm(devset);
-  app.CreateForm(devsel);
-  app.CreateForm(mbshop);
-  app.CreateForm(mbshop2);
-  app.CreateForm(prshop);
-  app.CreateForm(prshop2);
-  app.CreateForm(mess);
-  app.CreateForm(rshop);
-  app.CreateForm(vshop);
-  app.CreateForm(vshop2);
-  app.CreateForm(hshop);
-  app.CreateForm(mdshop);
-  app.CreateForm(mnshop);
-  app.CreateForm(afisha);
-  app.CreateForm(setka);
-  app.CreateForm(inclub);
-  app.CreateForm(softset);
-  app.CreateForm(ssoft);
-  app.CreateForm(softsel);
-  app.CreateForm(games);
-  app.CreateForm(devkomp);
-  app.CreateForm(osshop);
-  app.CreateForm(textshop);
-  app.CreateForm(kshop);
-  app.CreateForm(gameshop);
-  app.CreateForm(person);
-  app.CreateForm(skills);
-  app.CreateForm(fwork);
-  app.CreateForm(nwork);
-  app.CreateForm(kop);
-  app.CreateForm(addk);
-  app.CreateForm(takek);
-  app.CreateForm(infor);
-  app.CreateForm(teach_lev);
-  app.CreateForm(study1);
-  app.CreateForm(study2);
-  app.CreateForm(home);
-  app.CreateForm(devSkill);
-  app.CreateForm(devmenu);
-  app.CreateForm(langset);
-  app.CreateForm(prset);
-  app.CreateForm(gameset);
-  app.CreateForm(gameDev);
-  app.CreateForm(enter);
-  app.CreateForm(sggenre);
-  app.CreateForm(devProgress);
-  app.CreateForm(inet);
-  app.CreateForm(browser);
-  app.CreateForm(sBazar);
-  app.CreateForm(ssgBuy);
+  g_forget.clear();
+  Create(app, Form1);
+  Create(app, engine);
+  Create(app, init);
+  Create(app, inst);
+  Create(app, mes);
+  Create(app, menu);
+  Create(app, ques);
+  Create(app, bank);
+  Create(app, take);
+  Create(app, give);
+  Create(app, travel);
+  Create(app, apteka);
+  Create(app, ksalon);
+  Create(app, avpath);
+  Create(app, canCar);
+  Create(app, cbuy);
+  Create(app, sanatory);
+  Create(app, lines);
+  Create(app, comp);
+  Create(app, devset);
+  Create(app, devsel);
+  Create(app, mbshop);
+  Create(app, mbshop2);
+  Create(app, prshop);
+  Create(app, prshop2);
+  Create(app, mess);
+  Create(app, rshop);
+  Create(app, vshop);
+  Create(app, vshop2);
+  Create(app, hshop);
+  Create(app, mdshop);
+  Create(app, mnshop);
+  Create(app, afisha);
+  Create(app, setka);
+  Create(app, inclub);
+  Create(app, softset);
+  Create(app, ssoft);
+  Create(app, softsel);
+  Create(app, games);
+  Create(app, devkomp);
+  Create(app, osshop);
+  Create(app, textshop);
+  Create(app, kshop);
+  Create(app, gameshop);
+  Create(app, person);
+  Create(app, skills);
+  Create(app, fwork);
+  Create(app, nwork);
+  Create(app, kop);
+  Create(app, addk);
+  Create(app, takek);
+  Create(app, infor);
+  Create(app, teach_lev);
+  Create(app, study1);
+  Create(app, study2);
+  Create(app, home);
+  Create(app, devSkill);
+  Create(app, devmenu);
+  Create(app, langset);
+  Create(app, prset);
+  Create(app, gameset);
+  Create(app, gameDev);
+  Create(app, enter);
+  Create(app, sggenre);
+  Create(app, devProgress);
+  Create(app, inet);
+  Create(app, browser);
+  Create(app, sBazar);
+  Create(app, ssgBuy);
+}
+
+void ForgetAllForms() {
+  for (const auto& forget : g_forget) forget();
+  g_forget.clear();
 }

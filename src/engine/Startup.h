@@ -7,5 +7,9 @@
 // engine, then every screen.
 void CreateAllForms(ui::Application& app);
 
+// Sets every instance pointer CreateAllForms set back to null: called once
+// the forms are destroyed, so that no pointer outlives its form.
+void ForgetAllForms();
+
 // The application's title.
 inline constexpr const char* kApplicationTitle = "Игра \"Зендрикс 2\"";

@@ -520,9 +520,6 @@ void Application::DestroyForms() {
     } catch (...) {
     }
     delete form;
-    // No instance pointer outlives its form.
-    forgetters_.back()();
-    forgetters_.pop_back();
   }
 }
 

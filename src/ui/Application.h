@@ -34,15 +34,12 @@ class Application {
 
   // Creates a form: constructs it (its controls), sets the caller's instance
   // pointer, then runs its creation handler. The first form created is the
-  // main window. DestroyForms sets the instance pointer back to null.
+  // main window.
   template <typename T>
   T* CreateForm(T*& reference) {
     T* form = new T(*this);
     reference = form;
     created_.push_back(form);
-    forgetters_.push_back([&reference, form] {
-      if (reference == form) reference = nullptr;
-    });
     if (mainForm_ == nullptr) mainForm_ = form;
     form->DoCreate();
     return form;
@@ -125,9 +122,8 @@ class Application {
 
   std::unique_ptr<Backend> backend_;
   FontCache fonts_;
-  std::vector<Form*> forms_;                       // every live form, internal ones included
-  std::vector<Form*> created_;                     // the forms made by CreateForm, in order
-  std::vector<std::function<void()>> forgetters_;  // each clears its form's instance pointer
+  std::vector<Form*> forms_;    // every live form, internal ones included
+  std::vector<Form*> created_;  // the forms made by CreateForm, in order
   Form* mainForm_ = nullptr;
   std::vector<Timer*> timers_;
   std::set<Timer*> liveTimers_;

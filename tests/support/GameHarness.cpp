@@ -107,6 +107,7 @@ void GameHarness::shutDown() {
   if (!app_) return;
   app_->Terminate();
   app_->DestroyForms();
+  ForgetAllForms();
 }
 
 std::vector<std::string> GameHarness::logLines(bool withTimes) const {

@@ -49,24 +49,6 @@ TEST(Forms, CreatedInOrderAndAtTheEndAllVisibleOnesHideBeforeAnyIsDestroyed) {
                                            "first.Hide", "second.Destroy", "first.Destroy"}));
 }
 
-// No instance pointer outlives its form; a destruction handler still
-// reaches the forms created before its own.
-TEST(Forms, EachInstancePointerGoesBackToNullWhenItsFormIsDestroyed) {
-  std::vector<std::string> log;
-  g_log = &log;
-  bool firstThereWhenSecondGoes = false;
-  {
-    ui::Application app(std::make_unique<ui::HeadlessBackend>());
-    app.CreateForm(first);
-    app.CreateForm(second);
-    second->OnDestroy = [&](ui::Control&) { firstThereWhenSecondGoes = first != nullptr; };
-    app.DestroyForms();
-    EXPECT_EQ(first, nullptr);
-    EXPECT_EQ(second, nullptr);
-  }
-  EXPECT_TRUE(firstThereWhenSecondGoes);
-}
-
 TEST_F(UiFixture, ShowModalEndsWhenTheFormIsHiddenOrClosed) {
   ui::Form* dialog = nullptr;
   app_->CreateForm(dialog);
