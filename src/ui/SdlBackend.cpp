@@ -243,7 +243,8 @@ bool SdlBackend::PollEvent(Event& out) {
         out.window = IdOf(e.button.windowID);
         out.x = e.button.x;
         out.y = e.button.y;
-        out.clicks = e.button.clicks;
+        out.clicks = e.type == SDL_MOUSEBUTTONDOWN ? clicks_.Press(out.window, e.button.clicks)
+                                                   : clicks_.Release(e.button.clicks);
         out.shift = ButtonShift(SDL_GetMouseState(nullptr, nullptr)) | KeyShift(SDL_GetModState());
         return true;
       case SDL_MOUSEWHEEL: {
@@ -377,6 +378,7 @@ void SdlBackend::ShowWindow(WindowId id) {
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
+  clicks_.Shown(id);
   if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl)
     SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;

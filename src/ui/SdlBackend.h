@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/Backend.h"
+#include "ui/ClickCount.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -62,6 +63,7 @@ class SdlBackend : public Backend {
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
   WindowId nextId_ = 1;
+  ClickCount clicks_;  // double clicks within one window only
   std::unique_ptr<Mixer> audio_;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
