@@ -1,8 +1,10 @@
 #include "platform/TextFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <exception>
 #include <fstream>
 #include <iterator>
@@ -52,5 +54,61 @@ bool FileExists(const std::string& path) {
 }
 
 bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+AppendingFile::~AppendingFile() { Forget(); }
+
+AppendingFile& AppendingFile::operator=(const AppendingFile& other) {
+  if (this != &other) Forget();
+  return *this;
+}
+
+void AppendingFile::Forget() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  path_.clear();
+}
+
+bool AppendingFile::Unchanged(const std::string& path) const {
+  if (fd_ < 0 || path != path_) return false;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return st.st_dev == device_ && st.st_ino == inode_ && st.st_size == size_ && st.st_mtim.tv_sec == modified_.tv_sec &&
+         st.st_mtim.tv_nsec == modified_.tv_nsec;
+}
+
+bool AppendingFile::Write(const std::string& path, std::string_view bytes) {
+  Forget();
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
+  if (fd_ < 0) return false;
+  path_ = path;
+  return Put(bytes);
+}
+
+bool AppendingFile::Append(std::string_view bytes) {
+  if (fd_ < 0) return false;
+  return Put(bytes);
+}
+
+bool AppendingFile::Put(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      Forget();
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) {
+    Forget();
+    return false;
+  }
+  device_ = st.st_dev;
+  inode_ = st.st_ino;
+  size_ = st.st_size;
+  modified_ = st.st_mtim;
+  return true;
+}
 
 }  // namespace platform

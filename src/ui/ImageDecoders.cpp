@@ -1,14 +1,17 @@
 #include "ui/ImageDecoders.h"
 
 #include <SDL.h>
+#include <fcntl.h>
 #include <jpeglib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <bit>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -46,7 +49,7 @@ bool SizeAllowed(int64_t width, int64_t height) {
 struct JpegJob {
   jpeg_decompress_struct info{};
   JpegError error{};
-  std::vector<uint8_t> row;
+  std::vector<JSAMPROW> rows;  // the picture's rows, top first
   Bitmap result;
 };
 
@@ -67,25 +70,28 @@ bool RunJpeg(JpegJob& job, const uint8_t* data, size_t size) {
     jpeg_destroy_decompress(&job.info);
     return false;
   }
-  job.info.out_color_space = JCS_RGB;
+  // Straight into the picture's own pixels: 32-bit words 0xAARRGGBB, whose
+  // bytes lie in memory as B, G, R, A on a little-endian machine.
+  job.info.out_color_space = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
   jpeg_start_decompress(&job.info);
   const int width = static_cast<int>(job.info.output_width);
   const int height = static_cast<int>(job.info.output_height);
-  if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || job.info.output_components != 3) {
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || job.info.output_components != 4) {
     std::snprintf(job.error.message, sizeof job.error.message, "unsupported picture size");
     jpeg_destroy_decompress(&job.info);
     return false;
   }
-  job.result = Bitmap(width, height);
-  job.row.resize(static_cast<size_t>(width) * 3);
+  job.result = Bitmap(width, height, Bitmap::Unfilled{});
+  job.rows.resize(static_cast<size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    job.rows[static_cast<size_t>(y)] = reinterpret_cast<JSAMPROW>(job.result.Pixels() + static_cast<size_t>(y) * width);
+  }
   while (job.info.output_scanline < job.info.output_height) {
-    JSAMPROW rows[1] = {job.row.data()};
-    const int y = static_cast<int>(job.info.output_scanline);
-    jpeg_read_scanlines(&job.info, rows, 1);
-    uint32_t* out = job.result.Pixels() + static_cast<size_t>(y) * width;
-    for (int x = 0; x < width; ++x) {
-      const uint8_t* p = &job.row[static_cast<size_t>(x) * 3];
-      out[x] = 0xFF000000u | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+    const JDIMENSION y = job.info.output_scanline;
+    if (jpeg_read_scanlines(&job.info, job.rows.data() + y, job.info.output_height - y) == 0) {
+      std::snprintf(job.error.message, sizeof job.error.message, "no picture data");
+      jpeg_destroy_decompress(&job.info);
+      return false;
     }
   }
   jpeg_finish_decompress(&job.info);
@@ -151,16 +157,27 @@ Bitmap DecodeBmp(const uint8_t* data, size_t size) {
 }
 
 Bitmap LoadPictureFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) throw EInvalidGraphic("Cannot open file \"" + path + "\". No such file or directory");
-  const std::streamoff size = in.tellg();
-  std::vector<uint8_t> bytes(size > 0 ? static_cast<size_t>(size) : 0);
-  in.seekg(0);
-  if (!bytes.empty() && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+  // The whole file in one read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EInvalidGraphic("Cannot open file \"" + path + "\". No such file or directory");
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
     throw EInvalidGraphic("Cannot read file \"" + path + "\"");
   }
-  if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.data(), bytes.size());
-  if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.data(), bytes.size());
+  const size_t size = static_cast<size_t>(std::max<off_t>(st.st_size, 0));
+  std::unique_ptr<uint8_t[]> bytes(new uint8_t[size > 0 ? size : 1]);
+  size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, bytes.get() + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  if (got < size) throw EInvalidGraphic("Cannot read file \"" + path + "\"");
+  if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.get(), size);
+  if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.get(), size);
   throw EInvalidGraphic("Unknown picture file extension (" + path + ")");
 }
 

@@ -18,6 +18,7 @@ const std::string& StringList::operator[](int index) const {
 void StringList::Put(int index, const std::string& text) {
   (void)(*this)[index];
   items_[index] = text;
+  Rewritten();
   Changed();
 }
 
@@ -32,18 +33,21 @@ void StringList::Insert(int index, const std::string& text) {
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
   }
   items_.insert(items_.begin() + index, text);
+  Rewritten();
   Changed();
 }
 
 void StringList::Delete(int index) {
   (void)(*this)[index];
   items_.erase(items_.begin() + index);
+  Rewritten();
   Changed();
 }
 
 void StringList::Clear() {
   if (items_.empty()) return;
   items_.clear();
+  Rewritten();
   Changed();
 }
 
@@ -56,6 +60,7 @@ int StringList::IndexOf(const std::string& text) const {
 
 void StringList::Assign(std::vector<std::string> items) {
   items_ = std::move(items);
+  Rewritten();
   Changed();
 }
 
@@ -130,16 +135,33 @@ void StringList::LoadFromFile(const std::string& path) {
 }
 
 void StringList::SaveToFile(const std::string& path) const {
-  std::vector<std::string> lines;
-  lines.reserve(items_.size());
-  for (const std::string& line : items_) lines.push_back(platform::Utf8ToCp1251(line));
-  if (!platform::SaveLines(path, lines)) {
+  const auto linesFrom = [this](size_t first) {
+    std::string bytes;
+    for (size_t i = first; i < items_.size(); ++i) {
+      bytes += platform::Utf8ToCp1251(items_[i]);
+      bytes += "\r\n";
+    }
+    return bytes;
+  };
+  if (linesSaved_ <= items_.size() && file_.Unchanged(path) && file_.Append(linesFrom(linesSaved_))) {
+    linesSaved_ = items_.size();
+    return;
+  }
+  if (!file_.Write(path, linesFrom(0))) {
+    linesSaved_ = 0;
     throw std::runtime_error("Cannot create file \"" + path + "\"");
   }
+  linesSaved_ = items_.size();
 }
 
 void StringList::Changed() {
   if (OnChange) OnChange();
+}
+
+void StringList::Rewritten() {
+  // The next save writes the whole file.
+  file_ = platform::AppendingFile();
+  linesSaved_ = 0;
 }
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace ui {
 
 class StringList {
@@ -37,13 +39,22 @@ class StringList {
   // Reads a CP1251 text file; throws std::runtime_error when it can't be opened.
   void LoadFromFile(const std::string& path);
   // Writes CP1251 with CR LF; throws std::runtime_error when it can't be written.
+  // Saved again to the same file after lines were only added, the list
+  // writes just those lines at the file's end, unless something else has
+  // changed the file since: then, as after any other change of the list, the
+  // whole file is written again.
   void SaveToFile(const std::string& path) const;
 
   std::function<void()> OnChange;
 
  private:
   void Changed();
+  void Rewritten();
   std::vector<std::string> items_;
+  // The file last saved to, and how many of the lines it holds; none when
+  // the list changed other than by Add since.
+  mutable platform::AppendingFile file_;
+  mutable size_t linesSaved_ = 0;
 };
 
 }  // namespace ui

@@ -259,6 +259,39 @@ TEST(Log, FirstTimedLineFollowsTheStartLinesAndReplacesAnEarlierRunsFile) {
   EXPECT_EQ(lines.back(), "============================");
 }
 
+// The file as the engine's lines say it must be, byte for byte.
+std::string LogFileFromLines() {
+  std::string bytes;
+  for (const std::string& line : engine->LogLines.Items()) bytes += platform::Utf8ToCp1251(line) + "\r\n";
+  return bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(Log, TheFileHoldsEveryLineAfterEachWriteEvenWhenChangedFromOutside) {
+  GameHarness h;
+  const std::string path = h.systemDir() + "/ZendrixLog.log";
+  for (int i = 0; i < 40; ++i) {
+    engine->WriteLog("Строка номер " + std::to_string(i));
+    if (i % 10 == 9) engine->AddExperience(1);  // a rule writing its own line
+    ASSERT_EQ(ReadBytes(path), LogFileFromLines()) << "after line " << i;
+  }
+  // Emptied by someone else: the next line brings the whole log back.
+  std::ofstream(path, std::ios::binary | std::ios::trunc).close();
+  engine->WriteLog("После очистки");
+  EXPECT_EQ(ReadBytes(path), LogFileFromLines());
+  // Replaced by a different text: the same.
+  platform::SaveLines(path, {"чужой текст"});
+  engine->WriteLog("После замены");
+  EXPECT_EQ(ReadBytes(path), LogFileFromLines());
+  h.shutDown();
+  const auto lines = h.logLines();
+  EXPECT_EQ(lines.back(), "============================");
+}
+
 TEST(Log, AnUnwritableLogNeverStopsTheGame) {
   HarnessOptions options;
   options.prepare = [](const std::string& gameDir) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/TempFolder.h"
 #include "ui/ImageDecoders.h"
 
 namespace {
@@ -180,6 +181,118 @@ TEST(PictureLimits, JpegFramesClaimingHugeSizesAreRefusedQuickly) {
   const ui::Bitmap decoded = ui::DecodeJpeg(strip.data(), strip.size());
   EXPECT_EQ(decoded.Width(), 4000);
   EXPECT_EQ(decoded.Height(), 8);
+}
+
+// A picture of any size and colour kind whose pixels are given by `colour`
+// (0xRRGGBB; grey pictures take the green byte).
+template <class Colour>
+Bytes Encode(int width, int height, bool grey, Colour colour) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(width);
+  info.image_height = static_cast<JDIMENSION>(height);
+  info.input_components = grey ? 1 : 3;
+  info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 90, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  Bytes row(static_cast<size_t>(width) * 3);
+  while (info.next_scanline < info.image_height) {
+    const int y = static_cast<int>(info.next_scanline);
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = colour(x, y);
+      if (grey) {
+        row[x] = static_cast<uint8_t>(c >> 8);
+      } else {
+        row[x * 3] = static_cast<uint8_t>(c >> 16);
+        row[x * 3 + 1] = static_cast<uint8_t>(c >> 8);
+        row[x * 3 + 2] = static_cast<uint8_t>(c);
+      }
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  Bytes out(buffer, buffer + size);
+  std::free(buffer);
+  return out;
+}
+
+// libjpeg's own decode of the file into R, G, B bytes.
+Bytes DecodeToRgb(const Bytes& jpeg, int& width, int& height) {
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr error{};
+  info.err = jpeg_std_error(&error);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  width = static_cast<int>(info.output_width);
+  height = static_cast<int>(info.output_height);
+  Bytes rgb(static_cast<size_t>(width) * height * 3);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW rows[1] = {rgb.data() + static_cast<size_t>(info.output_scanline) * width * 3};
+    jpeg_read_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return rgb;
+}
+
+// Every pixel is opaque and holds exactly the colour libjpeg gives for it,
+// red in bits 16-23, green in 8-15, blue in 0-7.
+void ExpectSamePixels(const ui::Bitmap& picture, const Bytes& jpeg, const char* what) {
+  int width = 0, height = 0;
+  const Bytes rgb = DecodeToRgb(jpeg, width, height);
+  ASSERT_EQ(picture.Width(), width) << what;
+  ASSERT_EQ(picture.Height(), height) << what;
+  int wrong = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+      const uint32_t want = 0xFF000000u | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+      if (picture.Pixel(x, y) != want && ++wrong <= 3) {
+        ADD_FAILURE() << what << ": pixel " << x << "," << y << " is " << std::hex << picture.Pixel(x, y)
+                      << ", libjpeg gives " << want;
+      }
+    }
+  }
+}
+
+TEST(JpegPixels, EveryPixelIsLibjpegsColourInThePicturesOwnFormat) {
+  // Sizes that are not whole blocks, noisy and smooth, colour and grey.
+  auto noise = [](int x, int y) { return (uint32_t(x * 97 + y * 31) * 2654435761u) >> 8; };
+  auto gradient = [](int x, int y) { return uint32_t(x * 255 / 220) << 16 | uint32_t(y * 6) << 8 | 0x40; };
+  const Bytes smooth = Encode(220, 37, false, gradient);
+  ExpectSamePixels(ui::DecodeJpeg(smooth.data(), smooth.size()), smooth, "a button-sized gradient");
+  const Bytes noisy = Encode(37, 19, false, noise);
+  ExpectSamePixels(ui::DecodeJpeg(noisy.data(), noisy.size()), noisy, "a small noisy picture");
+  const Bytes grey = Encode(33, 17, true, noise);
+  ExpectSamePixels(ui::DecodeJpeg(grey.data(), grey.size()), grey, "a grey picture");
+
+  // Pure colours land in their own bytes.
+  const Bytes red = Encode(16, 16, false, [](int, int) { return 0xFF0000u; });
+  const uint32_t r = ui::DecodeJpeg(red.data(), red.size()).Pixel(8, 8);
+  EXPECT_EQ(r >> 24, 0xFFu) << std::hex << r;
+  EXPECT_GE((r >> 16) & 0xFF, 0xF0u) << std::hex << r;
+  EXPECT_LT((r >> 8) & 0xFF, 8u) << std::hex << r;
+  EXPECT_LT(r & 0xFF, 8u) << std::hex << r;
+
+  // The same from a file.
+  testing_support::TempFolder folder;
+  const std::string path = folder.Write("skin_1.jpg", std::string(noisy.begin(), noisy.end()));
+  ExpectSamePixels(ui::LoadPictureFile(path), noisy, "read from a file");
+  EXPECT_THROW(ui::LoadPictureFile(folder.File("missing.jpg")), ui::EInvalidGraphic);
+  EXPECT_THROW(ui::LoadPictureFile(folder.path()), ui::EInvalidGraphic);  // a folder
+  const std::string empty = folder.Write("empty.jpg", "");
+  EXPECT_THROW(ui::LoadPictureFile(empty), ui::EInvalidGraphic);
 }
 
 }  // namespace
