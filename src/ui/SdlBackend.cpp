@@ -16,10 +16,80 @@
 namespace ui {
 
 // Plays one sound at a time on one channel, a new one cutting off the last,
-// and one track at a time on the music channel.
+// and one track at a time on the music channel. The sound device is open
+// only while something sounds: it is opened by the first sound or track and
+// closed a while after the last one ended, so that an idle game does not
+// keep a device mixing silence dozens of times a second.
 class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
  public:
-  Mixer() {
+  ~Mixer() override { CloseDevice(); }
+
+  void PlayWave(const std::string& path) override {
+    if (!OpenDevice()) return;
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (chunk == nullptr) return;  // a missing sound is silence
+    Mix_HaltChannel(0);
+    if (current_ != nullptr) Mix_FreeChunk(current_);
+    current_ = chunk;
+    Mix_PlayChannel(0, current_, 0);
+    quiet_ = false;
+  }
+
+  bool Open(const std::string& path) override {
+    Close();
+    if (!OpenDevice()) return false;
+    music_ = Mix_LoadMUS(path.c_str());
+    if (music_ != nullptr) track_ = path;
+    return music_ != nullptr;
+  }
+  void Play() override {
+    if (track_.empty()) return;
+    if (music_ == nullptr) {
+      // The device was closed while the track rested: load it again.
+      if (!OpenDevice()) return;
+      music_ = Mix_LoadMUS(track_.c_str());
+      if (music_ == nullptr) return;
+    }
+    Mix_PlayMusic(music_, 0);
+    quiet_ = false;
+  }
+  void Stop() override {
+    if (music_ != nullptr) Mix_HaltMusic();
+  }
+  bool Playing() override { return music_ != nullptr && Mix_PlayingMusic() != 0; }
+  void Close() override {
+    track_.clear();
+    if (music_ == nullptr) return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(music_);
+    music_ = nullptr;
+  }
+
+  // Closes the device once nothing has sounded for a while; returns when to
+  // look again (UINT64_MAX: nothing to look after).
+  uint64_t CloseWhenQuiet(uint64_t now) {
+    if (!open_) return UINT64_MAX;
+    if (Mix_Playing(-1) > 0 || Mix_PlayingMusic() != 0) {
+      quiet_ = false;
+      return now + kLookWhilePlaying;
+    }
+    if (!quiet_) {
+      quiet_ = true;
+      quietSince_ = now;
+    }
+    if (now - quietSince_ < kQuietBeforeClosing) return quietSince_ + kQuietBeforeClosing;
+    CloseDevice();
+    return UINT64_MAX;
+  }
+
+ private:
+  // Long enough for a player's next click to find the device still open.
+  static constexpr uint64_t kQuietBeforeClosing = 2000;
+  static constexpr uint64_t kLookWhilePlaying = 250;
+
+  bool OpenDevice() {
+    if (open_) return true;
+    if (failed_) return false;
     // The sound libraries report a missing card loudly on stderr; the game
     // just plays silently then.
     const int saved = ::dup(2);
@@ -32,57 +102,42 @@ class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
       if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+      if (!open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     if (open_) Mix_AllocateChannels(1);
+    failed_ = !open_;
     if (saved >= 0) {
       ::dup2(saved, 2);
       ::close(saved);
     }
     if (null >= 0) ::close(null);
+    quiet_ = false;
+    return open_;
   }
-  ~Mixer() override {
-    if (open_) {
-      Mix_HaltChannel(-1);
-      if (current_ != nullptr) Mix_FreeChunk(current_);
-      Close();
-      Mix_CloseAudio();
-    }
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  }
-  void PlayWave(const std::string& path) override {
+
+  // The loaded track's name stays, so that Play loads it again.
+  void CloseDevice() {
     if (!open_) return;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (chunk == nullptr) return;  // a missing sound is silence
-    Mix_HaltChannel(0);
+    Mix_HaltChannel(-1);
     if (current_ != nullptr) Mix_FreeChunk(current_);
-    current_ = chunk;
-    Mix_PlayChannel(0, current_, 0);
+    current_ = nullptr;
+    if (music_ != nullptr) {
+      Mix_HaltMusic();
+      Mix_FreeMusic(music_);
+      music_ = nullptr;
+    }
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
   }
 
-  bool Open(const std::string& path) override {
-    Close();
-    if (!open_) return false;
-    music_ = Mix_LoadMUS(path.c_str());
-    return music_ != nullptr;
-  }
-  void Play() override {
-    if (music_ != nullptr) Mix_PlayMusic(music_, 0);
-  }
-  void Stop() override {
-    if (music_ != nullptr) Mix_HaltMusic();
-  }
-  bool Playing() override { return music_ != nullptr && Mix_PlayingMusic() != 0; }
-  void Close() override {
-    if (music_ == nullptr) return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
-  }
-
- private:
   bool open_ = false;
+  bool failed_ = false;  // neither a card nor the silent driver would open
+  bool quiet_ = false;   // nothing has sounded since quietSince_
+  uint64_t quietSince_ = 0;
   Mix_Chunk* current_ = nullptr;
   Mix_Music* music_ = nullptr;
+  std::string track_;
 };
 
 namespace {
@@ -301,6 +356,7 @@ bool SdlBackend::PollEvent(Event& out) {
 // itself, and the second connection never carries a request.
 void SdlBackend::WaitEvent(uint64_t deadline) {
   const uint64_t now = Now();
+  deadline = std::min(deadline, audio_->CloseWhenQuiet(now));
   if (deadline != UINT64_MAX && deadline <= now) return;
   const int wait = static_cast<int>(deadline == UINT64_MAX ? 1000 : std::min<uint64_t>(deadline - now, 1000));
   if (display_ == nullptr) {
