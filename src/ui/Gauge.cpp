@@ -52,13 +52,6 @@ void Gauge::Paint(Canvas& canvas) {
       canvas.FrameRect(all, clBlack);
       break;
     }
-    case GaugeKind::VerticalBar: {
-      canvas.FillRect(all, BackColor);
-      const int filled = static_cast<int>(std::lround((all.height - 2) * fraction));
-      canvas.FillRect(Rect{1, all.height - 1 - filled, all.width - 2, filled}, ForeColor);
-      canvas.FrameRect(all, clBlack);
-      break;
-    }
     case GaugeKind::Pie:
       PaintPie(canvas, fraction);
       break;

@@ -1,12 +1,12 @@
 #pragma once
 // A gauge: how far Progress has come from MinValue to MaxValue, drawn as a
-// bar filling from the left or the bottom, or as a pie filling clockwise from
-// twelve o'clock, with the percentage in the middle when ShowText is set.
+// bar filling from the left or as a pie filling clockwise from twelve
+// o'clock, with the percentage in the middle when ShowText is set.
 #include "ui/Control.h"
 
 namespace ui {
 
-enum class GaugeKind { HorizontalBar, VerticalBar, Pie };
+enum class GaugeKind { HorizontalBar, Pie };
 
 class Gauge : public Control {
  public:
