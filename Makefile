@@ -46,5 +46,5 @@ test: all
 	cd "$(BUILD)" && ctest --output-on-failure -j "$(JOBS)"
 
 bench: configure
-	ninja -C "$(BUILD)" -j "$(JOBS)" zx_bench zx_bench_memory
-	cd "$(BUILD)/bench" && ./zx_bench && ./zx_bench_memory
+	ninja -C "$(BUILD)" -j "$(JOBS)" zx_game_files zx_benchmarks
+	bash bench/run.sh "$(BUILD)"

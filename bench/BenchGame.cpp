@@ -1,5 +1,6 @@
 #include "BenchGame.h"
 
+#include <SDL.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,15 +11,15 @@
 #include <typeinfo>
 
 #include "engine/Class.h"
-#include "engine/ConfigKeys.h"
 #include "engine/Scramble.h"
 #include "engine/Startup.h"
 #include "platform/Conversions.h"
 #include "platform/Cp1251.h"
-#include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
+#include "ui/SdlBackend.h"
+#include "ui/Timer.h"
 
 namespace fs = std::filesystem;
 
@@ -40,9 +41,19 @@ void SetConfigValue(const std::string& path, const std::string& key, const std::
   platform::SaveLines(path, lines);
 }
 
+}  // namespace
+
+std::string LastingPath(const std::string& file) {
+  std::error_code error;
+  const fs::path real = fs::canonical(file, error);
+  return error ? file : real.string();
+}
+
+namespace {
+
 void CollectPictures(ui::Control* control, std::vector<std::string>& out) {
   if (auto* image = dynamic_cast<ui::Image*>(control)) {
-    for (int i = 0; i < image->Picture.LoadCount(); ++i) out.push_back(image->Picture.FileName());
+    for (int i = 0; i < image->Picture.LoadCount(); ++i) out.push_back(LastingPath(image->Picture.FileName()));
   }
   for (ui::Control* child : control->Controls()) CollectPictures(child, out);
 }
@@ -70,24 +81,45 @@ ProgramFolder::~ProgramFolder() {
   fs::remove_all(root_, ignored);
 }
 
-BenchGame::BenchGame(const ProgramFolder& folder, bool showMainMenu) {
-  auto backend = std::make_unique<ui::HeadlessBackend>();
-  backend_ = backend.get();
-  backend_->OnIdle = [this](uint64_t) { onIdle(); };
+BenchGame::BenchGame(const ProgramFolder& folder, bool showMainMenu, Backend kind) {
+  std::unique_ptr<ui::Backend> backend;
+  if (kind == Backend::Headless) {
+    auto virtualMachine = std::make_unique<ui::HeadlessBackend>();
+    headless_ = virtualMachine.get();
+    headless_->OnIdle = [this](uint64_t) { onIdle(); };
+    backend = std::move(virtualMachine);
+  } else {
+    backend = std::make_unique<ui::SdlBackend>();
+  }
   app_ = std::make_unique<ui::Application>(std::move(backend));
   app_->Title = kApplicationTitle;
   app_->ExeName = folder.exe();
   app_->OnException = [](const std::string&) {};
   CreateAllForms(*app_);
+  if (headless_ == nullptr && !app_->Forms().empty()) {
+    // No one at the keyboard: a window that waits for an answer is closed.
+    auto* closer = new ui::Timer(app_->Forms().front());
+    closer->Interval = 20;
+    closer->OnTimer = [this](ui::Control&) { closeModal(); };
+    closer->Enabled = true;
+  }
   if (showMainMenu && app_->MainForm() != nullptr) app_->MainForm()->Show();
   pump();
 }
 
 BenchGame::~BenchGame() {
-  backend_->OnIdle = nullptr;
+  if (headless_ != nullptr) headless_->OnIdle = nullptr;
   app_->Terminate();
   app_->DestroyForms();
   ForgetAllForms();
+}
+
+void BenchGame::closeModal() {
+  ui::Form* modal = app_->PopupWindow() != nullptr ? app_->PopupWindow() : app_->ActiveModal();
+  if (modal == nullptr) return;
+  ++closed_;
+  if (std::getenv("ZX_BENCH_VERBOSE") != nullptr) std::fprintf(stderr, "window closed: %s\n", typeid(*modal).name());
+  modal->Close();
 }
 
 void BenchGame::onIdle() {
@@ -103,9 +135,9 @@ void BenchGame::onIdle() {
   e.window = modal->Window();
   e.key = ui::VK_RETURN;
   e.type = ui::Event::Type::KeyDown;
-  backend_->Post(e);
+  headless_->Post(e);
   e.type = ui::Event::Type::KeyUp;
-  backend_->Post(e);
+  headless_->Post(e);
   app_->ProcessMessages();
   if (!app_->Terminated() && app_->ActiveModal() == modal && modal->Visible && modal->ModalResult() == 0) {
     // Enter did not close it: close it as the desktop would.
@@ -120,29 +152,53 @@ void BenchGame::pump() {
 
 void BenchGame::moveTo(ui::Control* control, int x, int y) {
   const ui::Point screen = control->ClientToScreen(ui::Point{x, y});
-  ui::Event e;
-  e.type = ui::Event::Type::MouseMove;
-  e.window = control->ParentForm()->Window();
-  backend_->PostAtDesktop(e, screen.x, screen.y);
+  ui::Form* form = control->ParentForm();
+  if (headless_ != nullptr) {
+    ui::Event e;
+    e.type = ui::Event::Type::MouseMove;
+    e.window = form->Window();
+    headless_->PostAtDesktop(e, screen.x, screen.y);
+  } else {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = SdlWindowOf(form);
+    e.motion.x = screen.x - form->Left();
+    e.motion.y = screen.y - form->Top();
+    SDL_PushEvent(&e);
+  }
   pump();
 }
 
+uint32_t SdlWindowOf(ui::Form* form) {
+  // The shown SDL window at the form's place and of its size.
+  for (uint32_t id = 1; id < 1000; ++id) {
+    SDL_Window* w = SDL_GetWindowFromID(id);
+    if (w == nullptr || (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0) continue;
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(w, &x, &y);
+    SDL_GetWindowSize(w, &width, &height);
+    if (x == form->Left() && y == form->Top() && width == form->Width() && height == form->Height()) return id;
+  }
+  return 0;
+}
+
 void BenchGame::advance(uint64_t ms) {
-  const uint64_t target = backend_->Now() + ms;
+  if (headless_ == nullptr) return;
+  const uint64_t target = headless_->Now() + ms;
   pump();
   int spins = 0;
   while (!app_->Terminated()) {
     const uint64_t next = app_->NextDeadline();
     if (next > target) break;
-    if (next > backend_->Now()) {
-      backend_->SetClock(next);
+    if (next > headless_->Now()) {
+      headless_->SetClock(next);
       spins = 0;
     } else if (++spins > 1000) {
       break;
     }
     pump();
   }
-  if (backend_->Now() < target) backend_->SetClock(target);
+  if (headless_->Now() < target) headless_->SetClock(target);
   pump();
 }
 
@@ -150,33 +206,6 @@ std::vector<std::string> PicturesLoaded(ui::Application& app) {
   std::vector<std::string> files;
   for (ui::Form* form : app.Forms()) CollectPictures(form, files);
   return files;
-}
-
-void ParseConfiguration(const std::string& configPath, const std::string& plainCopy) {
-  std::vector<std::string> lines;
-  if (!platform::LoadLines(configPath, lines)) throw std::runtime_error("cannot read " + configPath);
-  for (std::string& line : lines) line = ScrambleLine(line, kScrambleKey);
-  if (!platform::SaveLines(plainCopy, lines)) throw std::runtime_error("cannot write " + plainCopy);
-  const std::vector<std::string> values = platform::IniFile(plainCopy).ReadSectionValues("Game");
-  uint32_t numbers = 0;
-  bool flags = false;
-  size_t texts = 0;
-#define ZX_PARSE_Number(name) numbers += static_cast<uint32_t>(platform::StrToInt(platform::ValueOf(values, #name)));
-#define ZX_PARSE_Flag(name) flags ^= platform::StrToBool(platform::ValueOf(values, #name));
-#define ZX_PARSE_NumberFlag(name) flags ^= platform::StrToInt(platform::ValueOf(values, #name)) != 0;
-#define ZX_PARSE_Text(name) texts += platform::ValueOf(values, #name).size();
-#define ZX_PARSE_KEY(name, kind) ZX_PARSE_##kind(name)
-#define ZX_PARSE_STEP(step)
-  ZX_CONFIG_KEYS(ZX_PARSE_KEY, ZX_PARSE_STEP)
-#undef ZX_PARSE_Number
-#undef ZX_PARSE_Flag
-#undef ZX_PARSE_NumberFlag
-#undef ZX_PARSE_Text
-#undef ZX_PARSE_KEY
-#undef ZX_PARSE_STEP
-  platform::DeleteFile(plainCopy);
-  volatile size_t sink = static_cast<size_t>(numbers) + flags + texts;
-  (void)sink;
 }
 
 double Fastest(const std::vector<double>& values) {

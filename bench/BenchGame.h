@@ -1,15 +1,17 @@
 #pragma once
-// The whole game on the headless backend for the benchmarks: a temporary
-// program folder with the built data files (the configuration may be
-// changed), a temporary system folder, all 69 forms. Lighter than the test
-// harness: no test framework, and modal windows are answered by themselves
-// (Enter first; a window that stays up is closed).
+// The whole game for the benchmarks, on the headless backend or in SDL
+// windows (the dummy video driver, or a real X display): a temporary program
+// folder with the built data files (the configuration may be changed), a
+// temporary system folder, all 69 forms. Lighter than the test harness: no
+// test framework, and modal windows are answered by themselves (headless:
+// Enter first, a window that stays up is closed; in windows: closed).
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "BareConfig.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
 
@@ -30,22 +32,27 @@ class ProgramFolder {
   std::string root_, game_;
 };
 
+enum class Backend { Headless, Sdl };
+
 class BenchGame {
  public:
   // Builds the application and creates every form; showMainMenu shows the
   // main menu as the program does at start.
-  explicit BenchGame(const ProgramFolder& folder, bool showMainMenu = true);
+  explicit BenchGame(const ProgramFolder& folder, bool showMainMenu = true, Backend backend = Backend::Headless);
   ~BenchGame();
   BenchGame(const BenchGame&) = delete;
   BenchGame& operator=(const BenchGame&) = delete;
 
   ui::Application& app() { return *app_; }
-  ui::HeadlessBackend& backend() { return *backend_; }
+  // The virtual machine; nullptr in SDL windows.
+  ui::HeadlessBackend* headless() { return headless_; }
 
   void pump();
   // Moves the mouse to a point of a control, in the control's coordinates.
+  // In SDL windows the move is an SDL event, handled, painted and presented
+  // as a real one.
   void moveTo(ui::Control* control, int x, int y);
-  // Runs the virtual clock forward timer by timer.
+  // Runs the virtual clock forward timer by timer (headless only).
   void advance(uint64_t ms);
 
   int modalsAnswered() const { return answered_; }
@@ -53,19 +60,23 @@ class BenchGame {
 
  private:
   void onIdle();
+  void closeModal();
 
-  ui::HeadlessBackend* backend_ = nullptr;
+  ui::HeadlessBackend* headless_ = nullptr;
   std::unique_ptr<ui::Application> app_;
   int answered_ = 0, closed_ = 0;
 };
 
+// The SDL window id of a shown form (0 when it has none).
+uint32_t SdlWindowOf(ui::Form* form);
+
+// A file of a program folder by its path in the built data files, which
+// outlive the folder.
+std::string LastingPath(const std::string& file);
+
 // Every picture file the forms' images loaded so far, as often as each was
 // loaded (the file each image loaded last).
 std::vector<std::string> PicturesLoaded(ui::Application& app);
-
-// The configuration loading without the engine form: read, descramble, the
-// plain copy, the INI reader, every key and its conversion.
-void ParseConfiguration(const std::string& configPath, const std::string& plainCopy);
 
 // The smallest of a benchmark's repetitions, as an extra statistic.
 double Fastest(const std::vector<double>& values);

@@ -1,6 +1,8 @@
-// (d) Memory: the resident size of the process with all 69 forms created
-// and the main menu shown on the headless backend. Prints the figures; judges
-// nothing.
+// (d) Memory: the resident size of the process in SDL windows (real ones on
+// the X display named by DISPLAY; SDL's dummy video driver without one),
+// with all 69 forms created, the main menu shown, and then after every
+// screen has been shown once (each shown, drawn and hidden in turn; a window
+// that waits for an answer is closed). Prints the figures; judges nothing.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -9,6 +11,9 @@
 #include <string>
 
 #include "BenchGame.h"
+#include "city/Play.h"
+#include "engine/Class.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -25,17 +30,32 @@ long StatusKb(const char* field) {
 }  // namespace
 
 int main() {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  const char* display = std::getenv("DISPLAY");
+  setenv("SDL_VIDEODRIVER", display != nullptr && *display != '\0' ? "x11" : "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
+  setenv("SDL_RENDER_DRIVER", "software", 0);
+  setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
   const long before = StatusKb("VmRSS");
   bench::ProgramFolder folder;
-  bench::BenchGame game(folder);
-  const long now = StatusKb("VmRSS");
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  std::printf("memory with %zu forms created and the main menu shown (headless):\n", game.app().Forms().size());
-  std::printf("  resident now         %7.1f MB\n", now / 1024.0);
-  std::printf("  resident at most     %7.1f MB  (target < 60 MB)\n", usage.ru_maxrss / 1024.0);
-  std::printf("  before the game      %7.1f MB  (program and libraries loaded)\n", before / 1024.0);
+  bench::BenchGame game(folder, true, bench::Backend::Sdl);
+  const long menuShown = StatusKb("VmRSS");
+  size_t shown = 0;
+  for (ui::Form* form : game.app().Forms()) {
+    if (form == engine || form == menu) continue;  // the engine is never shown; the game screen starts time
+    if (game.app().Terminated()) break;
+    form->Show();
+    game.pump();
+    form->Hide();
+    game.pump();
+    ++shown;
+  }
+  const long everyScreen = StatusKb("VmRSS");
+  std::printf("memory in SDL windows (video driver %s), %zu forms:\n", std::getenv("SDL_VIDEODRIVER"),
+              game.app().Forms().size());
+  std::printf("  before the game                     %7.1f MB  (program and libraries loaded)\n", before / 1024.0);
+  std::printf("  main menu shown                     %7.1f MB\n", menuShown / 1024.0);
+  std::printf("  every screen shown once (%2zu)        %7.1f MB  (target <= 60 MB)\n", shown, everyScreen / 1024.0);
+  std::printf("  resident at most                    %7.1f MB\n", StatusKb("VmHWM") / 1024.0);
+  std::printf("  windows closed unanswered           %7d\n", game.modalsClosed());
   return 0;
 }

@@ -393,7 +393,11 @@ void Tmenu::ShowMoodIcon() {
   } else if (fun >= 0 && fun <= 24) {
     file = "bad.bmp";
   }
-  if (file != nullptr) smile->Picture.LoadFromFile(engine->ImagesPath + file);
+  if (file == nullptr) return;
+  // Read from disk when the mood moves to another picture; the decay timer
+  // asks every two seconds for the one already shown.
+  const std::string path = engine->ImagesPath + file;
+  if (smile->Picture.FileName() != path) smile->Picture.LoadFromFile(path);
 }
 
 // --- navigation ---

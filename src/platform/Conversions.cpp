@@ -118,11 +118,17 @@ std::string IntToStr(int64_t value) { return std::to_string(value); }
 std::string UIntToStr(uint32_t value) { return std::to_string(value); }
 
 std::string TimeToStr(std::time_t when) {
+  // The log asks for the same second many times over.
+  thread_local std::time_t lastWhen = -1;
+  thread_local std::string last;
+  if (when == lastWhen && !last.empty()) return last;
   std::tm local{};
   localtime_r(&when, &local);
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
-  return buffer;
+  lastWhen = when;
+  last = buffer;
+  return last;
 }
 
 bool SameText(std::string_view a, std::string_view b) {

@@ -70,8 +70,10 @@ void AppendingFile::Forget() {
 
 bool AppendingFile::Unchanged(const std::string& path) const {
   if (fd_ < 0 || path != path_) return false;
+  // The file this writer holds open: removed or replaced by another file
+  // (renamed over it), it has no name left.
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return false;
+  if (::fstat(fd_, &st) != 0 || st.st_nlink == 0) return false;
   return st.st_dev == device_ && st.st_ino == inode_ && st.st_size == size_ && st.st_mtim.tv_sec == modified_.tv_sec &&
          st.st_mtim.tv_nsec == modified_.tv_nsec;
 }

@@ -144,15 +144,59 @@ Bitmap DecodeBmp(const uint8_t* data, size_t size) {
   if (rw == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
   SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
   if (loaded == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(loaded);
-  if (argb == nullptr) throw EInvalidGraphic("Bitmap image is not valid");
-  Bitmap result(argb->w, argb->h);
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
-    for (int x = 0; x < argb->w; ++x) result.SetPixel(x, y, row[x] | 0xFF000000u);
+  Bitmap result(loaded->w, loaded->h, Bitmap::Unfilled{});
+  if (result.Empty()) {
+    SDL_FreeSurface(loaded);
+    return result;
   }
-  SDL_FreeSurface(argb);
+  // Straight into the picture's pixels: the usual 24- and 32-bit pictures
+  // by their channel masks, others by SDL; a picture with a palette goes
+  // through a converted copy.
+  const SDL_PixelFormat& f = *loaded->format;
+  const int bytes = f.BytesPerPixel;
+  bool converted = false;
+  if (!SDL_ISPIXELFORMAT_INDEXED(f.format) && (bytes == 3 || bytes == 4) && f.Rloss == 0 && f.Gloss == 0 &&
+      f.Bloss == 0) {
+    const uint32_t rMask = f.Rmask, gMask = f.Gmask, bMask = f.Bmask;
+    const int rShift = f.Rshift, gShift = f.Gshift, bShift = f.Bshift;
+    const bool plain = bytes == 3 && rMask == 0xFF0000u && gMask == 0xFF00u && bMask == 0xFFu;  // B, G, R
+    const int w = loaded->w;
+    for (int y = 0; y < loaded->h; ++y) {
+      const uint8_t* in = static_cast<const uint8_t*>(loaded->pixels) + static_cast<size_t>(y) * loaded->pitch;
+      uint32_t* out = result.Pixels() + static_cast<size_t>(y) * w;
+      if (plain) {
+        for (int x = 0; x < w; ++x, in += 3) out[x] = uint32_t(in[0]) | uint32_t(in[1]) << 8 | uint32_t(in[2]) << 16;
+        continue;
+      }
+      for (int x = 0; x < w; ++x, in += bytes) {
+        const uint32_t v =
+            uint32_t(in[0]) | uint32_t(in[1]) << 8 | uint32_t(in[2]) << 16 | (bytes == 4 ? uint32_t(in[3]) << 24 : 0u);
+        out[x] = ((v & rMask) >> rShift) << 16 | ((v & gMask) >> gShift) << 8 | (v & bMask) >> bShift;
+      }
+    }
+    converted = true;
+  }
+  converted =
+      converted || (!SDL_ISPIXELFORMAT_INDEXED(f.format) &&
+                    SDL_ConvertPixels(loaded->w, loaded->h, loaded->format->format, loaded->pixels, loaded->pitch,
+                                      SDL_PIXELFORMAT_ARGB8888, result.Pixels(), loaded->w * 4) == 0);
+  if (!converted) {
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    if (argb != nullptr) {
+      for (int y = 0; y < argb->h; ++y) {
+        std::memcpy(result.Pixels() + static_cast<size_t>(y) * argb->w,
+                    static_cast<const uint8_t*>(argb->pixels) + static_cast<size_t>(y) * argb->pitch,
+                    static_cast<size_t>(argb->w) * 4);
+      }
+      SDL_FreeSurface(argb);
+      converted = true;
+    }
+  }
+  SDL_FreeSurface(loaded);
+  if (!converted) throw EInvalidGraphic("Bitmap image is not valid");
+  // Every pixel opaque, whatever alpha the file had.
+  uint32_t* p = result.Pixels();
+  for (size_t i = 0, n = static_cast<size_t>(result.Width()) * result.Height(); i < n; ++i) p[i] |= 0xFF000000u;
   return result;
 }
 

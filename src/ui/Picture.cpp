@@ -1,6 +1,7 @@
 #include "ui/Picture.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ui/ImageDecoders.h"
 
@@ -32,16 +33,26 @@ void Picture::CopyRect(int dstX, int dstY, const Picture& source, const Rect& sr
   if (from.Empty()) return;
   const int needW = std::max(Width(), dstX + from.width);
   const int needH = std::max(Height(), dstY + from.height);
-  auto target = std::make_shared<Bitmap>(needW, needH);
-  if (bitmap_) {
-    for (int y = 0; y < bitmap_->Height(); ++y) {
-      for (int x = 0; x < bitmap_->Width(); ++x) target->SetPixel(x, y, bitmap_->Pixel(x, y));
+  // Drawn in place when the size stays and nothing else holds these pixels;
+  // otherwise into a new picture, black where nothing was before.
+  const bool inPlace = bitmap_ != nullptr && bitmap_.use_count() == 1 && &source != this && bitmap_->Width() == needW &&
+                       bitmap_->Height() == needH;
+  std::shared_ptr<Bitmap> target = inPlace ? bitmap_ : std::make_shared<Bitmap>(needW, needH);
+  if (!inPlace && bitmap_ != nullptr && !target->Empty()) {
+    const int w = std::min(bitmap_->Width(), target->Width());
+    for (int y = 0; y < std::min(bitmap_->Height(), target->Height()); ++y) {
+      std::memcpy(target->Pixels() + static_cast<size_t>(y) * target->Width(),
+                  bitmap_->Pixels() + static_cast<size_t>(y) * bitmap_->Width(), static_cast<size_t>(w) * 4);
     }
   }
+  // Only what falls at or right of and below the picture's corner is drawn.
   const Bitmap& in = source.Graphic();
-  for (int y = 0; y < from.height; ++y) {
-    for (int x = 0; x < from.width; ++x) {
-      if (dstX + x >= 0 && dstY + y >= 0) target->SetPixel(dstX + x, dstY + y, in.Pixel(from.left + x, from.top + y));
+  const int skipX = std::max(0, -dstX), skipY = std::max(0, -dstY);
+  if (skipX < from.width) {
+    const size_t rowBytes = static_cast<size_t>(from.width - skipX) * 4;
+    for (int y = skipY; y < from.height; ++y) {
+      std::memcpy(target->Pixels() + static_cast<size_t>(dstY + y) * target->Width() + dstX + skipX,
+                  in.Pixels() + static_cast<size_t>(from.top + y) * in.Width() + from.left + skipX, rowBytes);
     }
   }
   bitmap_ = std::move(target);

@@ -295,4 +295,50 @@ TEST(JpegPixels, EveryPixelIsLibjpegsColourInThePicturesOwnFormat) {
   EXPECT_THROW(ui::LoadPictureFile(empty), ui::EInvalidGraphic);
 }
 
+// A BMP with a 40-byte header of the given bit depth, palette (B, G, R, 0
+// quadruples) and pixel rows, stored bottom row first.
+Bytes BmpOf(int32_t width, int32_t height, uint16_t bits, const Bytes& palette, const Bytes& pixels) {
+  const uint32_t offset = 54 + static_cast<uint32_t>(palette.size());
+  Bytes b{'B', 'M'};
+  Put32(b, offset + static_cast<uint32_t>(pixels.size()));
+  Put32(b, 0);
+  Put32(b, offset);
+  Put32(b, 40);
+  Put32(b, static_cast<uint32_t>(width));
+  Put32(b, static_cast<uint32_t>(height));
+  Put16(b, 1);
+  Put16(b, bits);
+  Put32(b, 0);
+  Put32(b, static_cast<uint32_t>(pixels.size()));
+  Put32(b, 2835);
+  Put32(b, 2835);
+  Put32(b, static_cast<uint32_t>(palette.size() / 4));
+  Put32(b, 0);
+  b.insert(b.end(), palette.begin(), palette.end());
+  b.insert(b.end(), pixels.begin(), pixels.end());
+  return b;
+}
+
+TEST(BmpPixels, PalettedAndThirtyTwoBitPicturesDecodeOpaqueInTheirColours) {
+  // 3 x 2, a palette of red and blue; rows padded to four bytes.
+  const Bytes paletted = BmpOf(3, 2, 8, {0, 0, 255, 0, 255, 0, 0, 0}, {1, 0, 1, 0, 0, 0, 1, 0});
+  const ui::Bitmap a = ui::DecodeBmp(paletted.data(), paletted.size());
+  ASSERT_EQ(a.Width(), 3);
+  ASSERT_EQ(a.Height(), 2);
+  // The top row is stored last: red, red, blue over blue, red, blue.
+  EXPECT_EQ(a.Pixel(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(a.Pixel(1, 0), 0xFFFF0000u);
+  EXPECT_EQ(a.Pixel(2, 0), 0xFF0000FFu);
+  EXPECT_EQ(a.Pixel(0, 1), 0xFF0000FFu);
+  EXPECT_EQ(a.Pixel(1, 1), 0xFFFF0000u);
+  EXPECT_EQ(a.Pixel(2, 1), 0xFF0000FFu);
+
+  // 2 x 1 at 32 bits, its fourth bytes zero: still opaque.
+  const Bytes deep = BmpOf(2, 1, 32, {}, {0x10, 0x20, 0x30, 0, 0xFF, 0xFF, 0xFF, 0});
+  const ui::Bitmap b = ui::DecodeBmp(deep.data(), deep.size());
+  ASSERT_EQ(b.Width(), 2);
+  EXPECT_EQ(b.Pixel(0, 0), 0xFF302010u);
+  EXPECT_EQ(b.Pixel(1, 0), 0xFFFFFFFFu);
+}
+
 }  // namespace
