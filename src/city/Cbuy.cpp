@@ -51,7 +51,7 @@ void Tcbuy::FormShow() { ResetSkins(); }
 
 void Tcbuy::buyClick() {
   engine->PlayClickSound();
-  engine->Money = labels::ReadAmount(menu->money);
+  engine->Money = labels::ReadCount(menu->money);
   if (static_cast<uint32_t>(engine->Money) <= kCarPrice) {
     engine->ShowGameMessage("У Вас недостаточно денег для покупки автомобиля! Советуем взять кредит в банке.");
     return;

@@ -78,7 +78,12 @@ void Tgive::okClick() {
   engine->Bday = 0;
   Hide();
   srok->Caption = "----";
+  // The lobby may be up already (reached by travel while the forced window
+  // waited); showing it again runs no show handler, so its buttons are set
+  // here, or it would still offer to repay a debt of 0.
+  const bool lobbyUp = bank->Visible;
   bank->Show();
+  if (lobbyUp) bank->FormShow();
   close->Enabled = true;
   // Paid: whatever opened the window, the next visit is an ordinary one.
   Forced = false;

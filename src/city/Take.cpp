@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "city/Bank.h"
+#include "city/GameCalendar.h"
 #include "city/Give.h"
 #include "city/Play.h"
 #include "engine/Class.h"
@@ -16,17 +17,15 @@ namespace {
 constexpr int kWidth = 470;
 constexpr int kMaxCredit = 10000;
 
-// The month a credit taken in `month` falls due (five names on) and how many
-// days that month has in the game's calendar (February always 29).
+// The month a credit taken in `month` falls due: five names on.
 struct Deadline {
   const char* month;
   const char* due;
-  int dueDays;
 };
 constexpr Deadline kDeadlines[12] = {
-    {"Январь", "Июнь", 30},      {"Февраль", "Июль", 31}, {"Март", "Август", 31},   {"Апрель", "Сентябрь", 30},
-    {"Май", "Октябрь", 31},      {"Июнь", "Ноябрь", 30},  {"Июль", "Декабрь", 31},  {"Август", "Январь", 31},
-    {"Сентябрь", "Февраль", 29}, {"Октябрь", "Март", 31}, {"Ноябрь", "Апрель", 30}, {"Декабрь", "Май", 31},
+    {"Январь", "Июнь"},      {"Февраль", "Июль"}, {"Март", "Август"},   {"Апрель", "Сентябрь"},
+    {"Май", "Октябрь"},      {"Июнь", "Ноябрь"},  {"Июль", "Декабрь"},  {"Август", "Январь"},
+    {"Сентябрь", "Февраль"}, {"Октябрь", "Март"}, {"Ноябрь", "Апрель"}, {"Декабрь", "Май"},
 };
 
 }  // namespace
@@ -141,7 +140,8 @@ void Ttake::okClick() {
     const std::string due = deadline != std::end(kDeadlines) ? deadline->due : "";
     // A day the deadline month lacks (31 January → June) would never come:
     // the credit falls due on that month's last day instead.
-    const int dueDay = deadline != std::end(kDeadlines) ? std::min(today, deadline->dueDays) : today;
+    const int dueDays = calendar::DaysIn(due);
+    const int dueDay = dueDays != 0 ? std::min(today, dueDays) : today;
     srok->Caption = due + ", " + platform::IntToStr(dueDay);
     engine->Bmonth = due;
     engine->Bday = dueDay;

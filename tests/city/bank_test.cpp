@@ -7,6 +7,7 @@
 
 #include "city/CityHelpers.h"
 #include "city/Give.h"
+#include "city/Sanatory.h"
 #include "city/Take.h"
 #include "hardware/Computer.h"
 
@@ -226,6 +227,47 @@ TEST(BankCredit, AfterAForcedRepaymentAFailedVoluntaryOneOnlyCostsMood) {
   EXPECT_EQ(engine->Dolg, 13000);
   h.click(give->close);
   EXPECT_TRUE(bank->Visible);  // not the game screen
+}
+
+// A stay in the sanatorium that lands on the deadline forces the repayment
+// while the game runs away from its screen; the player can still travel to
+// the bank. Paying in the forced window with the lobby up brings the lobby's
+// buttons up to date: no debt of 0 to "repay" for mood and experience.
+TEST(BankCredit, AForcedRepaymentPaidWithTheLobbyUpLeavesTheLobbyOfferingOnlyANewCredit) {
+  GameHarness h(Rich());
+  ToCreditWindow(h);
+  SetDate("2", "Сентябрь");
+  Enter(h, "250");
+  h.click(take->ok);
+  h.click(bank->exit);
+  h.click(travel->san);
+  SetDate("2", "Январь");
+  h.answerEnter();
+  h.click(sanatory->go);
+  ASSERT_EQ(menu->month->Caption(), "Февраль");
+  h.advance(100);
+  ASSERT_TRUE(give->Visible);
+  ASSERT_TRUE(give->Forced);
+  h.click(sanatory->close);
+  h.click(travel->bnk);
+  ASSERT_TRUE(bank->Visible);
+  ASSERT_TRUE(bank->givea->Enabled);
+
+  SetMood(50);
+  h.click(give->ok);
+  ASSERT_EQ(engine->Dolg, 0);
+  EXPECT_TRUE(bank->Visible);
+  EXPECT_TRUE(bank->takea->Enabled);
+  EXPECT_TRUE(bank->takel->Enabled);
+  EXPECT_FALSE(bank->givea->Enabled);
+  EXPECT_FALSE(bank->givel->Enabled);
+  const int money = Money(), mood = Mood(), xp = Xp();
+  h.click(bank->givel);
+  EXPECT_FALSE(give->Visible);
+  if (give->Visible) h.click(give->ok);
+  EXPECT_EQ(Money(), money);
+  EXPECT_EQ(Mood(), mood);
+  EXPECT_EQ(Xp(), xp);
 }
 
 TEST(BankCredit, RepaymentNeedsOneRoubleMoreThanTheDebt) {
