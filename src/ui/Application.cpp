@@ -79,6 +79,7 @@ void Application::UnregisterForm(Form* form) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
   created_.erase(std::remove(created_.begin(), created_.end(), form), created_.end());
   modal_.erase(std::remove(modal_.begin(), modal_.end(), form), modal_.end());
+  unmapped_.erase(std::remove(unmapped_.begin(), unmapped_.end(), form), unmapped_.end());
   if (mainForm_ == form) mainForm_ = nullptr;
   if (BelongsTo(capture_, form)) capture_ = nullptr;
   if (BelongsTo(hover_, form)) hover_ = nullptr;
@@ -136,7 +137,12 @@ void Application::FormMinimized(Form* form) {
 
 void Application::PresentNow(Form* form) {
   if (!backend_->Draws() || !form->HasWindow()) return;
-  backend_->Present(form->Window(), form->Render());
+  const Bitmap& canvas = form->Render();
+  backend_->Present(form->Window(), canvas, form->Repainted());
+}
+
+void Application::MapShownForms() {
+  while (!unmapped_.empty()) unmapped_.front()->MapWindow();
 }
 
 void Application::PushModal(Form* form) {
@@ -218,6 +224,7 @@ uint64_t Application::NextDeadline() {
 
 void Application::ProcessMessages() {
   if (destroyed_) return;
+  MapShownForms();
   Event event;
   while (!terminated_ && backend_->PollEvent(event)) {
     Guarded([&] { Dispatch(event); });
@@ -248,7 +255,7 @@ void Application::FireDueTimers() {
 void Application::PaintDirtyForms() {
   if (!backend_->Draws()) return;
   for (Form* f : forms_) {
-    if (f->Visible && f->Dirty() && f->HasWindow()) backend_->Present(f->Window(), f->Render());
+    if (f->Visible && f->Dirty() && f->HasWindow()) PresentNow(f);
   }
 }
 
@@ -335,6 +342,9 @@ void Application::Dispatch(const Event& e) {
       break;
     case Event::Type::Minimized:
       if (Form* form = FormOf(e.window)) FormMinimized(form);
+      break;
+    case Event::Type::Repaint:
+      if (Form* form = FormOf(e.window)) form->MarkDirty();
       break;
     case Event::Type::CloseRequest: {
       Form* form = FormOf(e.window);

@@ -92,6 +92,8 @@ class Application {
   void FormHidden(Form* form);
   void FormMinimized(Form* form);
   void PresentNow(Form* form);
+  // Maps the windows shown whose show handlers are still running.
+  void MapShownForms();
   void PushModal(Form* form);
   void PopModal(Form* form);
   void CancelMouseCapture();
@@ -122,8 +124,9 @@ class Application {
 
   std::unique_ptr<Backend> backend_;
   FontCache fonts_;
-  std::vector<Form*> forms_;    // every live form, internal ones included
-  std::vector<Form*> created_;  // the forms made by CreateForm, in order
+  std::vector<Form*> forms_;     // every live form, internal ones included
+  std::vector<Form*> created_;   // the forms made by CreateForm, in order
+  std::vector<Form*> unmapped_;  // shown, their windows not yet up: their show handlers run
   Form* mainForm_ = nullptr;
   std::vector<Timer*> timers_;
   std::set<Timer*> liveTimers_;

@@ -4,6 +4,7 @@
 // headless (tests and benchmarks; chosen only explicitly).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Sound.h"
 #include "ui/Bitmap.h"
@@ -25,6 +26,7 @@ struct Event {
     TextInput,
     CloseRequest,
     Minimized,  // the window was minimised, by the game or from outside
+    Repaint,    // the window lost what it showed: all of it is to be drawn again
     Quit
   };
   Type type = Type::MouseMove;
@@ -83,8 +85,9 @@ class Backend {
   virtual void ResizeWindow(WindowId id, int width, int height) = 0;
   virtual void RaiseWindow(WindowId id) = 0;
   virtual void MinimizeWindow(WindowId id) = 0;
-  // Shows a freshly drawn canvas in the window.
-  virtual void Present(WindowId id, const Bitmap& canvas) = 0;
+  // Shows a freshly drawn canvas in the window; only the parts in `changed`
+  // differ from the canvas presented before.
+  virtual void Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) = 0;
   // Whether the backend shows pixels at all; the headless one draws only on request.
   virtual bool Draws() const = 0;
 

@@ -1,5 +1,7 @@
 #include "ui/Bitmap.h"
 
+#include <cstring>
+
 namespace ui {
 
 Bitmap::Bitmap(int width, int height, Color fill)
@@ -15,6 +17,11 @@ Color Bitmap::ColorAt(int x, int y) const {
   const uint32_t p = Pixel(x, y);
   return Color{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p),
                static_cast<uint8_t>(p >> 24)};
+}
+
+bool Bitmap::SamePixels(const Bitmap& other) const {
+  return width_ == other.width_ && height_ == other.height_ &&
+         (pixels_.empty() || std::memcmp(pixels_.data(), other.pixels_.data(), pixels_.size() * sizeof(uint32_t)) == 0);
 }
 
 }  // namespace ui

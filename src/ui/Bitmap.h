@@ -35,6 +35,7 @@ class Bitmap {
   uint32_t Pixel(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
   void SetPixel(int x, int y, uint32_t argb) { pixels_[static_cast<size_t>(y) * width_ + x] = argb; }
   Color ColorAt(int x, int y) const;
+  bool SamePixels(const Bitmap& other) const;
 
  private:
   // Makes a vector grow without writing zeros first.

@@ -12,17 +12,27 @@
 namespace ui {
 
 Canvas::Canvas(Bitmap& target, FontCache* fonts)
-    : target_(target), fonts_(fonts), clip_{0, 0, target.Width(), target.Height()} {}
+    : target_(target),
+      fonts_(fonts),
+      clip_{0, 0, target.Width(), target.Height()},
+      extent_{0, 0, target.Width(), target.Height()} {}
 
-Canvas::Scope::Scope(Canvas& canvas, const Rect& r) : canvas_(canvas), origin_(canvas.origin_), clip_(canvas.clip_) {
+Canvas::Canvas(Bitmap& target, FontCache* fonts, const Rect& area) : Canvas(target, fonts) {
+  clip_ = clip_.Intersect(area);
+}
+
+Canvas::Scope::Scope(Canvas& canvas, const Rect& r)
+    : canvas_(canvas), origin_(canvas.origin_), clip_(canvas.clip_), extent_(canvas.extent_) {
   const Rect absolute{canvas.origin_.x + r.left, canvas.origin_.y + r.top, r.width, r.height};
   canvas.origin_ = Point{absolute.left, absolute.top};
   canvas.clip_ = canvas.clip_.Intersect(absolute);
+  canvas.extent_ = canvas.extent_.Intersect(absolute);
 }
 
 Canvas::Scope::~Scope() {
   canvas_.origin_ = origin_;
   canvas_.clip_ = clip_;
+  canvas_.extent_ = extent_;
 }
 
 void Canvas::FillRect(const Rect& r, Color color) {
@@ -118,30 +128,48 @@ void Canvas::Blend(int x, int y, uint32_t rgb, uint8_t alpha) {
 
 void Canvas::DrawText(Point p, std::string_view text, const FontInfo& font) {
   if (text.empty() || fonts_ == nullptr) return;
+  DrawText(p, RenderText(text, font), font.color);
+}
+
+TextImage Canvas::RenderText(std::string_view text, const FontInfo& font) {
+  TextImage image;
+  if (text.empty() || fonts_ == nullptr) return image;
   TTF_Font* ttf = fonts_->Get(font);
-  if (ttf == nullptr) return;
+  if (ttf == nullptr) return image;
   const std::string line(text);
   const SDL_Color white{255, 255, 255, 255};
   SDL_Surface* rendered = TTF_RenderUTF8_Blended(ttf, line.c_str(), white);
-  if (rendered == nullptr) return;
+  if (rendered == nullptr) return image;
   SDL_Surface* surface = rendered;
   if (rendered->format->format != SDL_PIXELFORMAT_ARGB8888) {
     surface = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
-    if (surface == nullptr) return;
+    if (surface == nullptr) return image;
   }
-  const Rect want{p.x + origin_.x, p.y + origin_.y, surface->w, surface->h};
+  image.width = surface->w;
+  image.height = surface->h;
+  image.coverage.resize(static_cast<size_t>(image.width) * image.height);
+  for (int y = 0; y < image.height; ++y) {
+    const auto* row =
+        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch);
+    uint8_t* out = image.coverage.data() + static_cast<size_t>(y) * image.width;
+    for (int x = 0; x < image.width; ++x) out[x] = static_cast<uint8_t>(row[x] >> 24);
+  }
+  SDL_FreeSurface(surface);
+  return image;
+}
+
+void Canvas::DrawText(Point p, const TextImage& text, Color color) {
+  const Rect want{p.x + origin_.x, p.y + origin_.y, text.width, text.height};
   const Rect area = clip_.Intersect(want);
-  const uint32_t rgb = font.color.Argb() & 0xFFFFFFu;
+  const uint32_t rgb = color.Argb() & 0xFFFFFFu;
   for (int y = area.top; y < area.bottom(); ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) +
-                                                        (y - want.top) * surface->pitch);
+    const uint8_t* row = text.coverage.data() + static_cast<size_t>(y - want.top) * text.width;
     for (int x = area.left; x < area.right(); ++x) {
-      const auto alpha = static_cast<uint8_t>(row[x - want.left] >> 24);
+      const uint8_t alpha = row[x - want.left];
       if (alpha != 0) Blend(x, y, rgb, alpha);
     }
   }
-  SDL_FreeSurface(surface);
 }
 
 TextSize Canvas::TextExtent(std::string_view text, const FontInfo& font) {

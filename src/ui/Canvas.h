@@ -13,9 +13,18 @@
 
 namespace ui {
 
+// One line of text as the font draws it: how much each pixel is covered,
+// ready to be laid onto a canvas in any colour.
+struct TextImage {
+  int width = 0, height = 0;
+  std::vector<uint8_t> coverage;  // row by row, 0 (none) to 255 (full)
+};
+
 class Canvas {
  public:
   Canvas(Bitmap& target, FontCache* fonts);
+  // Draws only inside area (picture coordinates): the rest keeps its pixels.
+  Canvas(Bitmap& target, FontCache* fonts, const Rect& area);
 
   Bitmap& Target() { return target_; }
   FontCache* Fonts() { return fonts_; }
@@ -33,7 +42,14 @@ class Canvas {
     Canvas& canvas_;
     Point origin_;
     Rect clip_;
+    Rect extent_;
   };
+
+  // The part that may be drawn on now, in current coordinates.
+  Rect ClipRect() const { return Rect{clip_.left - origin_.x, clip_.top - origin_.y, clip_.width, clip_.height}; }
+  // The area of the current scope in picture coordinates, cut by the scopes
+  // around it but not by the area being drawn.
+  Rect Extent() const { return extent_; }
 
   void FillRect(const Rect& r, Color color);
   void FrameRect(const Rect& r, Color color);
@@ -50,6 +66,10 @@ class Canvas {
 
   // Draws one line of UTF-8 text with its top-left corner at p.
   void DrawText(Point p, std::string_view text, const FontInfo& font);
+  // The same in two steps: the line rendered once (the font's colour plays no
+  // part), then laid onto the canvas as often as wanted.
+  TextImage RenderText(std::string_view text, const FontInfo& font);
+  void DrawText(Point p, const TextImage& text, Color color);
   TextSize TextExtent(std::string_view text, const FontInfo& font);
   int LineHeight(const FontInfo& font);
 
@@ -59,6 +79,7 @@ class Canvas {
   FontCache* fonts_;
   Point origin_{};
   Rect clip_{};
+  Rect extent_{};
 };
 
 // Breaks text into lines no wider than width, at blanks where possible; hard

@@ -83,6 +83,7 @@ Control::Control(Control* parent)
 }
 
 Control::~Control() {
+  if (form_ != nullptr && form_ != this) form_->ControlGone(this);
   for (auto it = components_.rbegin(); it != components_.rend(); ++it) delete *it;
   for (Control* child : children_) delete child;
 }
@@ -163,7 +164,23 @@ void Control::SendToBack() {
 }
 
 void Control::Invalidate() {
-  if (form_ != nullptr) form_->MarkDirty();
+  if (form_ == nullptr) return;
+  if (form_ == this) {
+    form_->MarkDirty();
+    return;
+  }
+  form_->ControlChanged(this);
+}
+
+Rect Control::FormRect() const {
+  if (form_ == nullptr || form_ == this) return ClientRect();
+  Rect r = BoundsRect();
+  for (const Control* p = parent_; p != nullptr && p != form_; p = p->parent_) {
+    r = r.Intersect(p->ClientRect());
+    r.left += p->Left;
+    r.top += p->Top;
+  }
+  return r.Intersect(form_->ClientRect());
 }
 
 void Control::Click() { DoClick(); }
@@ -224,17 +241,44 @@ void Control::KeyPress(char32_t& key) {
 }
 
 void Control::PaintAll(Canvas& canvas) {
-  Paint(canvas);
   std::vector<Control*> order;
   OrderedChildren(order, false);
-  for (Control* child : order) {
+  // Only what shows inside the area being drawn is drawn; what lies wholly
+  // under an opaque child covering that area is not drawn at all.
+  const Rect area = canvas.ClipRect();
+  size_t first = 0;
+  bool covered = false;
+  for (size_t i = order.size(); i-- > 0 && !covered;) {
+    const Control* child = order[i];
+    covered = child->Visible && child->Opaque() && child->BoundsRect().Contains(area);
+    if (covered) first = i;
+  }
+  if (!covered) Paint(canvas);
+  for (size_t i = first; i < order.size(); ++i) {
+    Control* child = order[i];
     if (!child->Visible || child->Width <= 0 || child->Height <= 0) continue;
+    if (!area.Intersects(child->BoundsRect())) continue;
     Canvas::Scope scope(canvas, child->BoundsRect());
+    child->drawnAt_ = canvas.Extent();
     child->PaintAll(canvas);
   }
 }
 
 void Control::AlignChildren() {
+  // The aligned children move quietly; each that moved or changed size is drawn again.
+  // Only aligned children are read: a label's size is worked out when read.
+  std::vector<std::pair<Control*, Rect>> before;
+  for (Control* c : children_) {
+    if (c->Align != ui::Align::None) before.emplace_back(c, c->BoundsRect());
+  }
+  if (before.empty()) return;
+  AlignChildrenQuietly();
+  for (const auto& [c, bounds] : before) {
+    if (c->BoundsRect() != bounds) c->Invalidate();
+  }
+}
+
+void Control::AlignChildrenQuietly() {
   int top = 0, bottom = Height, left = 0, right = Width;
   for (Control* c : children_) {
     if (!c->Visible || c->Align == ui::Align::None || c->Align == ui::Align::Client) continue;

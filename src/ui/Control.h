@@ -78,7 +78,14 @@ class Control {
 
   void BringToFront();
   void SendToBack();
+  // Asks for the control to be drawn again: where it was last drawn and
+  // where it is now.
   void Invalidate();
+  // Whether Paint covers every pixel of the control, so nothing under it
+  // needs drawing.
+  virtual bool Opaque() const { return false; }
+  // The control's area in its form's coordinates, cut by its parents.
+  Rect FormRect() const;
 
   // Fires OnClick, as a click on the control would.
   void Click();
@@ -124,11 +131,16 @@ class Control {
   void ParentFontChanged(const FontInfo& info);
   void ParentColorChanged(ui::Color color);
   void OrderedChildren(std::vector<Control*>& out, bool topFirst) const;
+  void AlignChildrenQuietly();
 
   Control* parent_ = nullptr;
   std::vector<Control*> children_;
   std::vector<Component*> components_;
   bool inheriting_ = false;
+  // The form's bookkeeping of what to draw again: where the control was last
+  // drawn, and whether it waits in the form's list of changed controls.
+  Rect drawnAt_{};
+  bool listed_ = false;
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include "ui/Application.h"
@@ -48,7 +49,17 @@ Form::Form(Application& app)
   app_.RegisterForm(this);
 }
 
+// The form's own part goes first: its controls, deleted after it, no longer
+// report to it.
+void Form::DetachControls(Control* control) {
+  for (Control* child : control->children_) {
+    child->form_ = nullptr;
+    DetachControls(child);
+  }
+}
+
 Form::~Form() {
+  DetachControls(this);
   app_.UnregisterForm(this);
   if (window_ != 0) app_.GetBackend().DestroyWindow(window_);
 }
@@ -107,23 +118,46 @@ void Form::VisibleChanged() {
   inVisibleChange_ = true;
   Backend& backend = app_.GetBackend();
   if (Visible) {
+    // A window whose show handler is still running comes up before this one.
+    app_.MapShownForms();
     PlaceOnDesktop();
     EnsureWindow();
     backend.MoveWindow(window_, Left, Top);
     MarkDirty();
-    app_.PresentNow(this);
-    backend.ShowWindow(window_);
-    backend.RaiseWindow(window_);
     app_.FormShown(this);
     // A window that is shown puts the keyboard in its first field.
     if (ActiveControl() == nullptr) FocusNext(false);
-    if (OnShow) OnShow(*this);
+    // The window comes up once its show handler has run, drawn once, as the
+    // handler left it; sooner only when the handler waits for something else
+    // (a message box, another window shown).
+    app_.unmapped_.push_back(this);
+    try {
+      if (OnShow) OnShow(*this);
+    } catch (...) {
+      inVisibleChange_ = false;
+      MapWindow();
+      throw;
+    }
+    MapWindow();
   } else {
     if (window_ != 0) backend.HideWindow(window_);
+    ForgetCanvas();
     app_.FormHidden(this);
     if (OnHide) OnHide(*this);
   }
   inVisibleChange_ = false;
+}
+
+void Form::MapWindow() {
+  auto& waiting = app_.unmapped_;
+  const auto it = std::find(waiting.begin(), waiting.end(), this);
+  if (it == waiting.end()) return;
+  waiting.erase(it);
+  if (!Visible || window_ == 0) return;
+  Backend& backend = app_.GetBackend();
+  app_.PresentNow(this);
+  backend.ShowWindow(window_);
+  backend.RaiseWindow(window_);
 }
 
 void Form::Show() {
@@ -205,12 +239,100 @@ void Form::Close() {
 
 void Form::BeginDrag(Point grab) { app_.BeginWindowDrag(this, grab); }
 
+void Form::ControlChanged(Control* control) {
+  if (dirtyAll_) return;
+  if (canvas_.Empty()) {
+    // Nothing is drawn yet: the first drawing draws everything anyway.
+    dirtyAll_ = true;
+    return;
+  }
+  AddDirtyRect(control->drawnAt_);
+  if (!control->listed_) {
+    control->listed_ = true;
+    dirtyControls_.push_back(control);
+  }
+}
+
+void Form::ControlGone(Control* control) {
+  if (control->listed_) {
+    dirtyControls_.erase(std::remove(dirtyControls_.begin(), dirtyControls_.end(), control), dirtyControls_.end());
+    control->listed_ = false;
+  }
+  if (!dirtyAll_ && !canvas_.Empty()) AddDirtyRect(control->drawnAt_);
+}
+
+void Form::AddDirtyRect(const Rect& r) {
+  Rect add = r.Intersect(ClientRect());
+  if (add.Empty()) return;
+  // Overlapping parts merge, so no pixel is drawn twice; past a few parts
+  // they all become one.
+  for (bool merged = true; merged;) {
+    merged = false;
+    for (size_t i = 0; i < dirtyRects_.size(); ++i) {
+      if (!dirtyRects_[i].Intersects(add)) continue;
+      add = add.Union(dirtyRects_[i]);
+      dirtyRects_.erase(dirtyRects_.begin() + static_cast<long>(i));
+      merged = true;
+      break;
+    }
+  }
+  constexpr size_t kMostParts = 8;
+  if (dirtyRects_.size() >= kMostParts) {
+    for (const Rect& part : dirtyRects_) add = add.Union(part);
+    dirtyRects_.clear();
+  }
+  dirtyRects_.push_back(add);
+}
+
+// A hidden form keeps no canvas: its window holds what it showed last.
+void Form::ForgetCanvas() {
+  canvas_ = Bitmap();
+  dirtyAll_ = true;
+  dirtyRects_.clear();
+  for (Control* c : dirtyControls_) c->listed_ = false;
+  dirtyControls_.clear();
+}
+
 const Bitmap& Form::Render() {
-  if (canvas_.Width() != Width || canvas_.Height() != Height)
-    canvas_ = Bitmap(std::max(1, Width()), std::max(1, Height()));
-  Canvas canvas(canvas_, &app_.Fonts());
-  PaintAll(canvas);
-  dirty_ = false;
+  const int width = std::max(1, Width()), height = std::max(1, Height());
+  if (canvas_.Width() != width || canvas_.Height() != height) {
+    // Every pixel of a form of its own size is drawn below; a form of no size gets one black pixel.
+    canvas_ = Width() > 0 && Height() > 0 ? Bitmap(width, height, Bitmap::Unfilled{}) : Bitmap(width, height);
+    dirtyAll_ = true;
+  }
+  if (dirtyAll_) {
+    // Sizes worked out when first read (a label's) are settled before
+    // drawing, so that settling them asks for no second drawing.
+    std::function<void(const Control*)> settle = [&settle](const Control* c) {
+      for (const Control* child : c->Controls()) {
+        if (child->Visible) (void)child->BoundsRect(), settle(child);
+      }
+    };
+    settle(this);
+  } else {
+    // The changed controls are drawn where they are now as well as where they were.
+    // (Working a size out may add controls to the list as it is read.)
+    for (size_t i = 0; i < dirtyControls_.size(); ++i) {
+      Control* c = dirtyControls_[i];
+      bool shown = true;
+      for (const Control* p = c; p != nullptr && p != this; p = p->Parent()) shown = shown && p->Visible;
+      if (shown) AddDirtyRect(c->FormRect());
+    }
+  }
+  for (Control* c : dirtyControls_) c->listed_ = false;
+  dirtyControls_.clear();
+  repainted_.clear();
+  if (dirtyAll_) {
+    repainted_.push_back(Rect{0, 0, width, height});
+  } else {
+    repainted_.swap(dirtyRects_);
+  }
+  dirtyRects_.clear();
+  dirtyAll_ = false;
+  for (const Rect& part : repainted_) {
+    Canvas canvas(canvas_, &app_.Fonts(), part);
+    PaintAll(canvas);
+  }
   return canvas_;
 }
 

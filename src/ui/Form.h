@@ -3,6 +3,7 @@
 // their controls in the constructor and bind their handlers there.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/Backend.h"
 #include "ui/Bitmap.h"
@@ -53,10 +54,14 @@ class Form : public Control {
   // The window drag: the form follows the mouse until the left button is up.
   void BeginDrag(Point grab);
 
-  // Draws the whole form into its canvas and returns it.
+  // Draws into the form's canvas what changed since it was last drawn (all
+  // of it the first time) and returns the canvas.
   const Bitmap& Render();
-  void MarkDirty() { dirty_ = true; }
-  bool Dirty() const { return dirty_; }
+  // The parts of the canvas the last Render drew anew.
+  const std::vector<Rect>& Repainted() const { return repainted_; }
+  // The whole form is to be drawn again.
+  void MarkDirty() { dirtyAll_ = true; }
+  bool Dirty() const { return dirtyAll_ || !dirtyRects_.empty() || !dirtyControls_.empty(); }
   WindowId Window() const { return window_; }
   bool HasWindow() const { return window_ != 0; }
 
@@ -66,6 +71,13 @@ class Form : public Control {
  private:
   // The application creates and destroys forms and moves the keyboard.
   friend class Application;
+  // Controls report their changes and their end.
+  friend class Control;
+  void ControlChanged(Control* control);
+  void ControlGone(Control* control);
+  void AddDirtyRect(const Rect& r);
+  void ForgetCanvas();
+  static void DetachControls(Control* control);
   void DoCreate();
   void DoDestroy();
   void HideForDestruction();
@@ -73,13 +85,19 @@ class Form : public Control {
   bool CloseQuery();
 
   void VisibleChanged();
+  // Presents the form and maps its window, once its show handler has run.
+  void MapWindow();
   void EnsureWindow();
   void PlaceOnDesktop();
 
   Application& app_;
   Bitmap canvas_;
   WindowId window_ = 0;
-  bool dirty_ = true;
+  // What to draw again: everything, or these parts and these controls.
+  bool dirtyAll_ = true;
+  std::vector<Rect> dirtyRects_;
+  std::vector<Control*> dirtyControls_;
+  std::vector<Rect> repainted_;
   bool modal_ = false;
   bool placed_ = false;
   bool inVisibleChange_ = false;

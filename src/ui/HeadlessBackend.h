@@ -31,7 +31,7 @@ class HeadlessBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
-  void Present(WindowId, const Bitmap&) override {}
+  void Present(WindowId, const Bitmap&, const std::vector<Rect>&) override {}
   bool Draws() const override { return false; }
   Point GlobalMouse() override { return mouse_; }
   ShiftState GlobalButtons() override { return buttons_; }

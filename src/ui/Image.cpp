@@ -9,7 +9,8 @@ Image::Image(Control* parent) : Control(parent), AutoSize(false), Stretch(false)
   Height.SetQuietly(105);
   Picture.OnChange = [this] {
     if (AutoSize && !Picture.Empty()) SetBounds(Left, Top, Picture.Width(), Picture.Height());
-    Invalidate();
+    // A skin loaded again shows the same pixels: nothing to draw.
+    if (Picture.PixelsChanged()) Invalidate();
   };
   AutoSize.OnChange([this] {
     if (AutoSize && !Picture.Empty()) SetBounds(Left, Top, Picture.Width(), Picture.Height());
@@ -17,6 +18,14 @@ Image::Image(Control* parent) : Control(parent), AutoSize(false), Stretch(false)
   Stretch.OnChange([this] { Invalidate(); });
   Center.OnChange([this] { Invalidate(); });
   Transparent.OnChange([this] { Invalidate(); });
+}
+
+bool Image::Opaque() const {
+  if (Transparent || Picture.Empty() || Width <= 0 || Height <= 0) return false;
+  const int w = Picture.Width(), h = Picture.Height();
+  if (Stretch && (w != Width || h != Height)) return true;
+  const Point at = Center ? Point{(Width - w) / 2, (Height - h) / 2} : Point{0, 0};
+  return at.x <= 0 && at.y <= 0 && at.x + w >= Width && at.y + h >= Height;
 }
 
 void Image::Paint(Canvas& canvas) {

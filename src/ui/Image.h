@@ -16,6 +16,8 @@ class Image : public Control {
   Property<bool> Center;
   Property<bool> Transparent;
 
+  bool Opaque() const override;
+
  protected:
   void Paint(Canvas& canvas) override;
 };

@@ -78,32 +78,48 @@ void Label::AdjustBounds() {
   adjusting_ = false;
 }
 
+const Label::Rendered& Label::RenderedCaption(Canvas& canvas) {
+  const FontInfo info = Font.Info();
+  const int wrapWidth = WordWrap ? std::max(1, Width()) : -1;
+  if (rendered_.caption == Caption() && rendered_.font == info.name && rendered_.size == info.size &&
+      rendered_.style == info.style && rendered_.wrapWidth == wrapWidth && canvas.Fonts() != nullptr) {
+    return rendered_;
+  }
+  Rendered made;
+  made.caption = Caption();
+  made.font = info.name;
+  made.size = info.size;
+  made.style = info.style;
+  made.wrapWidth = wrapWidth;
+  made.lineHeight = canvas.LineHeight(info);
+  for (const std::string& line : WrapText(canvas.Fonts(), info, made.caption, wrapWidth > 0 ? wrapWidth : 1 << 30)) {
+    made.lines.push_back(Line{canvas.RenderText(line, info), canvas.TextExtent(line, info).width});
+  }
+  rendered_ = std::move(made);
+  return rendered_;
+}
+
 void Label::Paint(Canvas& canvas) {
   if (!Transparent) canvas.FillRect(ClientRect(), Color);
   if (Caption().empty()) return;
-  FontInfo info = Font.Info();
+  const Rendered& text = RenderedCaption(canvas);
   const bool enabled = IsEnabled();
-  const auto lines = WrapText(canvas.Fonts(), info, Caption(), WordWrap ? std::max(1, Width()) : 1 << 30);
-  const int lineHeight = canvas.LineHeight(info);
-  const int total = static_cast<int>(lines.size()) * lineHeight;
+  const int total = static_cast<int>(text.lines.size()) * text.lineHeight;
   int y = 0;
   if (Layout == TextLayout::Center) y = (Height - total) / 2;
   if (Layout == TextLayout::Bottom) y = Height - total;
-  for (const std::string& line : lines) {
-    const int w = canvas.TextExtent(line, info).width;
+  for (const Line& line : text.lines) {
     int x = 0;
-    if (Alignment == ui::Alignment::Center) x = (Width - w) / 2;
-    if (Alignment == ui::Alignment::RightJustify) x = Width - w;
+    if (Alignment == ui::Alignment::Center) x = (Width - line.width) / 2;
+    if (Alignment == ui::Alignment::RightJustify) x = Width - line.width;
     if (enabled) {
-      canvas.DrawText(Point{x, y}, line, info);
+      canvas.DrawText(Point{x, y}, line.image, Font.Color);
     } else {
       // The classic engraved look of disabled text.
-      info.color = clBtnHighlight;
-      canvas.DrawText(Point{x + 1, y + 1}, line, info);
-      info.color = clBtnShadow;
-      canvas.DrawText(Point{x, y}, line, info);
+      canvas.DrawText(Point{x + 1, y + 1}, line.image, clBtnHighlight);
+      canvas.DrawText(Point{x, y}, line.image, clBtnShadow);
     }
-    y += lineHeight;
+    y += text.lineHeight;
   }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 // A text label: transparent or on its own colour, left/right/centre aligned,
 // sized to its text unless AutoSize is off, optionally word-wrapped.
+#include <string>
+#include <vector>
+
+#include "ui/Canvas.h"
 #include "ui/Control.h"
 
 namespace ui {
@@ -48,6 +52,23 @@ class Label : public Control {
     bool operator==(const Measured&) const = default;
   };
   Measured measured_;
+  // The caption's lines as the font drew them, kept until the caption, the
+  // font (its colour apart) or the width it wraps at changes.
+  struct Line {
+    TextImage image;
+    int width = 0;  // the advance of the line, for aligning it
+  };
+  struct Rendered {
+    std::string caption;
+    std::string font;
+    int size = -1;
+    FontStyles style = 0;
+    int wrapWidth = -1;
+    int lineHeight = 0;
+    std::vector<Line> lines;
+  };
+  const Rendered& RenderedCaption(Canvas& canvas);
+  Rendered rendered_;
 };
 
 }  // namespace ui

@@ -9,7 +9,9 @@ namespace ui {
 
 void Picture::LoadFromFile(const std::string& path) {
   Bitmap decoded = LoadPictureFile(path);
-  bitmap_ = std::make_shared<Bitmap>(std::move(decoded));
+  // The same pixels again keep the picture they are already in.
+  pixelsChanged_ = !bitmap_ || !bitmap_->SamePixels(decoded);
+  if (pixelsChanged_) bitmap_ = std::make_shared<Bitmap>(std::move(decoded));
   fileName_ = path;
   ++loads_;
   if (OnChange) OnChange();
@@ -18,12 +20,14 @@ void Picture::LoadFromFile(const std::string& path) {
 void Picture::Assign(Bitmap bitmap) {
   bitmap_ = std::make_shared<Bitmap>(std::move(bitmap));
   fileName_.clear();
+  pixelsChanged_ = true;
   if (OnChange) OnChange();
 }
 
 void Picture::Clear() {
   bitmap_.reset();
   fileName_.clear();
+  pixelsChanged_ = true;
   if (OnChange) OnChange();
 }
 
@@ -57,6 +61,7 @@ void Picture::CopyRect(int dstX, int dstY, const Picture& source, const Rect& sr
   }
   bitmap_ = std::move(target);
   fileName_.clear();
+  pixelsChanged_ = true;
   if (OnChange) OnChange();
 }
 

@@ -28,6 +28,9 @@ class Picture {
   const std::string& FileName() const { return fileName_; }
   // Counts every load, for tests of "loaded again".
   int LoadCount() const { return loads_; }
+  // Whether the last change gave the picture other pixels than it had: a
+  // file loaded again may bring exactly the same ones.
+  bool PixelsChanged() const { return pixelsChanged_; }
 
   std::function<void()> OnChange;
 
@@ -35,6 +38,7 @@ class Picture {
   std::shared_ptr<Bitmap> bitmap_;
   std::string fileName_;
   int loads_ = 0;
+  bool pixelsChanged_ = true;
 };
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <stdexcept>
 
 namespace ui {
@@ -335,8 +336,26 @@ bool SdlBackend::PollEvent(Event& out) {
           out.window = IdOf(e.window.windowID);
           return true;
         }
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          // SDL makes the window surface anew at the new size, without the picture.
+          Window* w = Find(IdOf(e.window.windowID));
+          if (w == nullptr || !w->holdsPicture) continue;
+          w->holdsPicture = false;
+          out.type = Event::Type::Repaint;
+          out.window = IdOf(e.window.windowID);
+          return true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-          if (Window* w = Find(IdOf(e.window.windowID)); w != nullptr && !w->last.Empty()) Blit(*w);
+          const WindowId id = IdOf(e.window.windowID);
+          Window* w = Find(id);
+          if (w == nullptr) continue;
+          if (w->holdsPicture) {
+            SDL_UpdateWindowSurface(w->sdl);
+            continue;
+          }
+          out.type = Event::Type::Repaint;
+          out.window = id;
+          return true;
         }
         continue;
       default:
@@ -421,16 +440,6 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
-  if (w->params.shaped && !w->shapeApplied && !w->last.Empty()) {
-    // Pure red (or the form's key) in the first picture is cut out of the window.
-    SDL_Surface* shape = WrapCanvas(w->last);
-    SDL_WindowShapeMode mode;
-    mode.mode = ShapeModeColorKey;
-    mode.parameters.colorKey = SDL_Color{w->params.shapeKey.r, w->params.shapeKey.g, w->params.shapeKey.b, 255};
-    if (shape != nullptr && SDL_SetWindowShape(w->sdl, shape, &mode) == 0) w->shapeApplied = true;
-    if (shape != nullptr) SDL_FreeSurface(shape);
-    SDL_SetWindowPosition(w->sdl, w->params.left, w->params.top);
-  }
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
@@ -438,7 +447,7 @@ void SdlBackend::ShowWindow(WindowId id) {
   if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl)
     SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;
-  if (!w->last.Empty()) Blit(*w);
+  if (w->holdsPicture) SDL_UpdateWindowSurface(w->sdl);
 }
 
 void SdlBackend::HideWindow(WindowId id) {
@@ -478,21 +487,65 @@ void SdlBackend::MinimizeWindow(WindowId id) {
   if (Window* w = Find(id)) SDL_MinimizeWindow(w->sdl);
 }
 
-void SdlBackend::Blit(Window& window) {
-  SDL_Surface* target = SDL_GetWindowSurface(window.sdl);
-  SDL_Surface* source = WrapCanvas(window.last);
-  if (target != nullptr && source != nullptr) {
-    SDL_BlitSurface(source, nullptr, target, nullptr);
-    SDL_UpdateWindowSurface(window.sdl);
-  }
-  if (source != nullptr) SDL_FreeSurface(source);
+// Pure red (or the form's key) in the first picture is cut out of the window.
+void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
+  SDL_Surface* shape = WrapCanvas(canvas);
+  SDL_WindowShapeMode mode;
+  mode.mode = ShapeModeColorKey;
+  mode.parameters.colorKey =
+      SDL_Color{window.params.shapeKey.r, window.params.shapeKey.g, window.params.shapeKey.b, 255};
+  if (shape != nullptr && SDL_SetWindowShape(window.sdl, shape, &mode) == 0) window.shapeApplied = true;
+  if (shape != nullptr) SDL_FreeSurface(shape);
+  SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 
-void SdlBackend::Present(WindowId id, const Bitmap& canvas) {
+// The canvas goes into the window surface part by part, row by row, as it
+// is: the window's own format is the canvas's with its top byte unused, so
+// nothing is blended or converted. Another format is converted by SDL, still
+// without blending.
+void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) {
   Window* w = Find(id);
-  if (w == nullptr) return;
-  w->last = canvas;
-  if (w->visible) Blit(*w);
+  if (w == nullptr || canvas.Empty()) return;
+  if (w->params.shaped && !w->shapeApplied && !w->visible) ApplyShape(*w, canvas);
+  SDL_Surface* target = SDL_GetWindowSurface(w->sdl);
+  if (target == nullptr) return;
+  const Rect bounds = Rect{0, 0, canvas.Width(), canvas.Height()}.Intersect(Rect{0, 0, target->w, target->h});
+  std::vector<Rect> parts;
+  if (!w->holdsPicture || bounds.width != canvas.Width() || bounds.height != canvas.Height()) {
+    parts.push_back(bounds);
+  } else {
+    for (const Rect& r : changed) {
+      const Rect part = r.Intersect(bounds);
+      if (!part.Empty()) parts.push_back(part);
+    }
+  }
+  if (parts.empty()) return;
+  const Uint32 format = target->format->format;
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+    for (const Rect& part : parts) {
+      for (int y = part.top; y < part.bottom(); ++y) {
+        const uint32_t* from = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width() + part.left;
+        auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + part.left;
+        std::memcpy(to, from, static_cast<size_t>(part.width) * 4);
+      }
+    }
+    if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  } else if (SDL_Surface* source = WrapCanvas(canvas)) {
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    for (const Rect& part : parts) {
+      SDL_Rect from{part.left, part.top, part.width, part.height};
+      SDL_Rect to = from;
+      SDL_BlitSurface(source, &from, target, &to);
+    }
+    SDL_FreeSurface(source);
+  }
+  w->holdsPicture = true;
+  if (!w->visible) return;
+  std::vector<SDL_Rect> rects;
+  rects.reserve(parts.size());
+  for (const Rect& part : parts) rects.push_back(SDL_Rect{part.left, part.top, part.width, part.height});
+  SDL_UpdateWindowSurfaceRects(w->sdl, rects.data(), static_cast<int>(rects.size()));
 }
 
 Point SdlBackend::GlobalMouse() {

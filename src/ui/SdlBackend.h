@@ -37,7 +37,7 @@ class SdlBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
-  void Present(WindowId id, const Bitmap& canvas) override;
+  void Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) override;
   bool Draws() const override { return true; }
   Point GlobalMouse() override;
   ShiftState GlobalButtons() override;
@@ -52,12 +52,15 @@ class SdlBackend : public Backend {
     WindowParams params;
     bool shapeApplied = false;
     bool visible = false;
-    Bitmap last;  // the last canvas, for the shape and for exposures
+    // The window surface is the one copy of what the window shows (exposures
+    // are answered from it); false until a whole canvas is in it, and again
+    // when SDL made it anew at a change of size.
+    bool holdsPicture = false;
   };
   class Mixer;
   Window* Find(WindowId id);
   WindowId IdOf(uint32_t sdlWindowId) const;
-  void Blit(Window& window);
+  void ApplyShape(Window& window, const Bitmap& canvas);
 
   std::map<WindowId, Window> windows_;
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard

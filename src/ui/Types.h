@@ -57,6 +57,20 @@ struct Rect {
     const int b = bottom() < o.bottom() ? bottom() : o.bottom();
     return Rect{l, t, r > l ? r - l : 0, b > t ? b - t : 0};
   }
+  constexpr bool Contains(const Rect& o) const {
+    return o.Empty() || (!Empty() && o.left >= left && o.top >= top && o.right() <= right() && o.bottom() <= bottom());
+  }
+  constexpr bool Intersects(const Rect& o) const { return !Intersect(o).Empty(); }
+  // The smallest rectangle holding both; an empty one adds nothing.
+  constexpr Rect Union(const Rect& o) const {
+    if (o.Empty()) return *this;
+    if (Empty()) return o;
+    const int l = left < o.left ? left : o.left;
+    const int t = top < o.top ? top : o.top;
+    const int r = right() > o.right() ? right() : o.right();
+    const int b = bottom() > o.bottom() ? bottom() : o.bottom();
+    return Rect{l, t, r - l, b - t};
+  }
   constexpr bool operator==(const Rect&) const = default;
 };
 
