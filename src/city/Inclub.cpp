@@ -8,7 +8,6 @@
 #include "engine/Class.h"
 #include "engine/Frame.h"
 #include "engine/LabelNumber.h"
-#include "platform/Cp1251.h"
 #include "ui/StringList.h"
 
 Tinclub* inclub = nullptr;
@@ -122,7 +121,7 @@ bool Tinclub::PrepareVisit() {
   if (n == 0) return false;
   const size_t index = static_cast<size_t>(std::rand()) % n;
   if (entries[index].empty()) return false;
-  mp->FileName = engine->MusicPath + platform::Cp1251ToUtf8(entries[index]);
+  mp->FileName = engine->MusicPath + entries[index];
   try {
     mp->Open();
   } catch (const ui::EMCIDeviceError&) {

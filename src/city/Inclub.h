@@ -58,7 +58,8 @@ namespace disco {
 // endings; above, 100 at the end of the track and the mood maximum on leaving.
 int Bonus(int seconds, bool trackEnded, int maxFun);
 
-// The track names of "clublist.txt": its whole text split as a comma list.
+// The track names of "clublist.txt" (read as CP1251, given in UTF-8): its
+// whole text split as a comma list.
 std::vector<std::string> ReadTrackList(const std::string& path);
 
 }  // namespace disco

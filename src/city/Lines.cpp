@@ -23,6 +23,8 @@ Tlines::Tlines(ui::Application& app) : ui::Form(app) {
   panel->Font.Color = ui::clBlack;
   panel->Font.Style = ui::fsBold;
   panel->OnClick = [this](ui::Control&) { panelClick(); };
+  // The second press of a quick pair is a click like any other here.
+  panel->OnDblClick = [this](ui::Control&) { panelClick(); };
   // Right of the place where the player clicks: the bar, the countdown, a word on the rules.
   line = new ui::ProgressBar(this);
   line->Name = "line";

@@ -9,7 +9,9 @@
 Tsetka* setka = nullptr;
 
 namespace {
-constexpr int kWidth = 360;
+// Wide enough for the club's name in its 35-pixel face, or in the face that
+// stands in for it.
+constexpr int kWidth = 420;
 constexpr uint32_t kFee = 350;
 }  // namespace
 
@@ -35,8 +37,8 @@ Tsetka::Tsetka(ui::Application& app) : ui::Form(app) {
   comment->WordWrap = true;
   comment->SetBounds(16, 88, kWidth - 32, 54);
 
-  const frame::Button made =
-      frame::MakeButton(this, &skins_, {"go", 70, 156, 220, 37, "Войти в ночной клуб"}, [this] { goClick(); });
+  const frame::Button made = frame::MakeButton(
+      this, &skins_, {"go", (kWidth - 220) / 2, 156, 220, 37, "Войти в ночной клуб"}, [this] { goClick(); });
   go = made.picture, gol = made.label;
 
   auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };

@@ -143,6 +143,12 @@ TEST(Disco, TheTrackIsChosenFromTheClubsList) {
   EXPECT_EQ(fs::path(h.backend().MusicPlayed()[0]).filename(), "my song, \"live\".wav");
   EXPECT_TRUE(h.backend().MusicPlaying());
 
+  // The list is CP1251 text; the track's own name on disk is "диско.wav".
+  GameHarness r(Club("5000", {{"clublist.txt", "\xe4\xe8\xf1\xea\xee.wav"}, {"диско.wav", wave}}));
+  Enter(r);
+  ASSERT_EQ(r.backend().MusicPlayed().size(), 1u);
+  EXPECT_EQ(fs::path(r.backend().MusicPlayed()[0]).filename(), "диско.wav");
+
   // Several entries, however separated: each visit plays one of them.
   const Strings names = {"a.wav", "b.wav", "c.wav", "d.wav"};
   GameHarness g(Club("5000", {{"clublist.txt", "a.wav,b.wav c.wav\r\n\t d.wav , "},

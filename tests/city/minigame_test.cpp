@@ -100,6 +100,15 @@ TEST(MiniGame, FirstClickStartsWithoutAddingAndLocksTheWayOut) {
   EXPECT_EQ(lines->t->Caption(), "29");
 }
 
+TEST(MiniGame, BothPressesOfAQuickPairPushTheBar) {
+  GameHarness h(Mood("50"));
+  Open(h);
+  h.click(lines->panel);
+  lines->line->Position = 50;
+  h.doubleClick(lines->panel);
+  EXPECT_EQ(lines->line->Position(), 54);
+}
+
 TEST(MiniGame, WinsSpeedTheDrainUpTo33AndStopThere) {
   GameHarness h(Mood("50"));
   Open(h);

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib/session.sh"
 x11_session_start
 
 TRAVEL_W=306 TRAVEL_H=412
-CLUB_W=360 CLUB_H=214
+CLUB_W=420 CLUB_H=214
 DISCO_W=560 DISCO_H=330
 MESS_W=430 MESS_H=159
 
@@ -34,7 +34,7 @@ x11_move 153 $((268 + 16))
 xdotool click 1
 x11_wait_window $CLUB_W $CLUB_H
 CLUB_ID=$WIN_ID
-x11_move $((70 + 110)) $((156 + 18))
+x11_move $((100 + 110)) $((156 + 18))
 xdotool click 1
 x11_wait_window $DISCO_W $DISCO_H
 DISCO_ID=$WIN_ID
