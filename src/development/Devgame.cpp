@@ -13,31 +13,34 @@ const ui::Color kValueColor{255, 214, 102};
 }
 
 TgameDev::TgameDev(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 340, 210);
+  frame::UseScreenLook(this, 400, 226);
   Position = ui::FormPosition::ScreenCenter;
   top = frame::MakeTitle(this, "Проект игры");
-  close = frame::MakeCloseLabel(this, "X", 325);
+  close = frame::MakeCloseLabel(this, "X", 385);
   close->OnClick = [this](ui::Control&) { closeClick(); };
 
+  // The name has room for a second line: a long one wraps there.
   struct Row {
     ui::Label*& value;
     const char* name;
     const char* caption;
-  } const rows[] = {{name, "name", "Название:"},        {lang, "lang", "Язык:"},
-                    {graphics, "graphics", "Графика:"}, {genre, "genre", "Жанр:"},
-                    {days, "days", "Срок разработки:"}, {price, "price", "Цена игры:"}};
+    int lines;
+  } const rows[] = {{name, "name", "Название:", 2},        {lang, "lang", "Язык:", 1},
+                    {graphics, "graphics", "Графика:", 1}, {genre, "genre", "Жанр:", 1},
+                    {days, "days", "Срок разработки:", 1}, {price, "price", "Цена игры:", 1}};
   int rowTop = 28;
   for (const Row& row : rows) {
     frame::BindDrag(frame::MakeLabel(this, std::string(row.name) + "c", 16, rowTop, row.caption));
-    row.value = frame::MakeLabel(this, row.name, 156, rowTop, "");
+    row.value = frame::MakeLabel(this, row.name, 150, rowTop, "");
     row.value->AutoSize = false;
-    row.value->SetBounds(156, rowTop, 176, 16);
+    row.value->WordWrap = row.lines > 1;
+    row.value->SetBounds(150, rowTop, 242, 16 * row.lines);
     row.value->Font.Color = kValueColor;
     frame::BindDrag(row.value);
-    rowTop += 20;
+    rowTop += 4 + 16 * row.lines;
   }
   const frame::Button b =
-      frame::MakeButton(this, &skins_, {"dev", 95, 160, 150, 37, "Начать разработку"}, [this] { devClick(); });
+      frame::MakeButton(this, &skins_, {"dev", 125, 176, 150, 37, "Начать разработку"}, [this] { devClick(); });
   dev = b.picture;
   devl = b.label;
 

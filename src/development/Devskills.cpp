@@ -52,6 +52,7 @@ TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
     plus[i]->Name = "plus" + n;
     plus[i]->SetBounds(kCellLeft + 232, rowTop, 24, 18);
     plus[i]->Caption = "+";
+    plus[i]->Font.Color = ui::clBlack;
     plus[i]->Hint = "Поднять навык за опыт";
     plus[i]->OnClick = [this, i](ui::Control&) { plusClick(i); };
   }

@@ -49,12 +49,14 @@ Tinet::Tinet(ui::Application& app) : ui::Form(app) {
     key->SetBounds(kKeyLeft + (place % 3) * kKeyStep, kKeyTop + (place / 3) * kKeyStep, kKey, kKey);
     key->Font.Size = 16;
     key->Font.Style = ui::fsBold;
+    key->Font.Color = ui::clBlack;
     key->OnClick = [this, d](ui::Control&) { digitClick(d); };
     digits[d] = key;
   }
   clear = new ui::Button(this);
   clear->Name = "clear";
   clear->Caption = "Сброс";
+  clear->Font.Color = ui::clBlack;
   clear->SetBounds(kKeyLeft + 2 * kKeyStep, kKeyTop + 3 * kKeyStep, kKey + 20, kKey);
   clear->OnClick = [this](ui::Control&) { clearClick(); };
   call = new ui::Button(this);
@@ -62,6 +64,7 @@ Tinet::Tinet(ui::Application& app) : ui::Form(app) {
   call->Caption = "Позвонить";
   call->SetBounds(70, 304, 132, 32);
   call->Font.Style = ui::fsBold;
+  call->Font.Color = ui::clBlack;
   call->OnClick = [this](ui::Control&) { callClick(); };
 
   // The number can be typed on the keyboard as well.

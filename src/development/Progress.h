@@ -14,6 +14,7 @@ class TdevProgress : public ui::Form {
   ui::Label* name;
   ui::ProgressBar* bar;
   ui::Label* percent;
+  ui::Label* left;  // the game days the run still takes
 
   // Shows the game screen's run as it stands.
   void Draw();

@@ -8,25 +8,31 @@
 TssgBuy* ssgBuy = nullptr;
 
 TssgBuy::TssgBuy(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 320, 130);
+  frame::UseScreenLook(this, 320, 146);
   Position = ui::FormPosition::ScreenCenter;
   top = frame::MakeTitle(this, "Продажа игры");
   close = frame::MakeCloseLabel(this, "X", 305);
   close->OnClick = [this](ui::Control&) { closeClick(); };
-  game = frame::MakeLabel(this, "game", 16, 30, "");
-  price = frame::MakeLabel(this, "price", 16, 54, "");
+  // A long name takes a second line.
+  game = frame::MakeLabel(this, "game", 16, 28, "");
+  game->AutoSize = false;
+  game->WordWrap = true;
+  game->SetBounds(16, 28, 288, 32);
+  price = frame::MakeLabel(this, "price", 16, 68, "");
   price->Font.Style = ui::fsBold;
   frame::BindDrag(game);
   frame::BindDrag(price);
   buy = new ui::Button(this);
   buy->Name = "buy";
   buy->Caption = "Продать";
-  buy->SetBounds(30, 88, 120, 28);
+  buy->Font.Color = ui::clBlack;
+  buy->SetBounds(30, 102, 120, 28);
   buy->OnClick = [this](ui::Control&) { buyClick(); };
   cancel = new ui::Button(this);
   cancel->Name = "cancel";
   cancel->Caption = "Отказаться";
-  cancel->SetBounds(170, 88, 120, 28);
+  cancel->Font.Color = ui::clBlack;
+  cancel->SetBounds(170, 102, 120, 28);
   cancel->OnClick = [this](ui::Control&) { closeClick(); };
   frame::BindDrag(this);
 }
@@ -57,7 +63,7 @@ void TssgBuy::buyClick() {
   Index = -1;
   engine->AddMoney(static_cast<uint32_t>(amount));
   engine->WriteLog("Продажа игры...");
-  engine->ShowInfoMessage("Вы продали игру \"" + title + "\" за " + platform::IntToStr(amount) + " руб.!");
+  engine->ShowInfoMessage("Вы продали игру \"" + title + "\" за " + platform::IntToStr(amount) + " руб.");
   Hide();
   sBazar->Show();
 }

@@ -34,6 +34,7 @@ TsBazar::TsBazar(ui::Application& app) : ui::Form(app) {
   sell = new ui::Button(this);
   sell->Name = "sell";
   sell->Caption = "Продать игру";
+  sell->Font.Color = ui::clBlack;
   sell->SetBounds(130, 250, 140, 28);
   sell->OnClick = [this](ui::Control&) { sellClick(); };
   timer = new ui::Timer(this);

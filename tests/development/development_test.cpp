@@ -180,6 +180,7 @@ TEST(DevelopmentRun, AWholeRunGivesItsPointsAndFinishesTheGameForSale) {
   h.click(menu->dev);
   ASSERT_TRUE(devProgress->Visible);
   EXPECT_EQ(devProgress->percent->Caption(), "98%");
+  EXPECT_EQ(devProgress->left->Caption(), "Осталось 1 дн. игрового времени");
   EXPECT_EQ(devProgress->name->Caption(), "\"Тетрис\"");
   h.click(devProgress->close);
   ASSERT_TRUE(menu->Visible);

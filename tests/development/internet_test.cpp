@@ -176,7 +176,7 @@ TEST(ExhibitionSite, ThePageLoadsAtTheLinesPaceAndAGameSellsForItsPrice) {
   EXPECT_EQ(ssgBuy->price->Caption(), "Цена: 2000 руб.");
   h.answerEnter();
   h.click(ssgBuy->buy);
-  EXPECT_EQ(h.messagesShown().back(), "Вы продали игру \"Змейка\" за 2000 руб.!");
+  EXPECT_EQ(h.messagesShown().back(), "Вы продали игру \"Змейка\" за 2000 руб.");
   EXPECT_EQ(Money(), 3000);
   EXPECT_EQ(engine->GamesForSale->Items.Items(), std::vector<std::string>{"Тетрис"});
   EXPECT_EQ(engine->GamePrices->Items.Items(), std::vector<std::string>{"1250"});
