@@ -13,9 +13,17 @@ constexpr const char* kFallbackBold = "/usr/share/fonts/truetype/dejavu/DejaVuSa
 
 }  // namespace
 
-FontCache::FontCache() { ready_ = TTF_Init() == 0; }
+FontCache::FontCache() {
+  ready_ = TTF_Init() == 0;
+  static bool started = false;
+  if (!started) {
+    started = true;
+    fontconfigReady_ = std::async(std::launch::async, [] { FcInit(); });
+  }
+}
 
 FontCache::~FontCache() {
+  if (fontconfigReady_.valid()) fontconfigReady_.wait();
   for (auto& [key, font] : fonts_) {
     if (font != nullptr) TTF_CloseFont(font);
   }
@@ -29,6 +37,7 @@ const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool
   // doesn't change while the program runs; it is asked once per process.
   static std::map<std::tuple<std::string, bool, bool>, FileChoice> machine;
   if (auto it = machine.find(key); it != machine.end()) return files_.emplace(key, it->second).first->second;
+  if (fontconfigReady_.valid()) fontconfigReady_.get();
   FileChoice choice;
   if (FcPattern* pattern = FcPatternCreate()) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));

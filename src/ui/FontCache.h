@@ -2,6 +2,7 @@
 // Opens fonts by family name through fontconfig (a family the system lacks,
 // such as Verdana, falls back to what fontconfig prefers, DejaVu Sans here)
 // and keeps one SDL_ttf font per family, size and style.
+#include <future>
 #include <map>
 #include <string>
 #include <string_view>
@@ -42,6 +43,9 @@ class FontCache {
   // Widths already measured, per font: labels measure the same texts often.
   std::map<TTF_Font*, std::unordered_map<std::string, int>> widths_;
   bool ready_ = false;
+  // fontconfig reads its configuration on a thread of its own while the
+  // program starts; the first look-up of a font file waits for it.
+  std::future<void> fontconfigReady_;
 };
 
 }  // namespace ui

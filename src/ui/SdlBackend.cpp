@@ -10,11 +10,65 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
+#include <type_traits>
 
 namespace ui {
+
+namespace {
+
+// SDL_mixer, and the many codecs it brings, is loaded when the sound device
+// first opens: the start-up, and a game that never sounds, go without it.
+struct MixerLibrary {
+  decltype(&::Mix_OpenAudio) OpenAudio = nullptr;
+  decltype(&::Mix_AllocateChannels) AllocateChannels = nullptr;
+  decltype(&::Mix_CloseAudio) CloseAudio = nullptr;
+  decltype(&::Mix_FreeChunk) FreeChunk = nullptr;
+  decltype(&::Mix_FreeMusic) FreeMusic = nullptr;
+  decltype(&::Mix_HaltChannel) HaltChannel = nullptr;
+  decltype(&::Mix_HaltMusic) HaltMusic = nullptr;
+  decltype(&::Mix_LoadMUS) LoadMUS = nullptr;
+  decltype(&::Mix_LoadWAV) LoadWAV = nullptr;
+  decltype(&::Mix_PlayChannel) PlayChannel = nullptr;
+  decltype(&::Mix_PlayMusic) PlayMusic = nullptr;
+  decltype(&::Mix_Playing) Playing = nullptr;
+  decltype(&::Mix_PlayingMusic) PlayingMusic = nullptr;
+};
+
+// Null when the library is not there: the game then plays silently.
+const MixerLibrary* LoadMixer() {
+  static MixerLibrary library;
+  static bool tried = false, loaded = false;
+  if (tried) return loaded ? &library : nullptr;
+  tried = true;
+  void* handle = SDL_LoadObject("libSDL2_mixer-2.0.so.0");
+  if (handle == nullptr) return nullptr;
+  loaded = true;
+  auto get = [&](auto& function, const char* name) {
+    function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(SDL_LoadFunction(handle, name));
+    loaded = loaded && function != nullptr;
+  };
+  get(library.OpenAudio, "Mix_OpenAudio");
+  get(library.AllocateChannels, "Mix_AllocateChannels");
+  get(library.CloseAudio, "Mix_CloseAudio");
+  get(library.FreeChunk, "Mix_FreeChunk");
+  get(library.FreeMusic, "Mix_FreeMusic");
+  get(library.HaltChannel, "Mix_HaltChannel");
+  get(library.HaltMusic, "Mix_HaltMusic");
+  get(library.LoadMUS, "Mix_LoadMUS");
+  get(library.LoadWAV, "Mix_LoadWAV");
+  get(library.PlayChannel, "Mix_PlayChannel");
+  get(library.PlayMusic, "Mix_PlayMusic");
+  get(library.Playing, "Mix_Playing");
+  get(library.PlayingMusic, "Mix_PlayingMusic");
+  return loaded ? &library : nullptr;
+}
+
+}  // namespace
 
 // Plays one sound at a time on one channel, a new one cutting off the last,
 // and one track at a time on the music channel. The sound device is open
@@ -23,23 +77,25 @@ namespace ui {
 // keep a device mixing silence dozens of times a second.
 class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
  public:
+  // sdlStarted waits until SDL is up.
+  explicit Mixer(std::function<void()> sdlStarted) : sdlStarted_(std::move(sdlStarted)) {}
   ~Mixer() override { CloseDevice(); }
 
   void PlayWave(const std::string& path) override {
     if (!OpenDevice()) return;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* chunk = mix_->LoadWAV(path.c_str());
     if (chunk == nullptr) return;  // a missing sound is silence
-    Mix_HaltChannel(0);
-    if (current_ != nullptr) Mix_FreeChunk(current_);
+    mix_->HaltChannel(0);
+    if (current_ != nullptr) mix_->FreeChunk(current_);
     current_ = chunk;
-    Mix_PlayChannel(0, current_, 0);
+    mix_->PlayChannel(0, current_, 0);
     quiet_ = false;
   }
 
   bool Open(const std::string& path) override {
     Close();
     if (!OpenDevice()) return false;
-    music_ = Mix_LoadMUS(path.c_str());
+    music_ = mix_->LoadMUS(path.c_str());
     if (music_ != nullptr) track_ = path;
     return music_ != nullptr;
   }
@@ -48,21 +104,21 @@ class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
     if (music_ == nullptr) {
       // The device was closed while the track rested: load it again.
       if (!OpenDevice()) return;
-      music_ = Mix_LoadMUS(track_.c_str());
+      music_ = mix_->LoadMUS(track_.c_str());
       if (music_ == nullptr) return;
     }
-    Mix_PlayMusic(music_, 0);
+    mix_->PlayMusic(music_, 0);
     quiet_ = false;
   }
   void Stop() override {
-    if (music_ != nullptr) Mix_HaltMusic();
+    if (music_ != nullptr) mix_->HaltMusic();
   }
-  bool Playing() override { return music_ != nullptr && Mix_PlayingMusic() != 0; }
+  bool Playing() override { return music_ != nullptr && mix_->PlayingMusic() != 0; }
   void Close() override {
     track_.clear();
     if (music_ == nullptr) return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
+    mix_->HaltMusic();
+    mix_->FreeMusic(music_);
     music_ = nullptr;
   }
 
@@ -70,7 +126,7 @@ class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
   // look again (UINT64_MAX: nothing to look after).
   uint64_t CloseWhenQuiet(uint64_t now) {
     if (!open_) return UINT64_MAX;
-    if (Mix_Playing(-1) > 0 || Mix_PlayingMusic() != 0) {
+    if (mix_->Playing(-1) > 0 || mix_->PlayingMusic() != 0) {
       quiet_ = false;
       return now + kLookWhilePlaying;
     }
@@ -91,21 +147,32 @@ class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
   bool OpenDevice() {
     if (open_) return true;
     if (failed_) return false;
+    try {
+      sdlStarted_();
+    } catch (const std::exception&) {
+      failed_ = true;
+      return false;
+    }
+    mix_ = LoadMixer();
+    if (mix_ == nullptr) {
+      failed_ = true;
+      return false;
+    }
     // The sound libraries report a missing card loudly on stderr; the game
     // just plays silently then.
     const int saved = ::dup(2);
     const int null = ::open("/dev/null", O_WRONLY);
     if (saved >= 0 && null >= 0) ::dup2(null, 2);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = mix_->OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
     if (!open_) {
       // No sound card: SDL's silent driver, so that music still takes its
       // time and ends as it would.
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) open_ = mix_->OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
       if (!open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    if (open_) Mix_AllocateChannels(1);
+    if (open_) mix_->AllocateChannels(1);
     failed_ = !open_;
     if (saved >= 0) {
       ::dup2(saved, 2);
@@ -119,19 +186,21 @@ class SdlBackend::Mixer : public platform::AudioOutput, public MusicOutput {
   // The loaded track's name stays, so that Play loads it again.
   void CloseDevice() {
     if (!open_) return;
-    Mix_HaltChannel(-1);
-    if (current_ != nullptr) Mix_FreeChunk(current_);
+    mix_->HaltChannel(-1);
+    if (current_ != nullptr) mix_->FreeChunk(current_);
     current_ = nullptr;
     if (music_ != nullptr) {
-      Mix_HaltMusic();
-      Mix_FreeMusic(music_);
+      mix_->HaltMusic();
+      mix_->FreeMusic(music_);
       music_ = nullptr;
     }
-    Mix_CloseAudio();
+    mix_->CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
   }
 
+  std::function<void()> sdlStarted_;
+  const MixerLibrary* mix_ = nullptr;
   bool open_ = false;
   bool failed_ = false;  // neither a card nor the silent driver would open
   bool quiet_ = false;   // nothing has sounded since quietSince_
@@ -234,25 +303,36 @@ SDL_Surface* WrapCanvas(const Bitmap& canvas) {
 
 }  // namespace
 
-SdlBackend::SdlBackend() {
+// SDL takes longer to open the display than the program takes to build most
+// of its forms, so it opens it on a thread of its own meanwhile; every call
+// that needs SDL waits for it first (Started).
+SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
   SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "4");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    throw std::runtime_error(std::string("cannot open a display: ") + SDL_GetError());
-  }
-  SDL_StartTextInput();
-  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-  beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
-  audio_ = std::make_unique<Mixer>();
+  opening_ = std::async(std::launch::async, [this]() -> std::string {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return std::string("cannot open a display: ") + SDL_GetError();
+    SDL_StartTextInput();
+    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
+    return {};
+  });
+  audio_ = std::make_unique<Mixer>([this] { Started(); });
+}
+
+void SdlBackend::Started() {
+  if (opening_.valid()) openError_ = opening_.get();
+  if (!openError_.empty()) throw std::runtime_error(openError_);
 }
 
 SdlBackend::~SdlBackend() {
+  if (opening_.valid()) openError_ = opening_.get();
   audio_.reset();
+  if (!openError_.empty()) return;
   for (auto& [id, window] : windows_) {
     if (window.sdl != nullptr) SDL_DestroyWindow(window.sdl);
   }
@@ -263,7 +343,10 @@ SdlBackend::~SdlBackend() {
   SDL_Quit();
 }
 
-uint64_t SdlBackend::Now() { return SDL_GetTicks64(); }
+uint64_t SdlBackend::Now() {
+  return static_cast<uint64_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count());
+}
 
 SdlBackend::Window* SdlBackend::Find(WindowId id) {
   auto it = windows_.find(id);
@@ -278,6 +361,7 @@ WindowId SdlBackend::IdOf(uint32_t sdlWindowId) const {
 }
 
 bool SdlBackend::PollEvent(Event& out) {
+  Started();
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
     out = Event{};
@@ -374,6 +458,7 @@ bool SdlBackend::PollEvent(Event& out) {
 // the program on the BadWindow. So the game waits on the display's socket
 // itself, and the second connection never carries a request.
 void SdlBackend::WaitEvent(uint64_t deadline) {
+  Started();
   const uint64_t now = Now();
   deadline = std::min(deadline, audio_->CloseWhenQuiet(now));
   if (deadline != UINT64_MAX && deadline <= now) return;
@@ -392,16 +477,19 @@ void SdlBackend::WaitEvent(uint64_t deadline) {
 }
 
 int SdlBackend::DesktopWidth() {
+  Started();
   SDL_DisplayMode mode;
   return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1024;
 }
 
 int SdlBackend::DesktopHeight() {
+  Started();
   SDL_DisplayMode mode;
   return SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 768;
 }
 
 WindowId SdlBackend::CreateWindow(const WindowParams& params) {
+  Started();
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
   if (params.popup) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
   SDL_Window* sdl = nullptr;
@@ -549,19 +637,25 @@ void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Re
 }
 
 Point SdlBackend::GlobalMouse() {
+  Started();
   int x = 0, y = 0;
   SDL_GetGlobalMouseState(&x, &y);
   return Point{x, y};
 }
 
-ShiftState SdlBackend::GlobalButtons() { return ButtonShift(SDL_GetGlobalMouseState(nullptr, nullptr)); }
+ShiftState SdlBackend::GlobalButtons() {
+  Started();
+  return ButtonShift(SDL_GetGlobalMouseState(nullptr, nullptr));
+}
 
 void SdlBackend::SetCursor(Cursor cursor) {
+  Started();
   SDL_Cursor* c = cursor == Cursor::HandPoint ? hand_ : cursor == Cursor::IBeam ? beam_ : arrow_;
   if (c != nullptr) SDL_SetCursor(c);
 }
 
 std::string SdlBackend::ClipboardText() {
+  Started();
   char* text = SDL_GetClipboardText();
   std::string result = text != nullptr ? text : "";
   SDL_free(text);

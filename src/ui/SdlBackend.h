@@ -3,6 +3,8 @@
 // where asked) showing the forms' canvases through the window surface, the
 // mouse and keyboard, the clipboard, and sound through SDL2_mixer. Without
 // a sound card the game plays silently.
+#include <chrono>
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,7 +21,8 @@ namespace ui {
 
 class SdlBackend : public Backend {
  public:
-  // Throws std::runtime_error when no display can be opened.
+  // The display opens in the background; when it cannot be opened, the first
+  // call that needs it throws std::runtime_error.
   SdlBackend();
   ~SdlBackend() override;
 
@@ -58,10 +61,15 @@ class SdlBackend : public Backend {
     bool holdsPicture = false;
   };
   class Mixer;
+  // Waits until SDL has opened the display; throws when it could not.
+  void Started();
   Window* Find(WindowId id);
   WindowId IdOf(uint32_t sdlWindowId) const;
   void ApplyShape(Window& window, const Bitmap& canvas);
 
+  std::chrono::steady_clock::time_point start_;
+  std::future<std::string> opening_;  // the error, if SDL could not open the display
+  std::string openError_;
   std::map<WindowId, Window> windows_;
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
