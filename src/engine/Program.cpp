@@ -48,8 +48,18 @@ int RunForms(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostr
         virtualMachine->SetClock(std::max(virtualMachine->Now(), deadline));
       };
     }
-    CreateAllForms(*app);
-    if (app->MainForm() != nullptr && !app->Terminated()) app->MainForm()->Show();
+    // The main menu comes up as soon as the engine it draws from exists; if
+    // it cannot, that is reported once every form is built, as the last error
+    // of the start.
+    std::exception_ptr mainMenuFailed;
+    CreateAllForms(*app, [&app, &mainMenuFailed] {
+      try {
+        if (app->MainForm() != nullptr && !app->Terminated()) app->MainForm()->Show();
+      } catch (...) {
+        mainMenuFailed = std::current_exception();
+      }
+    });
+    if (mainMenuFailed) std::rethrow_exception(mainMenuFailed);
     app->Run();
   } catch (const std::exception& e) {
     ReportEscaped(app.get(), headless, e, errors);

@@ -77,10 +77,11 @@ void Create(ui::Application& app, T*& instance) {
 
 }  // namespace
 
-void CreateAllForms(ui::Application& app) {
+void CreateAllForms(ui::Application& app, const std::function<void()>& mainWindowReady) {
   g_forget.clear();
   Create(app, Form1);
   Create(app, engine);
+  if (mainWindowReady) mainWindowReady();
   Create(app, init);
   Create(app, inst);
   Create(app, mes);
