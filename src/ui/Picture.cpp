@@ -2,16 +2,37 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "ui/ImageDecoders.h"
 
 namespace ui {
+namespace {
+
+// The last pixels loaded from each file, while some picture shows them.
+std::unordered_map<std::string, std::weak_ptr<Bitmap>>& LoadedFiles() {
+  static std::unordered_map<std::string, std::weak_ptr<Bitmap>> files;
+  return files;
+}
+
+}  // namespace
 
 void Picture::LoadFromFile(const std::string& path) {
   Bitmap decoded = LoadPictureFile(path);
-  // The same pixels again keep the picture they are already in.
+  // The same pixels again keep the picture they are already in, and pictures
+  // loaded from one file with the same pixels share them: the many buttons
+  // showing one skin hold one copy of it. A picture drawn on (CopyRect)
+  // draws on a copy of its own then.
   pixelsChanged_ = !bitmap_ || !bitmap_->SamePixels(decoded);
-  if (pixelsChanged_) bitmap_ = std::make_shared<Bitmap>(std::move(decoded));
+  if (pixelsChanged_) {
+    std::weak_ptr<Bitmap>& last = LoadedFiles()[path];
+    std::shared_ptr<Bitmap> shared = last.lock();
+    if (shared == nullptr || !shared->SamePixels(decoded)) {
+      shared = std::make_shared<Bitmap>(std::move(decoded));
+      last = shared;
+    }
+    bitmap_ = std::move(shared);
+  }
   fileName_ = path;
   ++loads_;
   if (OnChange) OnChange();
