@@ -33,8 +33,10 @@ Control::Control(Control* parent)
     Color.SetQuietly(parent_->Color());
     TabOrder.SetQuietly(static_cast<int>(parent_->children_.size()) - 1);
   }
+  // Only aligned controls take part in their parent's layout: a change of
+  // any other one leaves it as it is.
   auto moved = [this] {
-    if (parent_ != nullptr) parent_->AlignChildren();
+    if (parent_ != nullptr && Align != ui::Align::None) parent_->AlignChildren();
     Invalidate();
   };
   Left.OnChange(moved);
@@ -42,13 +44,13 @@ Control::Control(Control* parent)
   auto sized = [this] {
     Resized();
     AlignChildren();
-    if (parent_ != nullptr) parent_->AlignChildren();
+    if (parent_ != nullptr && Align != ui::Align::None) parent_->AlignChildren();
     Invalidate();
   };
   Width.OnChange(sized);
   Height.OnChange(sized);
   Visible.OnChange([this] {
-    if (parent_ != nullptr) parent_->AlignChildren();
+    if (parent_ != nullptr && Align != ui::Align::None) parent_->AlignChildren();
     if (!Visible && Focused() && form_ != nullptr) form_->ActiveControl = nullptr;
     Invalidate();
   });
