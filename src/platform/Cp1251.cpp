@@ -119,28 +119,29 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 
 std::string Utf8ToCp1251(std::string_view utf8) {
   std::string out(utf8.size(), '\0');
-  size_t n = 0;
-  for (size_t pos = 0; pos < utf8.size();) {
-    const auto b0 = static_cast<unsigned char>(utf8[pos]);
+  char* dst = out.data();
+  const auto* src = reinterpret_cast<const unsigned char*>(utf8.data());
+  const size_t size = utf8.size();
+  for (size_t pos = 0; pos < size;) {
+    const unsigned char b0 = src[pos];
     if (b0 < 0x80) {
-      out[n++] = static_cast<char>(b0);
+      *dst++ = static_cast<char>(b0);
       ++pos;
       continue;
     }
     // Most of the game's text: the Cyrillic letters А..я, two bytes each.
-    if ((b0 == 0xD0 || b0 == 0xD1) && pos + 1 < utf8.size()) {
-      const auto b1 = static_cast<unsigned char>(utf8[pos + 1]);
-      const char32_t cp = (char32_t(b0 & 0x1F) << 6) | (b1 & 0x3F);
-      if ((b1 & 0xC0) == 0x80 && cp >= 0x0410 && cp <= 0x044F) {
-        out[n++] = static_cast<char>(cp - 0x0410 + 0xC0);
+    if ((b0 == 0xD0 || b0 == 0xD1) && pos + 1 < size && (src[pos + 1] & 0xC0) == 0x80) {
+      const char32_t cp = (char32_t(b0 & 0x1F) << 6) | (src[pos + 1] & 0x3F);
+      if (cp >= 0x0410 && cp <= 0x044F) {
+        *dst++ = static_cast<char>(cp - 0x0410 + 0xC0);
         pos += 2;
         continue;
       }
     }
     const int b = EncodeOne(DecodeUtf8(utf8, pos));
-    out[n++] = b < 0 ? '?' : static_cast<char>(b);
+    *dst++ = b < 0 ? '?' : static_cast<char>(b);
   }
-  out.resize(n);
+  out.resize(static_cast<size_t>(dst - out.data()));
   return out;
 }
 

@@ -70,12 +70,15 @@ void AppendingFile::Forget() {
 
 bool AppendingFile::Unchanged(const std::string& path) const {
   if (fd_ < 0 || path != path_) return false;
-  // The file this writer holds open: removed or replaced by another file
-  // (renamed over it), it has no name left.
+  // The file this writer holds open, asked without a look-up of its name:
+  // writing, truncating, moving, removing or replacing it (a file renamed
+  // over it leaves it without a name) all change its change time, and the
+  // last two its count of names.
   struct stat st {};
-  if (::fstat(fd_, &st) != 0 || st.st_nlink == 0) return false;
-  return st.st_dev == device_ && st.st_ino == inode_ && st.st_size == size_ && st.st_mtim.tv_sec == modified_.tv_sec &&
-         st.st_mtim.tv_nsec == modified_.tv_nsec;
+  if (::fstat(fd_, &st) != 0) return false;
+  return st.st_nlink > 0 && st.st_size == size_ && st.st_mtim.tv_sec == modified_.tv_sec &&
+         st.st_mtim.tv_nsec == modified_.tv_nsec && st.st_ctim.tv_sec == changed_.tv_sec &&
+         st.st_ctim.tv_nsec == changed_.tv_nsec;
 }
 
 bool AppendingFile::Write(const std::string& path, std::string_view bytes) {
@@ -106,10 +109,9 @@ bool AppendingFile::Put(std::string_view bytes) {
     Forget();
     return false;
   }
-  device_ = st.st_dev;
-  inode_ = st.st_ino;
   size_ = st.st_size;
   modified_ = st.st_mtim;
+  changed_ = st.st_ctim;
   return true;
 }
 

@@ -44,10 +44,8 @@ class AppendingFile {
   int fd_ = -1;
   std::string path_;
   // What the file was when this writer last wrote it.
-  dev_t device_ = 0;
-  ino_t inode_ = 0;
   off_t size_ = 0;
-  timespec modified_{};
+  timespec modified_{}, changed_{};
 };
 bool DeleteFile(const std::string& path);
 

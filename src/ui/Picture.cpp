@@ -62,7 +62,8 @@ void Picture::CopyRect(int dstX, int dstY, const Picture& source, const Rect& sr
   // otherwise into a new picture, black where nothing was before.
   const bool inPlace = bitmap_ != nullptr && bitmap_.use_count() == 1 && &source != this && bitmap_->Width() == needW &&
                        bitmap_->Height() == needH;
-  std::shared_ptr<Bitmap> target = inPlace ? bitmap_ : std::make_shared<Bitmap>(needW, needH);
+  std::shared_ptr<Bitmap> fresh = inPlace ? nullptr : std::make_shared<Bitmap>(needW, needH);
+  Bitmap* target = inPlace ? bitmap_.get() : fresh.get();
   if (!inPlace && bitmap_ != nullptr && !target->Empty()) {
     const int w = std::min(bitmap_->Width(), target->Width());
     for (int y = 0; y < std::min(bitmap_->Height(), target->Height()); ++y) {
@@ -80,7 +81,7 @@ void Picture::CopyRect(int dstX, int dstY, const Picture& source, const Rect& sr
                   in.Pixels() + static_cast<size_t>(from.top + y) * in.Width() + from.left + skipX, rowBytes);
     }
   }
-  bitmap_ = std::move(target);
+  if (!inPlace) bitmap_ = std::move(fresh);
   fileName_.clear();
   pixelsChanged_ = true;
   if (OnChange) OnChange();

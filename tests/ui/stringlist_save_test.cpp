@@ -3,6 +3,7 @@
 // the list changed and whatever happened to the file in between.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,6 +111,14 @@ TEST(StringListSave, AFileChangedFromOutsideIsWrittenWholeAgain) {
   addAndSave("седьмая");
   EXPECT_EQ(folder.Read("log.txt"), Expected(list)) << "after the file was replaced";
 
+  // Moved aside, as one keeps an old log: the next line starts the file
+  // anew at its name, and the moved file is left as it was.
+  ASSERT_EQ(std::rename(path.c_str(), folder.File("old.txt").c_str()), 0);
+  const std::string aside = folder.Read("old.txt");
+  addAndSave("после переноса");
+  EXPECT_EQ(folder.Read("log.txt"), Expected(list)) << "after the file was moved aside";
+  EXPECT_EQ(folder.Read("old.txt"), aside);
+
   // Removed.
   ASSERT_TRUE(std::filesystem::remove(path));
   addAndSave("восьмая");
@@ -120,6 +129,36 @@ TEST(StringListSave, AFileChangedFromOutsideIsWrittenWholeAgain) {
   addAndSave("девятая");
   EXPECT_EQ(Inode(path), kept);
   EXPECT_EQ(folder.Read("log.txt"), Expected(list));
+}
+
+TEST(StringListSave, AFileLeftAloneIsOnlyAddedTo) {
+  TempFolder folder;
+  const std::string path = folder.File("log.txt");
+  StringList list;
+  list.Add("первая");
+  list.SaveToFile(path);
+  // Writing the file whole means opening it again; adding at its end does not.
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, path.c_str(), IN_OPEN | IN_MODIFY), 0);
+  for (int i = 0; i < 20; ++i) {
+    list.Add("строка " + std::to_string(i));
+    list.SaveToFile(path);
+  }
+  EXPECT_EQ(folder.Read("log.txt"), Expected(list));
+  int opens = 0, modifications = 0;
+  alignas(inotify_event) char buffer[4096];
+  for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+    for (char* p = buffer; p < buffer + n;) {
+      const auto* e = reinterpret_cast<const inotify_event*>(p);
+      opens += (e->mask & IN_OPEN) != 0 ? 1 : 0;
+      modifications += (e->mask & IN_MODIFY) != 0 ? 1 : 0;
+      p += sizeof(inotify_event) + e->len;
+    }
+  }
+  ::close(watch);
+  EXPECT_EQ(opens, 1) << "the file was opened again to be written whole (the one open is the reading above)";
+  EXPECT_GE(modifications, 1);  // (the kernel merges events that follow each other)
 }
 
 TEST(StringListSave, ListChangesOtherThanAddingRewriteTheFile) {
