@@ -59,8 +59,10 @@ void Form::DetachControls(Control* control) {
 }
 
 Form::~Form() {
-  DetachControls(this);
+  // The application forgets the pointer's and the capture's control while
+  // the controls still know their form; only then are they detached.
   app_.UnregisterForm(this);
+  DetachControls(this);
   if (window_ != 0) app_.GetBackend().DestroyWindow(window_);
 }
 
