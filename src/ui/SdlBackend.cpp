@@ -314,12 +314,18 @@ SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   opening_ = std::async(std::launch::async, [this]() -> std::string {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return std::string("cannot open a display: ") + SDL_GetError();
-    SDL_StartTextInput();
-    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-    hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-    beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
-    return {};
+    std::string error;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
+      SDL_StartTextInput();
+      arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+      hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+      beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
+    } else {
+      error = std::string("cannot open a display: ") + SDL_GetError();
+    }
+    // SDL's own data for this thread (its error text) goes with it.
+    SDL_TLSCleanup();
+    return error;
   });
   audio_ = std::make_unique<Mixer>([this] { Started(); });
 }
