@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -314,6 +315,28 @@ TEST(Showing, AWindowComesUpOnceDrawnAsItsShowHandlerLeftIt) {
   EXPECT_EQ(log[1], "present 2");
   EXPECT_EQ(log[2], "map 2");
   EXPECT_EQ(log[3], "present 3") << "the message box comes up over its window";
+  app.DestroyForms();
+}
+
+TEST(Showing, AWindowWhoseShowHandlerFailedStillHidesAndShowsAgain) {
+  auto owned = std::make_unique<ui::HeadlessBackend>();
+  ui::HeadlessBackend* backend = owned.get();
+  ui::Application app(std::move(owned));
+  ui::Form* form = nullptr;
+  app.CreateForm(form);
+  int shows = 0, hides = 0;
+  form->OnShow = [&](ui::Control&) {
+    if (++shows == 1) throw std::runtime_error("a picture is missing");
+  };
+  form->OnHide = [&](ui::Control&) { ++hides; };
+  EXPECT_THROW(form->Show(), std::runtime_error);
+  EXPECT_TRUE(backend->Windows().at(form->Window()).visible) << "the window is up, as its handler left it";
+  form->Hide();
+  EXPECT_EQ(hides, 1);
+  EXPECT_FALSE(backend->Windows().at(form->Window()).visible);
+  form->Show();
+  EXPECT_EQ(shows, 2);
+  EXPECT_TRUE(backend->Windows().at(form->Window()).visible);
   app.DestroyForms();
 }
 
