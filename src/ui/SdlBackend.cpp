@@ -5,6 +5,7 @@
 #include <SDL_shape.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -508,15 +509,17 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
   if (sdl == nullptr)
     sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
   if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
-  if (display_ == nullptr) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(sdl, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11)
-      display_ = info.info.x11.display;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  const bool x11 = SDL_GetWindowWMInfo(sdl, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11;
+  if (x11 && display_ == nullptr) {
+    display_ = info.info.x11.display;
+    wmState_ = XInternAtom(display_, "WM_STATE", False);
   }
   const WindowId id = nextId_++;
   Window window;
   window.sdl = sdl;
+  if (x11) window.xid = info.info.x11.window;
   window.params = params;
   window.params.shaped = shaped;
   windows_.emplace(id, std::move(window));
@@ -534,6 +537,7 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
+  AwaitRelease(*w);
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
@@ -544,17 +548,84 @@ void SdlBackend::ShowWindow(WindowId id) {
   if (w->holdsPicture) SDL_UpdateWindowSurface(w->sdl);
 }
 
+// Under a window manager a shown window sits in the manager's frame. Hiding
+// it unmaps it, and the manager then takes it out of the frame, puts it back
+// on the root window and destroys the frame, in its own time. SDL asks the X
+// server about a window's parent when it places the window (and when it reads
+// where the window went): on a window hidden a moment ago that parent is the
+// frame on its way out, and when the frame is gone before the next request
+// about it, Xlib ends the program on the BadWindow. A message answered and the
+// next one placed where it was did just that. So a hidden window is not used
+// again, placed or shown, until the manager has let go of it, as X's rules
+// for window managers ask of a program that reuses a window it withdrew.
 void SdlBackend::HideWindow(WindowId id) {
-  if (Window* w = Find(id)) {
-    SDL_HideWindow(w->sdl);
-    w->visible = false;
+  Window* w = Find(id);
+  if (w == nullptr) return;
+  // A window the manager keeps minimised is not mapped, and hiding it leaves
+  // it with the manager: there is nothing to wait for.
+  const bool withdrawn = Mapped(*w);
+  SDL_HideWindow(w->sdl);
+  w->visible = false;
+  if (withdrawn) {
+    w->held = true;
+    AwaitRelease(*w);
   }
+}
+
+bool SdlBackend::Mapped(const Window& window) {
+  if (display_ == nullptr || window.xid == 0) return false;
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display_, window.xid, &attributes) != 0 && attributes.map_state != IsUnmapped;
+}
+
+// The manager has let go of a window once the window is back on the root
+// window and its WM_STATE is gone (or says withdrawn). Both questions are
+// about the window itself, which is ours and there.
+bool SdlBackend::Released(const Window& window) {
+  ::Window root = 0;
+  ::Window parent = 0;
+  ::Window* children = nullptr;
+  unsigned count = 0;
+  if (XQueryTree(display_, window.xid, &root, &parent, &children, &count) == 0) return true;
+  if (children != nullptr) XFree(children);
+  if (parent != root) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  long state = WithdrawnState;
+  if (XGetWindowProperty(display_, window.xid, wmState_, 0, 1, False, AnyPropertyType, &type, &format, &items, &after,
+                         &data) == Success &&
+      data != nullptr) {
+    if (format == 32 && items >= 1) state = reinterpret_cast<long*>(data)[0];
+    XFree(data);
+  }
+  return state == WithdrawnState;
+}
+
+// Waits until the manager has let go of a hidden window: the reparenting and
+// the removal of WM_STATE each send the window an event, which wakes the wait.
+// A manager that has not done it within half a second is left to it; the next
+// placing or showing of the window waits again.
+void SdlBackend::AwaitRelease(Window& window) {
+  if (!window.held) return;
+  constexpr uint64_t kLongestWait = 500;
+  const uint64_t deadline = Now() + kLongestWait;
+  while (!Released(window)) {
+    const uint64_t now = Now();
+    if (now >= deadline) return;
+    pollfd socket{ConnectionNumber(display_), POLLIN, 0};
+    ::poll(&socket, 1, static_cast<int>(deadline - now));
+  }
+  window.held = false;
 }
 
 void SdlBackend::MoveWindow(WindowId id, int left, int top) {
   if (Window* w = Find(id)) {
     w->params.left = left;
     w->params.top = top;
+    AwaitRelease(*w);
     SDL_SetWindowPosition(w->sdl, left, top);
   }
 }
@@ -563,6 +634,7 @@ void SdlBackend::ResizeWindow(WindowId id, int width, int height) {
   if (Window* w = Find(id)) {
     w->params.width = width;
     w->params.height = height;
+    AwaitRelease(*w);
     SDL_SetWindowSize(w->sdl, width, height);
   }
 }
@@ -590,6 +662,7 @@ void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
       SDL_Color{window.params.shapeKey.r, window.params.shapeKey.g, window.params.shapeKey.b, 255};
   if (shape != nullptr && SDL_SetWindowShape(window.sdl, shape, &mode) == 0) window.shapeApplied = true;
   if (shape != nullptr) SDL_FreeSurface(shape);
+  AwaitRelease(window);
   SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 

@@ -53,12 +53,15 @@ class SdlBackend : public Backend {
   struct Window {
     SDL_Window* sdl = nullptr;
     WindowParams params;
+    unsigned long xid = 0;  // the X window, on X11
     bool shapeApplied = false;
     bool visible = false;
     // The window surface is the one copy of what the window shows (exposures
     // are answered from it); false until a whole canvas is in it, and again
     // when SDL made it anew at a change of size.
     bool holdsPicture = false;
+    // Hidden, but the window manager may not have let go of it yet.
+    bool held = false;
   };
   class Mixer;
   // Waits until SDL has opened the display; throws when it could not.
@@ -66,6 +69,9 @@ class SdlBackend : public Backend {
   Window* Find(WindowId id);
   WindowId IdOf(uint32_t sdlWindowId) const;
   void ApplyShape(Window& window, const Bitmap& canvas);
+  bool Mapped(const Window& window);
+  bool Released(const Window& window);
+  void AwaitRelease(Window& window);
 
   std::chrono::steady_clock::time_point start_;
   std::future<std::string> opening_;  // the error, if SDL could not open the display
@@ -73,6 +79,7 @@ class SdlBackend : public Backend {
   std::map<WindowId, Window> windows_;
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
+  unsigned long wmState_ = 0;             // the atom WM_STATE
   WindowId nextId_ = 1;
   ClickCount clicks_;  // double clicks within one window only
   std::unique_ptr<Mixer> audio_;
