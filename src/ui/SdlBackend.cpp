@@ -557,7 +557,9 @@ void SdlBackend::ShowWindow(WindowId id) {
 // about it, Xlib ends the program on the BadWindow. A message answered and the
 // next one placed where it was did just that. So a hidden window is not used
 // again, placed or shown, until the manager has let go of it, as X's rules
-// for window managers ask of a program that reuses a window it withdrew.
+// for window managers ask of a program that reuses a window it withdrew. The
+// hiding itself waits for that, so that the events SDL reads next, too, find
+// the window on the root window and not in the frame.
 void SdlBackend::HideWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
