@@ -34,6 +34,18 @@ ui::Label* MakeValue(ui::Form* form, const char* name, int top) {
   return value;
 }
 
+ui::Edit* MakeAmountField(ui::Form* form) {
+  auto* count = new ui::Edit(form);
+  count->Name = "count";
+  count->SetBounds(16, 96, 268, 21);
+  count->Color = ui::clNavy;
+  count->Font.Name = "Microsoft Sans Serif";
+  count->Font.Color = ui::Color::FromValue(0xFFFF00);
+  count->Text = "0";
+  DigitsOnly(count);
+  return count;
+}
+
 }  // namespace savings
 
 Tkop::Tkop(ui::Application& app) : ui::Form(app) {

@@ -52,4 +52,8 @@ void DigitsOnly(ui::Edit* field);
 // The look the three windows share: a caption with its aqua value beside it.
 ui::Label* MakeValue(ui::Form* form, const char* name, int top);
 
+// The amount field `count` of the deposit and withdrawal windows: navy, aqua
+// digits, "0" at first, digits and Backspace only.
+ui::Edit* MakeAmountField(ui::Form* form);
+
 }  // namespace savings

@@ -18,14 +18,7 @@ Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
   Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
   money = savings::MakeValue(this, "money", 48);
   Label3 = frame::MakeLabel(this, "Label3", 16, 76, "Сколько денег взять из копилки:");
-  count = new ui::Edit(this);
-  count->Name = "count";
-  count->SetBounds(16, 96, 268, 21);
-  count->Color = ui::clNavy;
-  count->Font.Name = "Microsoft Sans Serif";
-  count->Font.Color = ui::Color::FromValue(0xFFFF00);
-  count->Text = "0";
-  savings::DigitsOnly(count);
+  count = savings::MakeAmountField(this);
 
   const frame::Button made =
       frame::MakeButton(this, &skins_, {"take", 75, 132, 150, 37, "Взять деньги"}, [this] { takeClick(); });

@@ -38,7 +38,7 @@ wait_log_answering() {
 answer_message() {
   local before=$1
   message_up() { (($(x11_windows | wc -l) > before)); }
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + X11_WAIT))
   until message_up; do
     ((SECONDS < deadline)) || x11_fail "no message window came up: $2"
     sleep 0.05
@@ -106,7 +106,7 @@ x11_move $((16 + 110)) $((32 + 18))
 xdotool click 1
 answer_message "$windows" "after \"Расфасовщик CD-дисков\"" hired
 hired() { log_has "Устраивание на работу..."; }
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + X11_WAIT))
 until hired; do ((SECONDS < deadline)) || x11_fail "no log line \"Устраивание на работу...\""; sleep 0.05; done
 x11_note "ok: hired, with the information message"
 
@@ -128,7 +128,7 @@ x11_move 180 120
 xdotool click 1
 answer_message "$windows" "after \"Уволиться\"" quit
 x11_wait_window $GAME_W $GAME_H 5
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + X11_WAIT))
 until log_has "Увольнение с работы..."; do
   ((SECONDS < deadline)) || x11_fail "no log line \"Увольнение с работы...\""
   sleep 0.05
