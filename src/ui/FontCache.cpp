@@ -1,7 +1,13 @@
 #include "ui/FontCache.h"
 
 #include <SDL_ttf.h>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
 
 #include "platform/TextFile.h"
 
@@ -28,6 +34,22 @@ FontCache::~FontCache() {
     if (font != nullptr) TTF_CloseFont(font);
   }
   if (ready_) TTF_Quit();
+  for (auto& [path, mapping] : mappings_) {
+    if (mapping.data != nullptr) ::munmap(const_cast<void*>(mapping.data), mapping.size);
+  }
+}
+
+const FontCache::Mapping& FontCache::MapFile(const std::string& path) {
+  if (auto it = mappings_.find(path); it != mappings_.end()) return it->second;
+  Mapping mapping;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_size > 0 && info.st_size <= INT_MAX) {
+    void* data = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (data != MAP_FAILED) mapping = {data, static_cast<size_t>(info.st_size)};
+  }
+  if (fd >= 0) ::close(fd);
+  return mappings_.emplace(path, mapping).first->second;
 }
 
 const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
@@ -76,7 +98,13 @@ TTF_Font* FontCache::Get(const FontInfo& info) {
   const bool bold = (info.style & fsBold) != 0;
   const bool italic = (info.style & fsItalic) != 0;
   const FileChoice& file = FindFile(info.name, bold, italic);
-  TTF_Font* font = TTF_OpenFont(file.path.c_str(), size);
+  const Mapping& bytes = MapFile(file.path);
+  TTF_Font* font = nullptr;
+  if (bytes.data != nullptr) {
+    font = TTF_OpenFontRW(SDL_RWFromConstMem(bytes.data, static_cast<int>(bytes.size)), 1, size);
+  } else {
+    font = TTF_OpenFont(file.path.c_str(), size);
+  }
   if (font != nullptr) {
     int style = TTF_STYLE_NORMAL;
     if (bold && !file.boldFace) style |= TTF_STYLE_BOLD;

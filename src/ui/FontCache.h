@@ -37,6 +37,15 @@ class FontCache {
     bool boldFace = false;
   };
   const FileChoice& FindFile(const std::string& family, bool bold, bool italic);
+  // The font file's bytes, mapped once and shared by every size opened from
+  // it: FreeType then reads glyphs from memory, not by a seek and a read each.
+  struct Mapping {
+    const void* data = nullptr;
+    size_t size = 0;
+  };
+  const Mapping& MapFile(const std::string& path);
+
+  std::map<std::string, Mapping> mappings_;
 
   std::map<std::tuple<std::string, bool, bool>, FileChoice> files_;
   std::map<std::tuple<std::string, int, FontStyles>, TTF_Font*> fonts_;
