@@ -22,7 +22,7 @@ Tavpath::Tavpath(ui::Application& app) : ui::Form(app) {
   close = frame::MakeCloseLabel(this, "X", kWidth - 15);
   close->OnClick = [this](ui::Control&) { closeClick(); };
   a = frame::MakeLabel(this, "a", 0, 26, "Вам должно быть не меньше 18 лет");
-  a->Left = (kWidth - a->Width) / 2;
+  a->PlaceBySize([](ui::Label& l) { l.Left = (kWidth - l.Width) / 2; });
 
   const frame::Button school = frame::MakeButton(
       this, &skins_, {"can", (kWidth - 220) / 2, 52, 220, 37, "Обучение на права"}, [this] { canClick(); });

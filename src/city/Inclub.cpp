@@ -70,7 +70,7 @@ Tinclub::Tinclub(ui::Application& app) : ui::Form(app) {
   exit = frame::MakeLabel(this, "exit", 0, 292, "Уйти с дискотеки...");
   exit->Font.Color = ui::clRed;
   exit->Font.Style = ui::fsBold | ui::fsUnderline;
-  exit->Left = 560 - 16 - exit->Width;
+  exit->PlaceBySize([](ui::Label& l) { l.Left = 560 - 16 - l.Width; });
   exit->Cursor = ui::Cursor::HandPoint;
   exit->OnMouseDown = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) { c.Font.Color = ui::clBlue; };
   exit->OnMouseUp = [](ui::Control& c, ui::MouseButton, ui::ShiftState, int, int) { c.Font.Color = ui::clRed; };

@@ -63,7 +63,7 @@ Tperson::Tperson(ui::Application& app) : ui::Form(app) {
   // The second line of the middle caption is part of its button too.
   askillll = frame::MakeLabel(this, "askillll", 0, 102 + 23, "навыки");
   SkinSet::Style(askill, askillll);
-  askillll->Left = 132 + (116 - askillll->Width) / 2;
+  askillll->PlaceBySize([](ui::Label& l) { l.Left = 132 + (116 - l.Width) / 2; });
   askillll->OnMouseMove = askilll->OnMouseMove;
   askillll->OnMouseDown = askilll->OnMouseDown;
   askillll->OnMouseUp = askilll->OnMouseUp;

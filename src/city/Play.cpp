@@ -140,7 +140,7 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   smile->Transparent = true;
   ver = frame::MakeLabel(this, "ver", 0, 540, "Зендрикс 2, бета-версия (3)");
   ver->Font.Size = 11;
-  ver->Left = kNavLeft + 75 - ver->Width / 2;
+  ver->PlaceBySize([](ui::Label& l) { l.Left = kNavLeft + 75 - l.Width / 2; });
 
   // The navigation buttons, one under another; over and press change only
   // the button concerned (FormCreate centres the captions on their skins).
@@ -275,8 +275,11 @@ void Tmenu::FormCreate() {
                                                    {work, workl},   {teach, teachl},       {dev, devl},
                                                    {bill, billl},   {main, mainl}};
   for (const auto& [picture, label] : nav) {
-    label->Left = picture->Left + (picture->Width - label->Width) / 2;
-    label->Top = picture->Top + (picture->Height - label->Height) / 2;
+    const ui::Rect box{picture->Left, picture->Top, picture->Width, picture->Height};
+    label->PlaceBySize([box](ui::Label& l) {
+      l.Left = box.left + (box.width - l.Width) / 2;
+      l.Top = box.top + (box.height - l.Height) / 2;
+    });
   }
   ico->Picture.LoadFromFile(engine->ImagesPath + "menu_ico.bmp");
 

@@ -60,7 +60,7 @@ Ttravel::Ttravel(ui::Application& app) : ui::Form(app) {
   }
 
   change = frame::MakeLabel(this, "change", 0, kFirstTop + 9 * kStep + 2, "*** проезд 8 руб.");
-  change->Left = (306 - change->Width) / 2;
+  change->PlaceBySize([](ui::Label& l) { l.Left = (306 - l.Width) / 2; });
   frame::BindDrag(change);
 
   close->OnClick = [this](ui::Control&) { closeClick(); };

@@ -31,7 +31,7 @@ Tbrowser::Tbrowser(ui::Application& app) : ui::Form(app) {
   welcome = frame::MakeLabel(this, "welcome", 0, 56, "Добро пожаловать в Интернет!");
   welcome->Font.Size = 16;
   welcome->Font.Style = ui::fsBold;
-  welcome->Left = (420 - welcome->Width) / 2;
+  welcome->PlaceBySize([](ui::Label& l) { l.Left = (420 - l.Width) / 2; });
   const frame::Button b =
       frame::MakeButton(this, &skins_, {"site", 135, 96, 150, 37, "Выставка игр"}, [this] { siteClick(); });
   site = b.picture;

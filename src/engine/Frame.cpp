@@ -90,7 +90,7 @@ Button MakeButton(ui::Control* parent, SkinSet* skins, const ButtonRow& row, std
     case CaptionPlace::At:
       break;
     case CaptionPlace::Across:
-      label->Left = row.left + (row.width - label->Width) / 2;
+      label->PlaceBySize([left = row.left, width = row.width](ui::Label& l) { l.Left = left + (width - l.Width) / 2; });
       break;
     case CaptionPlace::Centred:
       label->AutoSize = false;

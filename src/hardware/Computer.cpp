@@ -132,15 +132,17 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
   hard = MakePictureButton("hard", 340, 318, "Определение свободного места на диске");
 
   __disk = frame::MakeLabel(this, "__disk", 16, 358, "Свободного места на диске:");
-  _disk = frame::MakeLabel(this, "_disk", __disk->Left + __disk->Width + 6, 358, "100");
+  _disk = frame::MakeLabel(this, "_disk", 0, 358, "100");
+  _disk->PlaceBySize([this](ui::Label& l) { l.Left = __disk->Left + __disk->Width + 6; });
   _disk->Font.Color = kAqua;
-  z = frame::MakeLabel(this, "z", _disk->Left + 32, 358, "%");
+  z = frame::MakeLabel(this, "z", 0, 358, "%");
+  z->PlaceBySize([this](ui::Label& l) { l.Left = _disk->Left + 32; });
   z->Font.Color = kAqua;
   for (ui::Label* label : {__disk, _disk, z}) label->Visible = false;
 
   link = frame::MakeLabel(this, "link", 0, 364, "http://zendrix2.example.org");
   link->Font.Size = 8;
-  link->Left = 542 - link->Width - 8;
+  link->PlaceBySize([](ui::Label& l) { l.Left = 542 - l.Width - 8; });
   link->Cursor = ui::Cursor::HandPoint;
   link->Hint = "Сайт разработчика";
 

@@ -92,6 +92,7 @@ Control::~Control() {
 
 void Control::ParentFontChanged(const FontInfo& info) {
   if (!ParentFont) return;
+  FontAboutToChange();
   inheriting_ = true;
   Font.AssignInfo(info);
   inheriting_ = false;

@@ -122,6 +122,8 @@ class Control {
   // Called after the size changed.
   virtual void Resized() {}
   virtual void FontChanged() {}
+  // Called just before the control takes on its parent's new font.
+  virtual void FontAboutToChange() {}
   virtual void TextChanged() {}
   void AlignChildren();
   Form* form_ = nullptr;

@@ -27,15 +27,46 @@ Label::Label(Control* parent)
   WordWrap.OnChange(relayout);
   Alignment.OnChange([this] { Invalidate(); });
   Layout.OnChange([this] { Invalidate(); });
-  Left.OnRead(&reader_);
-  Width.OnRead(&reader_);
-  Height.OnRead(&reader_);
+  // Whatever the size or a waiting placement depends on.
+  for (Property<int>* p : {&Left, &Top, &Width, &Height}) p->Watch(&sizeWatcher_);
+  for (Property<bool>* p : {&AutoSize, &WordWrap}) p->Watch(&changeWatcher_);
+  Font.Size.Watch(&changeWatcher_);
+  Caption.Watch(&changeWatcher_);
+  Font.Name.Watch(&changeWatcher_);
+  Font.Style.Watch(&changeWatcher_);
+  Align.Watch(&changeWatcher_);
+  Alignment.Watch(&changeWatcher_);
 }
 
 void Label::EnsureMeasured() {
-  if (!stale_ || adjusting_) return;
-  stale_ = false;
-  AdjustBounds();
+  if (adjusting_ || measuring_) return;
+  if (stale_) {
+    stale_ = false;
+    measuring_ = true;
+    try {
+      AdjustBounds();
+    } catch (...) {
+      measuring_ = adjusting_ = false;
+      throw;
+    }
+    measuring_ = false;
+  }
+  SettlePlacement();
+}
+
+void Label::PlaceBySize(std::function<void(Label&)> place) {
+  SettlePlacement();
+  place_ = std::move(place);
+  // A size that needs no measuring (none to follow, or already measured) places it now.
+  if (!AutoSize || !stale_ || ParentForm() == nullptr) SettlePlacement();
+}
+
+void Label::SettlePlacement() {
+  if (!place_ || adjusting_ || measuring_) return;
+  // Taken out first: the placement reads and writes the label's own size and place.
+  std::function<void(Label&)> place = std::move(place_);
+  place_ = nullptr;
+  place(*this);
 }
 
 void Label::Resized() {

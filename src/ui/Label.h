@@ -1,6 +1,7 @@
 #pragma once
 // A text label: transparent or on its own colour, left/right/centre aligned,
 // sized to its text unless AutoSize is off, optionally word-wrapped.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,25 +22,47 @@ class Label : public Control {
   Property<ui::Alignment> Alignment;
   Property<TextLayout> Layout;
 
+  // Places the label by its size (`place` sets its Left or Top: centred on a
+  // button, say, or ending at a margin) as soon as the size is known: at once
+  // when it is, otherwise when someone first looks at the label's place or
+  // size, or just before its text, font, size or place changes. The result is
+  // the one of placing it now; a label on a window nobody opens is never
+  // measured.
+  void PlaceBySize(std::function<void(Label&)> place);
+
  protected:
   void Paint(Canvas& canvas) override;
   void TextChanged() override { stale_ = true; }
   void FontChanged() override { stale_ = true; }
+  void FontAboutToChange() override { SettlePlacement(); }
   void Resized() override;
 
  private:
   // The size follows the text, worked out when someone next looks at it:
-  // labels on windows nobody has opened yet are never measured.
-  struct SizeReader : PropertyReader {
-    explicit SizeReader(Label* label) : label(label) {}
+  // labels on windows nobody has opened yet are never measured. A placement
+  // waiting for the size is made before anything it was worked out from
+  // changes.
+  struct SizeWatcher : PropertyWatcher {
+    explicit SizeWatcher(Label* label) : label(label) {}
     void BeforeRead() const override { label->EnsureMeasured(); }
+    void BeforeWrite() const override { label->SettlePlacement(); }
+    Label* label;
+  };
+  // The text, font and layout settings: only a change of them matters.
+  struct ChangeWatcher : PropertyWatcher {
+    explicit ChangeWatcher(Label* label) : label(label) {}
+    void BeforeWrite() const override { label->SettlePlacement(); }
     Label* label;
   };
   void EnsureMeasured();
+  void SettlePlacement();
   void AdjustBounds();
-  SizeReader reader_{this};
+  SizeWatcher sizeWatcher_{this};
+  ChangeWatcher changeWatcher_{this};
   bool stale_ = true;
+  bool measuring_ = false;
   bool adjusting_ = false;
+  std::function<void(Label&)> place_;
   // What the size was last worked out from; nothing else changes it.
   struct Measured {
     std::string caption;

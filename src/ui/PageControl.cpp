@@ -142,9 +142,22 @@ Rect PageControl::DisplayRect() const {
 }
 
 void PageControl::LayOutPages() {
-  const Rect r = DisplayRect();
-  for (TabSheet* page : pages_) page->SetBounds(r.left, r.top, r.width, r.height);
+  layoutStale_ = true;
   Invalidate();
+}
+
+void PageControl::EnsureLaidOut() {
+  if (!layoutStale_ || layingOut_) return;
+  layoutStale_ = false;
+  layingOut_ = true;
+  try {
+    const Rect r = DisplayRect();
+    for (TabSheet* page : pages_) page->SetBounds(r.left, r.top, r.width, r.height);
+  } catch (...) {
+    layingOut_ = false;
+    throw;
+  }
+  layingOut_ = false;
 }
 
 void PageControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {

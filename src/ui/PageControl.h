@@ -52,12 +52,16 @@ class PageControl : public Control {
   void InsertPage(TabSheet* page);
   void PageTabChanged(TabSheet* page);
   void ShowActive();
+  // Marks the pages' places to be worked out again; EnsureLaidOut does it.
   void LayOutPages();
+  void EnsureLaidOut();
   int StripHeight() const;
   int TabWidth(const TabSheet* page) const;
 
   std::vector<TabSheet*> pages_;
   bool syncing_ = false;
+  bool layoutStale_ = false;
+  bool layingOut_ = false;
 };
 
 }  // namespace ui

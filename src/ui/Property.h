@@ -8,14 +8,16 @@
 
 namespace ui {
 
-// Told before a property's value is read: lets an owner work a value out
-// only when someone looks at it (a label's size, say).
-class PropertyReader {
+// Told before a property's value is read or written: lets an owner work a
+// value out only when someone looks at it (a label's size, say), and settle
+// what hangs on the old value before it changes.
+class PropertyWatcher {
  public:
-  virtual void BeforeRead() const = 0;
+  virtual void BeforeRead() const {}
+  virtual void BeforeWrite() const {}
 
  protected:
-  ~PropertyReader() = default;
+  ~PropertyWatcher() = default;
 };
 
 template <typename T>
@@ -26,13 +28,14 @@ class Property {
   Property(const Property&) = delete;
 
   Property& operator=(const T& v) {
+    if (watcher_ != nullptr) watcher_->BeforeWrite();
     if (!(value_ == v)) {
       value_ = v;
       if (changed_) changed_();
     }
     return *this;
   }
-  Property& operator=(const Property& other) { return *this = other.value_; }
+  Property& operator=(const Property& other) { return *this = other.Read(); }
 
   operator const T&() const { return Read(); }
   const T& operator()() const { return Read(); }
@@ -42,18 +45,18 @@ class Property {
   void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
   // Stores a value without notifying: for the owner's own bookkeeping.
   void SetQuietly(const T& v) { value_ = v; }
-  void OnRead(const PropertyReader* reader) { reader_ = reader; }
+  void Watch(const PropertyWatcher* watcher) { watcher_ = watcher; }
 
   friend bool operator==(const Property& p, const T& v) { return p.Read() == v; }
 
  private:
   const T& Read() const {
-    if (reader_ != nullptr) reader_->BeforeRead();
+    if (watcher_ != nullptr) watcher_->BeforeRead();
     return value_;
   }
   T value_{};
   std::function<void()> changed_;
-  const PropertyReader* reader_ = nullptr;
+  const PropertyWatcher* watcher_ = nullptr;
 };
 
 // Texts compose with plain strings as the classic library's strings did.

@@ -7,6 +7,7 @@ namespace ui {
 
 TabSheet::TabSheet(ui::PageControl* pageControl)
     : Control(pageControl), TabVisible(true), DoubleBuffered(false), pageControl_(pageControl) {
+  for (Property<int>* p : {&Left, &Top, &Width, &Height}) p->Watch(&placeWatcher_);
   TabVisible.OnChange([this] {
     if (pageControl_ != nullptr) pageControl_->PageTabChanged(this);
   });
@@ -19,6 +20,10 @@ int TabSheet::PageIndex() const {
     if (pageControl_->Pages(i) == this) return i;
   }
   return -1;
+}
+
+void TabSheet::EnsureLaidOut() const {
+  if (pageControl_ != nullptr) pageControl_->EnsureLaidOut();
 }
 
 void TabSheet::Paint(Canvas& canvas) { canvas.FillRect(ClientRect(), Color); }

@@ -26,7 +26,18 @@ class TabSheet : public Control {
 
  private:
   friend class ui::PageControl;
+  // The page's place is laid out by its control when someone looks at it
+  // (or just before someone else sets it): the tabs' font is then measured
+  // only for page controls that are shown.
+  struct PlaceWatcher : PropertyWatcher {
+    explicit PlaceWatcher(TabSheet* sheet) : sheet(sheet) {}
+    void BeforeRead() const override { sheet->EnsureLaidOut(); }
+    void BeforeWrite() const override { sheet->EnsureLaidOut(); }
+    TabSheet* sheet;
+  };
+  void EnsureLaidOut() const;
   ui::PageControl* pageControl_;
+  PlaceWatcher placeWatcher_{this};
 };
 
 }  // namespace ui

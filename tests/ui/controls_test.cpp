@@ -8,6 +8,7 @@
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/Memo.h"
+#include "ui/Panel.h"
 #include "ui/PopupMenu.h"
 #include "ui/UiFixture.h"
 
@@ -135,6 +136,53 @@ TEST_F(Controls, LabelSizesToItsTextAndWrapsWithinItsWidth) {
   label->AutoSize = true;
   EXPECT_EQ(label->Width, 60);
   EXPECT_GE(label->Height, 3 * app_->Fonts().LineHeight(label->Font.Info()));
+}
+
+// A label placed by its size on a window nobody has opened is measured only
+// when looked at, and lands where placing it at once would have put it.
+TEST_F(Controls, APlacementBySizeLandsWhereItWouldHaveWhenAsked) {
+  ui::Form* hidden = nullptr;
+  app_->CreateForm(hidden);
+  ui::FontCache& fonts = app_->Fonts();
+  auto widthOf = [&](ui::Label* l, const std::string& text) { return fonts.Measure(l->Font.Info(), text).width; };
+  auto centre = [](ui::Label& l) { l.Left = (200 - l.Width) / 2; };
+
+  auto* plain = new ui::Label(hidden);
+  plain->Caption = "Поездка";
+  plain->PlaceBySize(centre);
+  EXPECT_EQ(plain->Left, (200 - widthOf(plain, "Поездка")) / 2);
+
+  // A new caption before anyone looked: placed by the old one, sized to the new.
+  auto* renamed = new ui::Label(hidden);
+  renamed->Caption = "Работа";
+  renamed->PlaceBySize([](ui::Label& l) { l.Left = 200 - l.Width; });
+  renamed->Caption = "На работе...";
+  EXPECT_EQ(renamed->Left, 200 - widthOf(renamed, "Работа"));
+  EXPECT_EQ(renamed->Width, widthOf(renamed, "На работе..."));
+
+  // The window's font changes before anyone looked: placed by the old font.
+  auto* inherits = new ui::Label(hidden);
+  inherits->Caption = "Обучение";
+  const int before = widthOf(inherits, "Обучение");
+  inherits->PlaceBySize(centre);
+  hidden->Font.Size = 24;
+  EXPECT_EQ(inherits->Left, (200 - before) / 2);
+  EXPECT_GT(inherits->Width, before);
+
+  // A place set afterwards stands.
+  auto* moved = new ui::Label(hidden);
+  moved->Caption = "Афиша";
+  moved->PlaceBySize(centre);
+  moved->Left = 5;
+  EXPECT_EQ(moved->Left, 5);
+
+  // Copying a size from a label not yet measured copies the measured size.
+  auto* source = new ui::Label(hidden);
+  source->Caption = "Главное меню";
+  auto* copy = new ui::Panel(hidden);
+  copy->Width = source->Width;
+  EXPECT_GT(copy->Width, 20);
+  EXPECT_EQ(copy->Width, source->Width);
 }
 
 TEST_F(Controls, APictureThatFailsToLoadKeepsThePreviousOne) {

@@ -183,6 +183,29 @@ TEST_F(PageControlTest, ResizingMovesThePagesWithTheControl) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(pages_->Pages(i)->BoundsRect(), page);
 }
 
+// On a window not yet shown the pages are placed when looked at, by the
+// strip of the font the control has then; a place set by hand stands.
+TEST_F(PageControlTest, PagesOfAHiddenWindowFollowTheFontTheyAreLookedAtWith) {
+  ui::Form* hidden = nullptr;
+  app_->CreateForm(hidden);
+  auto* pages = new ui::PageControl(hidden);
+  pages->SetBounds(0, 0, 300, 200);
+  auto* first = new ui::TabSheet(pages);
+  first->Caption = "Процессоры";
+  auto* second = new ui::TabSheet(pages);
+  second->Caption = "Память";
+  const int smallTop = pages->DisplayRect().top;
+  pages->Font.Size = 24;
+  EXPECT_GT(pages->DisplayRect().top, smallTop);
+  EXPECT_EQ(first->BoundsRect(), pages->DisplayRect());
+  EXPECT_EQ(second->BoundsRect(), pages->DisplayRect());
+
+  pages->Font.Size = 8;
+  second->Height = 50;
+  EXPECT_EQ(second->Height, 50);
+  EXPECT_EQ(second->Top, pages->DisplayRect().top);
+}
+
 TEST_F(PageControlTest, ShownFlatTabIsDrawnPressedInAndTheOthersFlat) {
   form_->Color = ui::clBlack;
   pages_->Style = ui::TabStyle::FlatButtons;
