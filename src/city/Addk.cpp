@@ -45,14 +45,8 @@ void Taddk::FormShow() {
 
 void Taddk::addClick() {
   engine->PlayClickSound();
-  const std::string text = count->Text();
-  if (text.empty()) return;
   uint32_t amount = 0;
-  if (!savings::ReadAmount(text, amount)) {
-    engine->ShowInfoMessage("Введите правильное число!");
-    return;
-  }
-  if (amount == 0) return;
+  if (!savings::TypedAmount(count, amount)) return;
   if (!engine->PutIntoPiggyBank(amount)) return;
   engine->ShowInfoMessage("Вы положили деньги в копилку!");
   closeClick();

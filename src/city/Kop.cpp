@@ -22,6 +22,16 @@ bool ReadAmount(const std::string& text, uint32_t& amount) {
   return true;
 }
 
+bool TypedAmount(const ui::Edit* field, uint32_t& amount) {
+  const std::string text = field->Text();
+  if (text.empty()) return false;
+  if (!ReadAmount(text, amount)) {
+    engine->ShowInfoMessage("Введите правильное число!");
+    return false;
+  }
+  return amount != 0;
+}
+
 void DigitsOnly(ui::Edit* field) {
   field->OnKeyPress = [](ui::Control&, char32_t& key) {
     if (!((key >= '0' && key <= '9') || key == 8)) key = 0;

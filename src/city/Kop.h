@@ -46,6 +46,11 @@ namespace savings {
 // signed or unsigned (it would wrap round to some small sum).
 bool ReadAmount(const std::string& text, uint32_t& amount);
 
+// The amount typed in an entry field of the deposit and withdrawal windows,
+// when there is one to act on: nothing typed and a nought do nothing, and
+// text that is no amount is refused with the game's message.
+bool TypedAmount(const ui::Edit* field, uint32_t& amount);
+
 // What the entry fields let through when typed: digits and Backspace.
 void DigitsOnly(ui::Edit* field);
 

@@ -48,14 +48,8 @@ void Ttakek::FormShow() {
 
 void Ttakek::takeClick() {
   engine->PlayClickSound();
-  const std::string text = count->Text();
-  if (text.empty()) return;
   uint32_t amount = 0;
-  if (!savings::ReadAmount(text, amount)) {
-    engine->ShowInfoMessage("Введите правильное число!");
-    return;
-  }
-  if (amount == 0) return;
+  if (!savings::TypedAmount(count, amount)) return;
   if (!engine->TakeFromPiggyBank(amount)) return;
   engine->ShowInfoMessage("Вы взяли деньги из копилки!");
   closeClick();
