@@ -90,6 +90,11 @@ x11_session_start() {
   # changed again (a busy machine) gets another letter or none.
   setxkbmap -layout us,ru || x11_fail "setxkbmap could not load the layouts us,ru"
 
+  # No session bus here: without this, SDL's D-Bus client forks to look for
+  # one with dbus-launch while the game builds its windows on another thread.
+  # A sanitizer build can hang in that child (its allocator's lock, held by
+  # the other thread at the fork, never comes free), and the window never comes.
+  export DBUS_SESSION_BUS_ADDRESS=disabled:
   export SDL_VIDEODRIVER=x11
   export SDL_AUDIODRIVER=dummy
   export SDL_RENDER_DRIVER=software
