@@ -9,6 +9,7 @@
 #include "engine/Class.h"
 #include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
+#include "ui/Application.h"
 
 Ttake* take = nullptr;
 
@@ -177,9 +178,27 @@ void Ttake::closeClick() {
 // Only the day and the month name count, never the year.
 void Ttake::btimeTimer() {
   if (engine->Bday != labels::ReadCount(menu->day) || menu->month->Caption() != engine->Bmonth) return;
+  // A message (or a menu) that is up is answered first and keeps the
+  // keyboard; the repayment follows it. Meanwhile the date stays on the
+  // deadline, or the days an information message lets pass would carry it
+  // beyond.
+  if (App().ActiveModal() != nullptr || App().PopupWindow() != nullptr) {
+    if (menu->ttime->Enabled) engine->PauseGame();
+    return;
+  }
   btime->Enabled = false;
   menu->Hide();
+  // After a stay the game runs away from its screen, whose hide above then
+  // pauses nothing: the watch pauses it itself.
+  engine->PauseGame();
+  engine->OnGame = false;
   give->Forced = true;
-  give->Show();
   give->close->Enabled = false;
+  // Modal: the screen the player was on stays beneath, deaf, until the debt
+  // is paid or the game is over.
+  if (give->Visible) give->Hide();
+  give->ShowModal();
+  // Paid: the lobby, not the screen the modal window hands the keyboard
+  // back to, is in front.
+  if (!App().Terminated() && bank->Visible) bank->Show();
 }

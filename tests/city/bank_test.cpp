@@ -135,15 +135,18 @@ TEST(BankCredit, ACreditFromTheThirtyFirstComesDueOnTheLastDayOfJune) {
   h.click(travel->close);
   ASSERT_TRUE(menu->Visible);
   SetDate("29", "Июнь");
-  h.advance(1500);  // one game day: 30 June
-  ASSERT_EQ(menu->day->Caption(), "30");
-  h.advance(100);
-  EXPECT_TRUE(give->Visible);
-  EXPECT_TRUE(give->Forced);
-  EXPECT_FALSE(menu->Visible);
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, give);
+    EXPECT_EQ(menu->day->Caption(), "30");
+    EXPECT_TRUE(give->Forced);
+    EXPECT_FALSE(menu->Visible);
+    h.click(give->ok);
+  });
+  h.advance(1600);  // one game day: 30 June, and the watch
+  EXPECT_EQ(engine->Dolg, 0);
 }
 
-TEST(BankCredit, TheWatchForcesTheRepaymentFromAnyScreenAndInsideAMessage) {
+TEST(BankCredit, TheWatchForcesTheRepaymentFromAnyScreenAndAfterAMessage) {
   GameHarness h(Rich());
   ToCreditWindow(h);
   Enter(h, "250");
@@ -160,42 +163,55 @@ TEST(BankCredit, TheWatchForcesTheRepaymentFromAnyScreenAndInsideAMessage) {
   h.advance(1000);
   EXPECT_FALSE(give->Visible);
   SetDate("2", "Февраль");
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, give);
+    EXPECT_TRUE(give->Forced);
+    EXPECT_FALSE(give->close->Enabled);
+    EXPECT_EQ(give->size->Caption(), "310");
+    EXPECT_EQ(give->srok->Caption(), "Февраль, 2");
+    EXPECT_FALSE(take->btime->Enabled);
+    EXPECT_FALSE(menu->ttime->Enabled);
+    h.click(give->close);  // disabled: nothing happens
+    EXPECT_TRUE(give->Visible);
+    // Paid: back to the lobby.
+    h.click(give->okl);
+  });
   h.advance(100);
-  ASSERT_TRUE(give->Visible);
-  EXPECT_TRUE(give->Forced);
-  EXPECT_FALSE(give->close->Enabled);
-  EXPECT_EQ(give->size->Caption(), "310");
-  EXPECT_EQ(give->srok->Caption(), "Февраль, 2");
-  EXPECT_FALSE(take->btime->Enabled);
-  EXPECT_FALSE(menu->ttime->Enabled);
-  h.click(give->close);  // disabled: nothing happens
-  EXPECT_TRUE(give->Visible);
-
-  // Paid: back to the lobby, the close label alive, and no longer forced.
-  h.click(give->okl);
+  // The close label alive, and no longer forced.
+  EXPECT_FALSE(give->Visible);
   EXPECT_TRUE(bank->Visible);
   EXPECT_TRUE(give->close->Enabled);
   EXPECT_FALSE(give->Forced);
   comp->Hide();
 
-  // A second credit; its deadline comes while a message window is up.
+  // A second credit; its deadline comes while a message window is up on the
+  // running game screen: the message stays on top and keeps the keyboard,
+  // the date stays on the deadline, and the repayment follows the message.
   h.click(bank->takea);
   SetDate("10", "Март");
   Enter(h, "1000");
   h.click(take->ok);
-  give->Hide();
   bank->Hide();
   menu->Show();
+  ASSERT_TRUE(menu->ttime->Enabled);
   SetDate("10", "Август");
   h.answerModal([&h](ui::Form& modal) {
-    h.advance(100);
-    EXPECT_TRUE(give->Visible);
-    modal.ModalResult = ui::mrOk;
+    h.advance(3000);
+    EXPECT_FALSE(give->Visible);
+    EXPECT_EQ(h.app().ActiveModal(), &modal);
+    EXPECT_EQ(menu->day->Caption(), "10");
+    h.key(ui::VK_RETURN);
   });
   engine->ShowInfoMessage("Проверка");
-  EXPECT_TRUE(give->Visible);
-  EXPECT_TRUE(give->Forced);
-  EXPECT_FALSE(menu->Visible);
+  EXPECT_FALSE(give->Visible);
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, give);
+    EXPECT_TRUE(give->Forced);
+    EXPECT_FALSE(menu->Visible);
+    h.click(give->ok);
+  });
+  h.advance(100);
+  EXPECT_EQ(engine->Dolg, 0);
 }
 
 // A voluntary visit after a paid forced repayment is an ordinary one: a
@@ -208,9 +224,11 @@ TEST(BankCredit, AfterAForcedRepaymentAFailedVoluntaryOneOnlyCostsMood) {
   h.click(bank->exit);
   h.click(travel->close);
   SetDate("2", "Февраль");
+  h.answerModal([&h](ui::Form&) {
+    EXPECT_TRUE(give->Forced);
+    h.click(give->ok);
+  });
   h.advance(100);
-  ASSERT_TRUE(give->Forced);
-  h.click(give->ok);
   ASSERT_TRUE(bank->Visible);
   h.click(bank->takea);
   Enter(h, "10000");
@@ -229,11 +247,13 @@ TEST(BankCredit, AfterAForcedRepaymentAFailedVoluntaryOneOnlyCostsMood) {
   EXPECT_TRUE(bank->Visible);  // not the game screen
 }
 
-// A stay in the sanatorium that lands on the deadline forces the repayment
-// while the game runs away from its screen; the player can still travel to
-// the bank. Paying in the forced window with the lobby up brings the lobby's
-// buttons up to date: no debt of 0 to "repay" for mood and experience.
-TEST(BankCredit, AForcedRepaymentPaidWithTheLobbyUpLeavesTheLobbyOfferingOnlyANewCredit) {
+// A forced repayment is left only by paying, from whichever screen it came
+// on. A stay in the sanatorium that lands on the deadline: the stay's own
+// message is answered first, then the repayment comes over the sanatorium,
+// which takes no click meanwhile, and the game stays paused although the stay
+// had resumed it. Paid, the lobby offers only a new credit. Then the same
+// from the computer screen, whose close label would lead back to the game.
+TEST(BankCredit, AForcedRepaymentIsLeftOnlyByPayingFromTheSanatoriumOrTheComputerScreen) {
   GameHarness h(Rich());
   ToCreditWindow(h);
   SetDate("2", "Сентябрь");
@@ -242,32 +262,75 @@ TEST(BankCredit, AForcedRepaymentPaidWithTheLobbyUpLeavesTheLobbyOfferingOnlyANe
   h.click(bank->exit);
   h.click(travel->san);
   SetDate("2", "Январь");
-  h.answerEnter();
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, mes);
+    h.advance(500);  // the deadline has come with the stay
+    EXPECT_FALSE(give->Visible);
+    EXPECT_EQ(h.app().ActiveModal(), mes);
+    h.key(ui::VK_RETURN);
+  });
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, give);
+    EXPECT_TRUE(give->Forced);
+    EXPECT_FALSE(give->close->Enabled);
+    EXPECT_FALSE(menu->ttime->Enabled);
+    EXPECT_FALSE(engine->OnGame);
+    h.click(sanatory->close);
+    EXPECT_TRUE(sanatory->Visible);
+    EXPECT_FALSE(travel->Visible);
+    h.click(give->close);
+    h.advance(4500);
+    EXPECT_TRUE(give->Visible);
+    EXPECT_EQ(menu->day->Caption(), "2");
+    EXPECT_EQ(menu->month->Caption(), "Февраль");
+    h.click(give->ok);
+  });
   h.click(sanatory->go);
-  ASSERT_EQ(menu->month->Caption(), "Февраль");
+  ASSERT_EQ(h.messagesShown().size(), 1u);
+  EXPECT_EQ(h.messagesShown()[0],
+            "Поздравляем! Вы прошли полный курс лечения в санаториe, теперь Ваше здоровье в отличной форме!");
   h.advance(100);
-  ASSERT_TRUE(give->Visible);
-  ASSERT_TRUE(give->Forced);
-  h.click(sanatory->close);
-  h.click(travel->bnk);
-  ASSERT_TRUE(bank->Visible);
-  ASSERT_TRUE(bank->givea->Enabled);
-
-  SetMood(50);
-  h.click(give->ok);
+  ASSERT_EQ(h.messagesShown().size(), 2u);
   ASSERT_EQ(engine->Dolg, 0);
+  EXPECT_FALSE(give->Visible);
   EXPECT_TRUE(bank->Visible);
   EXPECT_TRUE(bank->takea->Enabled);
   EXPECT_TRUE(bank->takel->Enabled);
   EXPECT_FALSE(bank->givea->Enabled);
   EXPECT_FALSE(bank->givel->Enabled);
+  EXPECT_FALSE(menu->ttime->Enabled);
   const int money = Money(), mood = Mood(), xp = Xp();
   h.click(bank->givel);
   EXPECT_FALSE(give->Visible);
-  if (give->Visible) h.click(give->ok);
   EXPECT_EQ(Money(), money);
   EXPECT_EQ(Mood(), mood);
   EXPECT_EQ(Xp(), xp);
+
+  // A second credit, due on the computer screen.
+  sanatory->Hide();
+  h.click(bank->takel);
+  SetDate("3", "Март");
+  Enter(h, "1000");
+  h.click(take->ok);
+  h.click(bank->exit);
+  h.click(travel->close);
+  h.click(menu->computer);
+  ASSERT_TRUE(comp->Visible);
+  SetDate("3", "Август");
+  h.answerModal([&h](ui::Form& modal) {
+    EXPECT_EQ(&modal, give);
+    h.click(comp->close);
+    EXPECT_TRUE(comp->Visible);
+    EXPECT_FALSE(menu->Visible);
+    h.advance(4500);
+    EXPECT_FALSE(menu->ttime->Enabled);
+    EXPECT_EQ(menu->day->Caption(), "3");
+    h.click(give->okl);
+  });
+  h.advance(100);
+  EXPECT_EQ(engine->Dolg, 0);
+  EXPECT_TRUE(bank->Visible);
+  EXPECT_FALSE(menu->Visible);
 }
 
 TEST(BankCredit, RepaymentNeedsOneRoubleMoreThanTheDebt) {
@@ -296,10 +359,12 @@ TEST(BankCredit, AForcedRepaymentWithoutTheMoneyEndsTheGame) {
   h.click(take->ok);
   SetMoney(13000);
   SetDate("2", "Февраль");
-  h.advance(100);
-  ASSERT_TRUE(give->Forced);
+  h.answerModal([&h](ui::Form&) {
+    EXPECT_TRUE(give->Forced);
+    h.click(give->ok);
+  });
   h.answerEnter();
-  h.click(give->ok);
+  h.advance(100);
   EXPECT_EQ(h.messagesShown().back(),
             "Вам не удалось отдать долг банку, потому что Вы не накопили нужной суммы! Игра закончена!");
   EXPECT_TRUE(h.app().Terminated());
