@@ -247,6 +247,7 @@ void Tmenu::FormCreate() {
   CourseYear = 1;
   Devt1On = true, Devt2On = false, Devt3On = false;
   NewYearDone = false;
+  YearTurnedByStay = false;
   Soft1On = true, Soft2On = false;
   TworkOn = true;
   MoodWarned = false, HealthWarned = false;
@@ -559,7 +560,10 @@ void Tmenu::ttimeTimer() {
     dow->Caption = calendar::kWeekdays[engine->Nday];
     if (month->Caption == "Январь") {
       if (!NewYearDone) {
-        year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
+        // A stay from December has written this year already; the rest of
+        // the new year is still to come.
+        if (!YearTurnedByStay) year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
+        YearTurnedByStay = false;
         NewYearDone = true;
         engine->SanInThisYear = false;
         sanatory->go->Enabled = true;

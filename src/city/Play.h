@@ -111,6 +111,7 @@ class Tmenu : public ui::Form {
   int CourseYear = 1;
   bool Devt1On = true, Devt2On = false, Devt3On = false;
   bool NewYearDone = false;
+  bool YearTurnedByStay = false;  // a stay from December has written this January's year
   bool Soft1On = true, Soft2On = false;
   bool TworkOn = true;
   bool MoodWarned = false, HealthWarned = false;

@@ -319,10 +319,15 @@ void Tzenx::GoToSanatorium() {
   const std::string next = kMonths[(index + 1) % 12];
   menu->day->Caption = platform::IntToStr(day);
   menu->month->Caption = next;
-  // A month away that passes the year's turn (from December, or from the
-  // first of January before the clock turned the year) turns it here, once:
-  // the clock then leaves this January's year alone.
-  if (next == "Январь" || (month == "Январь" && !menu->NewYearDone)) {
+  // A month away that passes the year's turn turns the year here, once.
+  // From December the clock's new-year turn is still to come this January
+  // and does all the rest of it (the new year's stay among it) but the year.
+  // From the first of January, before the clock turned the year, the turn
+  // is made here and the clock leaves this January alone.
+  if (next == "Январь") {
+    menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+    menu->YearTurnedByStay = true;
+  } else if (month == "Январь" && !menu->NewYearDone) {
     menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
     menu->NewYearDone = true;
   }
