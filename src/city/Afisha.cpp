@@ -1,20 +1,13 @@
 #include "city/Afisha.h"
 
 #include "city/Play.h"
-#include "engine/Class.h"
-#include "engine/Frame.h"
 
 Tafisha* afisha = nullptr;
 
-Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
-  // Wide enough for the longest announcement on one line.
-  SetClientSize(520, 300);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Афиша");
-  close = frame::MakeCloseLabel(this, "X", 505);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+// Wide enough for the longest announcement on one line.
+Tafisha::Tafisha(ui::Application& app)
+    : Screen(app, {.width = 520, .height = 300, .title = "Афиша", .back = frame::Back(menu)}) {
+  DoubleBuffered = false;
 
   // Fills the window under the title.
   list = new ui::ListBox(this);
@@ -27,12 +20,4 @@ Tafisha::Tafisha(ui::Application& app) : ui::Form(app) {
         "20 февраля 2007 года откроется новая вакансия."}) {
     list->Items.Add(line);
   }
-
-  frame::BindDrag(this);
-}
-
-void Tafisha::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
 }

@@ -18,28 +18,23 @@ struct Tapteka::Medicine {
   bool infoWindow;
 };
 
-namespace {
-constexpr int kWidth = 305;
-}  // namespace
-
-Tapteka::Tapteka(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 172);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Городская аптека");
-  close = frame::MakeCloseLabel(this, "Х", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  const frame::Button strong =
-      frame::MakeButton(this, &skins_, {"hard", 15, 28, 275, 37, "Сильное лекарство (500 р)"}, [this] { hardClick(); });
-  hard = strong.picture;
-  hardl = strong.label;
-  const frame::Button weak =
-      frame::MakeButton(this, &skins_, {"low", 15, 74, 275, 37, "Слабое лекарство (300 р)"}, [this] { lowClick(); });
-  low = weak.picture;
-  lowl = weak.label;
-  Label3 = frame::MakeLabel(this, "Label3", 15, 122, "Сильное +40% здоровья");
-  Label4 = frame::MakeLabel(this, "Label4", 15, 142, "Слабое +25% здоровья");
+Tapteka::Tapteka(ui::Application& app)
+    : Screen(app, {.width = 305,
+                   .height = 172,
+                   .title = "Городская аптека",
+                   .skins = "farm",
+                   .close = "Х",
+                   .back = frame::Back(travel)}) {
+  AddButtons<Tapteka>({
+      {&Tapteka::hard, &Tapteka::hardl, {"hard", 15, 28, 275, 37, "Сильное лекарство (500 р)"}, &Tapteka::hardClick},
+      {&Tapteka::low, &Tapteka::lowl, {"low", 15, 74, 275, 37, "Слабое лекарство (300 р)"}, &Tapteka::lowClick},
+  });
+  AddLabels<Tapteka>({
+      {&Tapteka::Label3, "Label3", 15, 122, "Сильное +40% здоровья"},
+      {&Tapteka::Label4, "Label4", 15, 142, "Слабое +25% здоровья"},
+  });
+  DragBy({Label3, Label4});
+  ResetSkinsOver({Label3, Label4});
 
   // Until the first skin reset the buttons show the pictures stored with the window.
   for (auto [picture, file] : {std::pair{hard, "apteka_hard.jpg"}, std::pair{low, "apteka_low.jpg"}}) {
@@ -48,15 +43,10 @@ Tapteka::Tapteka(ui::Application& app) : ui::Form(app) {
     } catch (const ui::EInvalidGraphic&) {
     }
   }
-
-  for (ui::Control* handle : std::initializer_list<ui::Control*>{this, top, Label3, Label4}) {
-    frame::BindDrag(handle);
-    handle->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 
-void Tapteka::FormCreate() { DoubleBuffered = true; }
+// The buttons keep the pictures stored with the window until the mouse first moves.
+void Tapteka::FormCreate() {}
 
 void Tapteka::hardClick() { Buy({500, 60, 40, 1, true}); }
 void Tapteka::lowClick() { Buy({300, 75, 25, 0, false}); }
@@ -90,8 +80,6 @@ void Tapteka::Buy(const Medicine& medicine) {
 }
 
 void Tapteka::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  travel->Show();
+  Screen::closeClick();
   engine->PauseGame();
 }

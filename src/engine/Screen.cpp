@@ -1,0 +1,37 @@
+#include "engine/Screen.h"
+
+#include "engine/Class.h"
+
+Screen::Screen(ui::Application& app, const ScreenFrame& frame)
+    : ui::Form(app), skins_(frame.skins != nullptr ? frame.skins : "", frame.skinMode), back_(frame.back) {
+  frame::UseScreenLook(this, frame.width, frame.height);
+  Position = ui::FormPosition::ScreenCenter;
+  // Our windows never flicker; the flag is kept as every screen sets it.
+  DoubleBuffered = true;
+
+  top = frame::MakeTitle(this, frame.title);
+  if (frame.close != nullptr) {
+    close = frame::MakeCloseLabel(this, frame.close, frame.width - 15);
+    close->OnClick = [this](ui::Control&) { closeClick(); };
+  }
+  frame::BindDrag(this);
+  if (frame.skins != nullptr) ResetSkinsOver({this, top});
+  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnShow = [this](ui::Control&) { FormShow(); };
+}
+
+void Screen::closeClick() {
+  engine->PlayCloseSound();
+  Hide();
+  if (ui::Form* form = back_ ? back_() : nullptr) form->Show();
+}
+
+void Screen::DragBy(std::initializer_list<ui::Control*> handles) {
+  for (ui::Control* handle : handles) frame::BindDrag(handle);
+}
+
+void Screen::ResetSkinsOver(std::initializer_list<ui::Control*> controls) {
+  for (ui::Control* control : controls) {
+    control->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  }
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The frame every screen of the game shares, described once: its size and
+// place, the navy title strip that drags it, the close label that leads back
+// to the screen it belongs to, its skinned buttons and their skin reset when
+// the mouse moves over the window. A screen hands its description to this
+// class, then lists its own controls, one row each; the few screens that
+// differ say so in a plain line after the frame is built.
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "engine/Frame.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+
+// What a screen's frame looks like and where its close label leads.
+struct ScreenFrame {
+  int width;
+  int height;
+  const char* title;
+  // The skin family of the screen's buttons ("menu": "menu_1.jpg" ...);
+  // null for a screen without skinned buttons.
+  const char* skins = nullptr;
+  // The close label's caption, the Latin "X" or the Cyrillic "Х"; null for a
+  // screen without one.
+  const char* close = "X";
+  // The screen the close label shows, asked when the label is clicked.
+  std::function<ui::Form*()> back = nullptr;
+  // How the buttons' skins follow the mouse.
+  SkinSet::Mode skinMode = SkinSet::Mode::Family;
+};
+
+// The screen a close label leads back to, read from its instance pointer when
+// the label is clicked: `frame::Back(travel)`.
+namespace frame {
+template <typename T>
+std::function<ui::Form*()> Back(T*& instance) {
+  return [&instance]() -> ui::Form* { return instance; };
+}
+}  // namespace frame
+
+class Screen : public ui::Form {
+ public:
+  Screen(ui::Application& app, const ScreenFrame& frame);
+
+  ui::Label* top = nullptr;
+  ui::Label* close = nullptr;
+
+  // Loads the normal skin into every button, in the order they were added.
+  void ResetSkins() { skins_.Reset(); }
+  // The creation handler: the buttons start in their normal skin.
+  virtual void FormCreate() { ResetSkins(); }
+  // The show handler: nothing unless the screen says so.
+  virtual void FormShow() {}
+  // The close label: the close sound, this screen hidden, the screen it
+  // belongs to shown.
+  virtual void closeClick();
+
+  const SkinSet& Skins() const { return skins_; }
+
+ protected:
+  // One skinned button of the screen, one row: the member for its picture
+  // and its caption label (null for a button without a caption), its look
+  // and place, its click.
+  template <typename S>
+  struct ButtonLine {
+    ui::Image* S::*picture;
+    ui::Label* S::*label;
+    frame::ButtonRow look;
+    void (S::*click)() = nullptr;
+  };
+  // One plain label of the screen, one row.
+  template <typename S>
+  struct LabelLine {
+    ui::Label* S::*label;
+    const char* name;
+    int left;
+    int top;
+    const char* caption;
+    const char* hint = nullptr;
+  };
+
+  // Builds the screen's skinned buttons from their rows, in the order of the
+  // rows (the order of the skin loads).
+  template <typename S>
+  void AddButtons(std::initializer_list<ButtonLine<S>> rows) {
+    S* self = static_cast<S*>(this);
+    for (const ButtonLine<S>& row : rows) {
+      const auto click = row.click;
+      const frame::Button made = frame::MakeButton(
+          self, &skins_, row.look,
+          click ? std::function<void()>([self, click] { (self->*click)(); }) : std::function<void()>());
+      self->*row.picture = made.picture;
+      if (row.label != nullptr) self->*row.label = made.label;
+    }
+  }
+  // Builds the screen's plain labels from their rows.
+  template <typename S>
+  void AddLabels(std::initializer_list<LabelLine<S>> rows) {
+    S* self = static_cast<S*>(this);
+    for (const LabelLine<S>& row : rows) {
+      ui::Label* label = frame::MakeLabel(self, row.name, row.left, row.top, row.caption);
+      if (row.hint != nullptr) label->Hint = row.hint;
+      self->*row.label = label;
+    }
+  }
+
+  // A left press on any of these drags the window (the window and its title
+  // strip already do).
+  void DragBy(std::initializer_list<ui::Control*> handles);
+  // Moving the mouse over any of these resets the skins (over the window and
+  // its title strip it already does on a screen with skinned buttons).
+  void ResetSkinsOver(std::initializer_list<ui::Control*> controls);
+
+  SkinSet skins_;
+
+ private:
+  std::function<ui::Form*()> back_;
+};
