@@ -5,8 +5,7 @@
 Tafisha* afisha = nullptr;
 
 // Wide enough for the longest announcement on one line.
-Tafisha::Tafisha(ui::Application& app)
-    : Screen(app, {.width = 520, .height = 300, .title = "Афиша", .back = frame::Back(menu)}) {
+Tafisha::Tafisha(ui::Application& app) : Screen(app, {520, 300, "Афиша", nullptr, "X", frame::Back(menu)}) {
   DoubleBuffered = false;
 
   // Fills the window under the title.

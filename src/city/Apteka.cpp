@@ -18,13 +18,7 @@ struct Tapteka::Medicine {
   bool infoWindow;
 };
 
-Tapteka::Tapteka(ui::Application& app)
-    : Screen(app, {.width = 305,
-                   .height = 172,
-                   .title = "Городская аптека",
-                   .skins = "farm",
-                   .close = "Х",
-                   .back = frame::Back(travel)}) {
+Tapteka::Tapteka(ui::Application& app) : Screen(app, {305, 172, "Городская аптека", "farm", "Х", frame::Back(travel)}) {
   AddButtons<Tapteka>({
       {&Tapteka::hard, &Tapteka::hardl, {"hard", 15, 28, 275, 37, "Сильное лекарство (500 р)"}, &Tapteka::hardClick},
       {&Tapteka::low, &Tapteka::lowl, {"low", 15, 74, 275, 37, "Слабое лекарство (300 р)"}, &Tapteka::lowClick},
