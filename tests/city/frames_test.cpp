@@ -27,6 +27,7 @@
 #include "development/Internet.h"
 #include "engine/Class.h"
 #include "engine/Main.h"
+#include "engine/Screen.h"
 #include "hardware/Computer.h"
 #include "software/Setupedsoft.h"
 #include "support/GameHarness.h"
@@ -159,4 +160,65 @@ TEST(Frames, TheBankIsLeftByItsExitButtonInItsOwnSkin) {
   EXPECT_FALSE(bank->Visible);
   EXPECT_TRUE(travel->Visible);
   EXPECT_EQ(h.sounds().back(), "click.wav");
+}
+
+// The frame every screen is built on, seen on a screen of its own: where its
+// close label leads is read when it is clicked, its buttons start normal and
+// follow the mouse, the window and its title reset them and drag it.
+class FrameProbe : public Screen {
+ public:
+  static ui::Form* backTo;
+  explicit FrameProbe(ui::Application& app) : Screen(app, {200, 200, "Проба", "menu", "X", frame::Back(backTo)}) {
+    AddButtons<FrameProbe>({
+        {&FrameProbe::one, &FrameProbe::onel, {"one", 10, 30, 80, 37, "Один"}, &FrameProbe::oneClick},
+        {&FrameProbe::two, nullptr, {"two", 10, 140, 80, 37, nullptr}},
+    });
+  }
+  ui::Image* one = nullptr;
+  ui::Label* onel = nullptr;
+  ui::Image* two = nullptr;
+  int clicks = 0;
+  void oneClick() { ++clicks; }
+};
+ui::Form* FrameProbe::backTo = nullptr;
+
+TEST(Frames, TheScreenFrameDescribedOnceDoesWhatEveryScreenDid) {
+  GameHarness h;
+  Form1->Hide();
+  FrameProbe* probe = nullptr;
+  h.app().CreateForm(probe);
+  FrameProbe::backTo = travel;  // named after the frame was built: read at the click
+  probe->Show();
+
+  EXPECT_EQ(probe->top->Caption(), "Проба");
+  EXPECT_EQ(probe->close->Caption(), "X");
+  EXPECT_EQ(probe->close->Left + 15, probe->Width);
+  EXPECT_TRUE(probe->DoubleBuffered);
+  EXPECT_EQ(probe->Left, (h.backend().DesktopWidth() - probe->Width) / 2);
+  auto skins = [&] { return Strings{GameHarness::skinOf(probe->one), GameHarness::skinOf(probe->two)}; };
+  EXPECT_EQ(skins(), (Strings{"menu_1.jpg", "menu_1.jpg"}));
+
+  h.moveTo(probe->onel);
+  EXPECT_EQ(skins(), (Strings{"menu_2.jpg", "menu_1.jpg"}));
+  h.moveTo(probe->top);
+  EXPECT_EQ(skins(), (Strings{"menu_1.jpg", "menu_1.jpg"}));
+  h.moveTo(probe->two);
+  h.moveTo(probe, 5, 190);
+  EXPECT_EQ(skins(), (Strings{"menu_1.jpg", "menu_1.jpg"}));
+
+  const int left = probe->Left;
+  h.drag(probe->top, 10, 0);
+  h.drag(probe, 5, 0);
+  h.drag(probe->one, 0, 60);  // a button never drags
+  EXPECT_EQ(probe->Left, left + 15);
+
+  h.click(probe->onel);
+  EXPECT_EQ(probe->clicks, 1);
+  h.clearSounds();
+  h.click(probe->close);
+  EXPECT_FALSE(probe->Visible);
+  EXPECT_TRUE(travel->Visible);
+  EXPECT_EQ(h.sounds(), Strings{"close.wav"});
+  EXPECT_TRUE(h.exceptions().empty());
+  FrameProbe::backTo = nullptr;
 }
