@@ -1,7 +1,4 @@
 // Зендрикс 2: the program's entry point.
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,17 +8,10 @@
 #include <string>
 
 #include "engine/Program.h"
-#include "ui/HeadlessBackend.h"
+#include "platform/SystemFolder.h"
 #include "ui/SdlBackend.h"
 
 namespace {
-
-std::string ExecutablePath(const char* argv0) {
-  char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n > 0) return std::string(buffer, static_cast<size_t>(n));
-  return argv0;
-}
 
 void Usage() {
   std::puts(
@@ -56,11 +46,7 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<ui::Backend> backend;
   try {
-    if (headless) {
-      backend = std::make_unique<ui::HeadlessBackend>();
-    } else {
-      backend = std::make_unique<ui::SdlBackend>();
-    }
+    backend = ui::MakeBackend(headless);
   } catch (const std::exception& e) {
     std::fprintf(stderr,
                  "zendrix2: %s\n"
@@ -71,7 +57,7 @@ int main(int argc, char** argv) {
   }
 
   GameRun run;
-  run.exeName = ExecutablePath(argv[0]);
+  run.exeName = platform::ExecutablePath(argv[0]);
   run.headlessMs = static_cast<uint64_t>(headlessMs > 0 ? headlessMs : 0);
   return RunGame(std::move(backend), run, std::cerr);
 }

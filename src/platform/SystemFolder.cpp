@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 namespace platform {
@@ -39,6 +40,13 @@ std::string GetSystemDirectoryA() {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   MakeFolders(folder);
   return folder;
+}
+
+std::string ExecutablePath(const char* argv0) {
+  char buffer[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n > 0) return std::string(buffer, static_cast<size_t>(n));
+  return argv0 != nullptr ? argv0 : "";
 }
 
 }  // namespace platform

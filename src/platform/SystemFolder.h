@@ -9,4 +9,8 @@ namespace platform {
 // without a trailing separator whether or not it could be created.
 std::string GetSystemDirectoryA();
 
+// The running program's own file (what the program is started as when the
+// system cannot tell).
+std::string ExecutablePath(const char* argv0);
+
 }  // namespace platform

@@ -18,6 +18,8 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "ui/HeadlessBackend.h"
+
 namespace ui {
 
 namespace {
@@ -748,4 +750,9 @@ std::string SdlBackend::ClipboardText() {
 namespace ui {
 platform::AudioOutput& SdlBackend::Audio() { return *audio_; }
 MusicOutput& SdlBackend::Music() { return *audio_; }
+
+std::unique_ptr<Backend> MakeBackend(bool headless) {
+  if (headless) return std::make_unique<HeadlessBackend>();
+  return std::make_unique<SdlBackend>();
+}
 }  // namespace ui

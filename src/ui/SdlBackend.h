@@ -19,6 +19,10 @@ struct _XDisplay;
 
 namespace ui {
 
+// The backend a program runs on: the headless one only when asked for,
+// otherwise real windows. Throws std::runtime_error when there is no display.
+std::unique_ptr<Backend> MakeBackend(bool headless);
+
 class SdlBackend : public Backend {
  public:
   // The display opens in the background; when it cannot be opened, the first

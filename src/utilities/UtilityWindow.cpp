@@ -1,14 +1,11 @@
 #include "utilities/UtilityWindow.h"
 
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 
+#include "platform/SystemFolder.h"
 #include "ui/Edit.h"
-#include "ui/HeadlessBackend.h"
 #include "ui/ListBox.h"
 #include "ui/Memo.h"
 #include "ui/SdlBackend.h"
@@ -74,10 +71,8 @@ ui::Button* Window::AddButton(int left, int buttonTop, int width, const std::str
 }
 
 std::string ProgramFolder() {
-  char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return "./";
-  std::string path(buffer, static_cast<size_t>(n));
+  const std::string path = platform::ExecutablePath(nullptr);
+  if (path.empty()) return "./";
   return path.substr(0, path.find_last_of('/') + 1);
 }
 
@@ -114,11 +109,7 @@ int Run(int argc, char** argv, const std::string& title,
   }
   std::unique_ptr<ui::Backend> backend;
   try {
-    if (headless) {
-      backend = std::make_unique<ui::HeadlessBackend>();
-    } else {
-      backend = std::make_unique<ui::SdlBackend>();
-    }
+    backend = ui::MakeBackend(headless);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s: %s\nRun it from a desktop session, or with --headless to print its texts.\n",
                  title.c_str(), e.what());
