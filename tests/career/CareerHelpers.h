@@ -11,20 +11,12 @@
 #include "engine/Class.h"
 #include "engine/Main.h"
 #include "support/GameHarness.h"
+#include "support/GameSteps.h"
 
 namespace career {
 
-inline testing_support::HarnessOptions With(std::map<std::string, std::string> config) {
-  testing_support::HarnessOptions o;
-  o.config = std::move(config);
-  return o;
-}
-
-// The game screen shown as at the start of a game.
-inline void OnTheGameScreen() {
-  Form1->Hide();
-  menu->Show();
-}
+using testing_support::With;
+inline void OnTheGameScreen() { testing_support::OnGameScreen(); }
 
 // One tick of the day clock; whatever game messages it shows (up to four) are answered.
 inline void Tick(testing_support::GameHarness& h, int times = 1) {
@@ -37,7 +29,7 @@ inline void Tick(testing_support::GameHarness& h, int times = 1) {
 
 inline std::string Date() { return menu->day->Caption() + " " + menu->month->Caption(); }
 
-inline int Cash() { return std::stoi(menu->money->Caption()); }
+inline int Cash() { return testing_support::Money(); }
 
 inline std::string LastMessage(const testing_support::GameHarness& h) {
   return h.messagesShown().empty() ? std::string() : h.messagesShown().back();

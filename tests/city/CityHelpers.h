@@ -13,23 +13,22 @@
 #include "engine/Main.h"
 #include "engine/Message.h"
 #include "support/GameHarness.h"
+#include "support/GameSteps.h"
 
 namespace city_test {
 
 using testing_support::GameHarness;
 using testing_support::HarnessOptions;
 
-inline HarnessOptions With(std::map<std::string, std::string> config) {
-  HarnessOptions o;
-  o.config = std::move(config);
-  return o;
-}
-
-// The game screen runs (its labels hold the configuration's values).
-inline void OnGameScreen() {
-  Form1->Hide();
-  menu->Show();
-}
+using testing_support::Health;
+using testing_support::Money;
+using testing_support::Mood;
+using testing_support::OnGameScreen;
+using testing_support::SetHealth;
+using testing_support::SetMoney;
+using testing_support::SetMood;
+using testing_support::With;
+using testing_support::Xp;
 
 // From the running game screen by travel to the place behind `destination`;
 // by car, so the trip costs nothing unless the test says otherwise.
@@ -37,24 +36,6 @@ inline void GoTo(GameHarness& h, ui::Control* destination) {
   OnGameScreen();
   h.click(menu->trav);
   h.click(destination);
-}
-
-inline int Money() { return std::stoi(menu->money->Caption()); }
-inline int Mood() { return std::stoi(menu->funny->Caption()); }
-inline int Health() { return std::stoi(menu->hp->Caption()); }
-inline int Xp() { return std::stoi(menu->xp->Caption()); }
-
-inline void SetMoney(int value) {
-  engine->Money = value;
-  menu->money->Caption = std::to_string(value);
-}
-inline void SetMood(int value) {
-  engine->Fun = value;
-  menu->funny->Caption = std::to_string(value);
-}
-inline void SetHealth(int value) {
-  engine->Health = value;
-  menu->hp->Caption = std::to_string(value);
 }
 
 // A message as it was shown: the window ("mes" the game message window,

@@ -9,6 +9,7 @@
 #include "engine/Class.h"
 #include "engine/Main.h"
 #include "support/GameHarness.h"
+#include "support/GameSteps.h"
 
 namespace dev_test {
 
@@ -35,11 +36,8 @@ inline testing_support::HarnessOptions Developer(std::map<std::string, std::stri
   return options;
 }
 
-// The game screen shown once and left: its labels hold the configuration.
-inline void EnterGame() {
-  Form1->Hide();
-  menu->Show();
-}
+// The game screen shown once: its labels hold the configuration.
+inline void EnterGame() { testing_support::OnGameScreen(); }
 
 // Every game-screen timer off but the two of development, so that a test
 // hears only what the development run says.
@@ -51,7 +49,7 @@ inline void QuietClock() {
   }
 }
 
-inline int Money() { return std::stoi(menu->money->Caption()); }
-inline int Xp() { return std::stoi(menu->xp->Caption()); }
+using testing_support::Money;
+using testing_support::Xp;
 
 }  // namespace dev_test

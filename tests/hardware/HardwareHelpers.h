@@ -7,6 +7,7 @@
 #include "city/Play.h"
 #include "engine/Class.h"
 #include "engine/Main.h"
+#include "support/GameSteps.h"
 #include "ui/ListBox.h"
 
 namespace hardware_test {
@@ -14,13 +15,12 @@ namespace hardware_test {
 // The game screen was shown once (so its labels hold the configuration's
 // values) and left again: the game is paused, as it is in every other screen.
 inline void EnterPausedGame() {
-  Form1->Hide();
-  menu->Show();
+  testing_support::OnGameScreen();
   menu->Hide();
 }
 
 inline std::vector<std::string> Items(const ui::ListBox* list) { return list->Items.Items(); }
-inline int Xp() { return std::stoi(menu->xp->Caption()); }
-inline int Money() { return std::stoi(menu->money->Caption()); }
+using testing_support::Money;
+using testing_support::Xp;
 
 }  // namespace hardware_test

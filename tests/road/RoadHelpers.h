@@ -10,6 +10,7 @@
 #include "engine/Message.h"
 #include "engine/Player.h"
 #include "support/GameHarness.h"
+#include "support/GameSteps.h"
 
 namespace road {
 
@@ -32,16 +33,8 @@ inline void StartGame(testing_support::GameHarness& h) {
   h.click(inst->next);
 }
 
-inline int Number(const ui::Label* label) { return std::stoi(label->Caption()); }
-
-// Sets a value label and its engine field together, as a rule would.
-inline void SetMood(int value) {
-  engine->Fun = value;
-  menu->funny->Caption = std::to_string(value);
-}
-inline void SetHealth(int value) {
-  engine->Health = value;
-  menu->hp->Caption = std::to_string(value);
-}
+using testing_support::Number;
+using testing_support::SetHealth;
+using testing_support::SetMood;
 
 }  // namespace road
