@@ -12,14 +12,6 @@ const ui::Color kLinkOver = ui::Color::FromValue(0xFF0000);  // blue
 const ui::Color kLinkDown = ui::Color::FromValue(0x0000FF);  // red
 }  // namespace
 
-ui::Label* Tinfor::MakeLink(const char* linkName, int linkTop, const char* caption) {
-  ui::Label* link = frame::MakeLabel(this, linkName, 32, linkTop, caption);
-  link->Font.Style = ui::fsBold | ui::fsUnderline;
-  link->Font.Color = ui::clWhite;
-  link->Cursor = ui::Cursor::HandPoint;
-  return link;
-}
-
 // One row of the colour table: the links named turn blue, red or white, the
 // others keep their colour.
 void Tinfor::Recolour(ui::Label* blue, ui::Label* red, const std::vector<ui::Label*>& white) {
@@ -28,26 +20,28 @@ void Tinfor::Recolour(ui::Label* blue, ui::Label* red, const std::vector<ui::Lab
   for (ui::Label* l : white) l->Font.Color = ui::clWhite;
 }
 
-Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 329, 367);
-
-  top = frame::MakeTitle(this, "Информация");
-  close = frame::MakeCloseLabel(this, "X", 312);
+Tinfor::Tinfor(ui::Application& app) : Screen(app, {329, 367, "Информация", nullptr, "X", frame::Back(Form1)}) {
   close->Transparent = false;
   close->Color = ui::clNavy;
   logo = new ui::Image(this);
   logo->Name = "logo";
   logo->SetBounds(8, 24, 313, 105);
-  Label1 = frame::MakeLabel(this, "Label1", 232, 104, "Версия: 2.0");
-  Label2 = frame::MakeLabel(this, "Label2", 16, 152, "Разработка: команда Зендрикс 2");
-  Label3 = frame::MakeLabel(this, "Label3", 16, 184, "Тестирование: команда Зендрикс 2");
-  Label5 = frame::MakeLabel(this, "Label5", 16, 240, "Игровые утилиты:");
-  bug = MakeLink("bug", 264, "Zendrix Bug Informer");
-  info = MakeLink("info", 288, "Zendrix Informator");
-  edit = MakeLink("edit", 312, "Zendrix Builder");
-  up = MakeLink("up", 336, "Zendrix Updater");
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+  AddLabels<Tinfor>({
+      {&Tinfor::Label1, "Label1", 232, 104, "Версия: 2.0"},
+      {&Tinfor::Label2, "Label2", 16, 152, "Разработка: команда Зендрикс 2"},
+      {&Tinfor::Label3, "Label3", 16, 184, "Тестирование: команда Зендрикс 2"},
+      {&Tinfor::Label5, "Label5", 16, 240, "Игровые утилиты:"},
+      {&Tinfor::bug, "bug", 32, 264, "Zendrix Bug Informer"},
+      {&Tinfor::info, "info", 32, 288, "Zendrix Informator"},
+      {&Tinfor::edit, "edit", 32, 312, "Zendrix Builder"},
+      {&Tinfor::up, "up", 32, 336, "Zendrix Updater"},
+  });
+  // The links to the utilities.
+  for (ui::Label* link : {bug, info, edit, up}) {
+    link->Font.Style = ui::fsBold | ui::fsUnderline;
+    link->Font.Color = ui::clWhite;
+    link->Cursor = ui::Cursor::HandPoint;
+  }
   bug->OnClick = [this](ui::Control&) { bugClick(); };
   info->OnClick = [this](ui::Control&) { infoClick(); };
   edit->OnClick = [this](ui::Control&) { editClick(); };
@@ -71,17 +65,10 @@ Tinfor::Tinfor(ui::Application& app) : ui::Form(app) {
   OnMouseMove = recolour(nullptr, nullptr, {bug, info, edit, up});
   logo->OnMouseMove = recolour(nullptr, nullptr, {bug, info, edit, up});
 
-  frame::BindDrag(this);
-  for (ui::Control* c :
-       {static_cast<ui::Control*>(logo), static_cast<ui::Control*>(Label1), static_cast<ui::Control*>(Label2),
-        static_cast<ui::Control*>(Label3), static_cast<ui::Control*>(Label5)}) {
-    frame::BindDrag(c);
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+  DragBy({logo, Label1, Label2, Label3, Label5});
 }
 
 void Tinfor::FormCreate() {
-  DoubleBuffered = true;
   try {
     logo->Picture.LoadFromFile(engine->ImagesPath + "infor_logo.jpg");
   } catch (const ui::EInvalidGraphic& e) {
@@ -91,28 +78,12 @@ void Tinfor::FormCreate() {
   Label1->BringToFront();
 }
 
-void Tinfor::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  Form1->Show();
+void Tinfor::Launch(const std::string& program) {
+  engine->PlayClickSound();
+  platform::WinExec(program, platform::SW_SHOW);
 }
 
-void Tinfor::bugClick() {
-  engine->PlayClickSound();
-  platform::WinExec(engine->BinPath + "ZenxBugInformer.exe", platform::SW_SHOW);
-}
-
-void Tinfor::infoClick() {
-  engine->PlayClickSound();
-  platform::WinExec(engine->GamePath + "ZenxInfo.exe", platform::SW_SHOW);
-}
-
-void Tinfor::editClick() {
-  engine->PlayClickSound();
-  platform::WinExec(engine->BinPath + "ZenxBuilder.exe", platform::SW_SHOW);
-}
-
-void Tinfor::upClick() {
-  engine->PlayClickSound();
-  platform::WinExec(engine->BinPath + "ZenxUpdater.exe", platform::SW_SHOW);
-}
+void Tinfor::bugClick() { Launch(engine->BinPath + "ZenxBugInformer.exe"); }
+void Tinfor::infoClick() { Launch(engine->GamePath + "ZenxInfo.exe"); }
+void Tinfor::editClick() { Launch(engine->BinPath + "ZenxBuilder.exe"); }
+void Tinfor::upClick() { Launch(engine->BinPath + "ZenxUpdater.exe"); }

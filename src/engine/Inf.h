@@ -1,19 +1,15 @@
 #pragma once
 // The information window: the version, the credits and four links that
 // start the game's utilities.
+#include <string>
 #include <vector>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tinfor : public ui::Form {
+class Tinfor : public Screen {
  public:
   explicit Tinfor(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Image* logo;
   ui::Label* Label1;
   ui::Label* Label2;
@@ -24,15 +20,14 @@ class Tinfor : public ui::Form {
   ui::Label* edit;
   ui::Label* up;
 
-  void FormCreate();
-  void closeClick();
+  void FormCreate() override;
   void bugClick();
   void infoClick();
   void editClick();
   void upClick();
 
  private:
-  ui::Label* MakeLink(const char* linkName, int top, const char* caption);
+  void Launch(const std::string& program);
   void Recolour(ui::Label* blue, ui::Label* red, const std::vector<ui::Label*>& white);
 };
 

@@ -9,10 +9,8 @@
 
 Tinst* inst = nullptr;
 
-Tinst::Tinst(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 949, 643);
-
-  top = frame::MakeTitle(this, "Инструктаж к игре \"Зендрикс 2\"");
+Tinst::Tinst(ui::Application& app) : Screen(app, {949, 643, "Инструктаж к игре \"Зендрикс 2\"", "case", nullptr}) {
+  top->OnMouseMove = nullptr;
   text = new ui::Memo(this);
   text->Name = "text";
   text->SetBounds(0, 16, 966, 585);
@@ -23,17 +21,18 @@ Tinst::Tinst(ui::Application& app) : ui::Form(app) {
 
   // "Начать игру" (hidden until the text is written out) comes first in the
   // button list, "Назад" second.
-  const frame::Button start =
-      frame::MakeButton(this, &skins_, {"next", 752, 608, 150, 28, "Начать игру", frame::CaptionPlace::At, 6, 780},
-                        [this] { nextClick(); });
-  next = start.picture;
-  nextl = start.label;
+  AddButtons<Tinst>({
+      {&Tinst::next,
+       &Tinst::nextl,
+       {"next", 752, 608, 150, 28, "Начать игру", frame::CaptionPlace::At, 6, 780},
+       &Tinst::nextClick},
+      {&Tinst::back,
+       &Tinst::backl,
+       {"back", 48, 608, 150, 28, "Назад", frame::CaptionPlace::At, 6, 100},
+       &Tinst::backClick},
+  });
   next->Visible = false;
   nextl->Visible = false;
-  const frame::Button backward = frame::MakeButton(
-      this, &skins_, {"back", 48, 608, 150, 28, "Назад", frame::CaptionPlace::At, 6, 100}, [this] { backClick(); });
-  back = backward.picture;
-  backl = backward.label;
 
   Label1 = frame::MakeLabel(this, "Label1", 392, 616, "Что-то непонятно?");
   Label1->Font.Style = ui::fsBold | ui::fsUnderline;
@@ -46,16 +45,11 @@ Tinst::Tinst(ui::Application& app) : ui::Form(app) {
   writer->Interval = 50;
   writer->OnTimer = [this](ui::Control&) { writerTimer(); };
 
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
   OnHide = [this](ui::Control&) { FormHide(); };
 }
 
 void Tinst::FormCreate() {
-  DoubleBuffered = true;
   text->Color = ui::clBlack;
   ResetSkins();
   // The text takes no focus, clicks or scrolling: the keys go to the window.

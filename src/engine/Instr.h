@@ -4,18 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 #include "ui/Memo.h"
 #include "ui/Timer.h"
 
-class Tinst : public ui::Form {
+class Tinst : public Screen {
  public:
   explicit Tinst(ui::Application& app);
 
-  ui::Label* top;
   ui::Memo* text;
   ui::Image* back;
   ui::Label* backl;
@@ -29,8 +25,8 @@ class Tinst : public ui::Form {
   std::string InstructionText;
   int TypedCount = 0;
 
-  void FormCreate();
-  void FormShow();
+  void FormCreate() override;
+  void FormShow() override;
   void FormHide();
   void FormKeyDown(int& key, ui::ShiftState shift);
   void LoadInstructions();
@@ -38,13 +34,11 @@ class Tinst : public ui::Form {
   void nextClick();
   void backClick();
   void Label1Click();
-  void ResetSkins() { skins_.Reset(); }
   // Characters of the text, counted as the player sees them.
   int InstructionLength() const { return static_cast<int>(starts_.size()); }
 
  private:
   bool LoadText();
-  SkinSet skins_{"case"};
   std::vector<size_t> starts_;  // byte offset of each character of InstructionText
 };
 

@@ -7,55 +7,33 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 253, 411);
-
-  top = frame::MakeTitle(this, "Главное меню");
+TForm1::TForm1(ui::Application& app) : Screen(app, {253, 411, "Главное меню", "menu", nullptr}) {
+  // The close label asks to quit; moving over the title leaves the skins alone.
   exit = frame::MakeCloseLabel(this, "Х", 238);
+  exit->OnClick = [this](ui::Control&) { exitClick(); };
+  top->OnMouseMove = nullptr;
   logo = new ui::Image(this);
   logo->Name = "logo";
   logo->SetBounds(0, 40, 260, 49);
   frame::BindDrag(logo);
 
   // The six buttons: 220 × 37 at the left 16, each caption at its own left.
-  struct MenuButton {
-    ui::Image** picture;
-    ui::Label** label;
-    const char* name;
-    int top;
-    int captionLeft;
-    const char* caption;
-    void (TForm1::*click)();
-  };
-  const MenuButton buttons[] = {
-      {&game, &gamel, "game", 120, 50, "Начать новую игру", &TForm1::gameClick},
-      {&load, &loadl, "load", 168, 64, "Загрузить игру", &TForm1::loadClick},
-      {&save, &savel, "save", 216, 64, "Сохранить игру", &TForm1::saveClick},
-      {&help, &helpl, "help", 264, 74, "Информация", &TForm1::helpClick},
-      {&set, &setl, "set", 312, 80, "Настройки", &TForm1::setClick},
-      {&close, &closel, "close", 360, 72, "Выйти из игры", &TForm1::closeClick},
-  };
-  for (const MenuButton& b : buttons) {
-    const frame::Button made = frame::MakeButton(
-        this, &skins_, {b.name, 16, b.top, 220, 37, b.caption, frame::CaptionPlace::At, 8, b.captionLeft},
-        [this, click = b.click] { (this->*click)(); });
-    *b.picture = made.picture;
-    *b.label = made.label;
-  }
+  constexpr auto At = frame::CaptionPlace::At;
+  AddButtons<TForm1>({
+      {&TForm1::game, &TForm1::gamel, {"game", 16, 120, 220, 37, "Начать новую игру", At, 8, 50}, &TForm1::gameClick},
+      {&TForm1::load, &TForm1::loadl, {"load", 16, 168, 220, 37, "Загрузить игру", At, 8, 64}, &TForm1::loadClick},
+      {&TForm1::save, &TForm1::savel, {"save", 16, 216, 220, 37, "Сохранить игру", At, 8, 64}, &TForm1::saveClick},
+      {&TForm1::help, &TForm1::helpl, {"help", 16, 264, 220, 37, "Информация", At, 8, 74}, &TForm1::helpClick},
+      {&TForm1::set, &TForm1::setl, {"set", 16, 312, 220, 37, "Настройки", At, 8, 80}, &TForm1::setClick},
+      {&TForm1::close, &TForm1::closel, {"close", 16, 360, 220, 37, "Выйти из игры", At, 8, 72}, &TForm1::closeClick},
+  });
   save->Enabled = false;
   savel->Enabled = false;
   closel->Hint = "Выход из игры";
-
-  exit->OnClick = [this](ui::Control&) { exitClick(); };
-
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
 }
 
+// The skins are loaded only when the menu shows.
 void TForm1::FormCreate() {
-  DoubleBuffered = true;
   gamel->Left = 50;
   gamel->Caption = "Начать новую игру";
 }

@@ -1,16 +1,12 @@
 #pragma once
 // The main menu: new game or continue, the information window and quitting.
 // Loading, saving and settings only click: the game keeps nothing on disk.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class TForm1 : public ui::Form {
+class TForm1 : public Screen {
  public:
   explicit TForm1(ui::Application& app);
 
-  ui::Label* top;
   ui::Label* exit;
   ui::Image* logo;
   ui::Image* game;
@@ -23,24 +19,18 @@ class TForm1 : public ui::Form {
   ui::Label* helpl;
   ui::Image* set;
   ui::Label* setl;
-  ui::Image* close;
+  ui::Image* close;  // the quit button; the close label is `exit`
   ui::Label* closel;
 
-  void FormCreate();
-  void FormShow();
-  void ResetSkins() { skins_.Reset(); }
+  void FormCreate() override;
+  void FormShow() override;
   void gameClick();
   void loadClick();
   void saveClick();
   void helpClick();
   void setClick();
-  void closeClick();
+  void closeClick() override;
   void exitClick();
-
-  const SkinSet& Skins() const { return skins_; }
-
- private:
-  SkinSet skins_{"menu"};
 };
 
 extern TForm1* Form1;

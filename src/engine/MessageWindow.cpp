@@ -3,12 +3,8 @@
 #include "engine/Class.h"
 
 MessageWindow::MessageWindow(ui::Application& app, const Layout& layout)
-    : ui::Form(app), prefix_(layout.picturePrefix) {
-  SetClientSize(layout.width, layout.height);
+    : Screen(app, {layout.width, layout.height, nullptr, "mes", nullptr}), prefix_(layout.picturePrefix) {
   Color = ui::clRed;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clWhite;
 
   Image1 = new ui::Image(this);
   Image1->Name = "Image1";
@@ -22,18 +18,15 @@ MessageWindow::MessageWindow(ui::Application& app, const Layout& layout)
   text->WordWrap = true;
   text->Alignment = ui::Alignment::Center;
   text->SetBounds(layout.text.left, layout.text.top, layout.text.width, layout.text.height);
-  const frame::Button button = frame::MakeButton(
-      this, &skins_,
-      {"ok", layout.ok.x, layout.ok.y, 70, 30, "OK", frame::CaptionPlace::At, layout.okl.y - layout.ok.y, layout.okl.x},
-      [this] { okClick(); });
-  ok = button.picture;
-  okl = button.label;
+  AddButtons<MessageWindow>({{&MessageWindow::ok,
+                              &MessageWindow::okl,
+                              {"ok", layout.ok.x, layout.ok.y, 70, 30, "OK", frame::CaptionPlace::At,
+                               layout.okl.y - layout.ok.y, layout.okl.x},
+                              &MessageWindow::okClick}});
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 
 void MessageWindow::FormCreate() {
-  DoubleBuffered = true;
   TransparentColorValue = ui::clRed;
   TransparentColor = true;
   Image1->Picture.LoadFromFile(engine->ImagesPath + prefix_ + "_image1.bmp");

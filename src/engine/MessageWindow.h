@@ -4,12 +4,9 @@
 // one "OK" button with the "mes" skins; Enter or Space is OK.
 #include <string>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class MessageWindow : public ui::Form {
+class MessageWindow : public Screen {
  public:
   ui::Image* Image1;
   ui::Image* Image2;
@@ -30,8 +27,7 @@ class MessageWindow : public ui::Form {
   };
   MessageWindow(ui::Application& app, const Layout& layout);
   // Makes the window shaped and loads its pictures and the normal skin.
-  void FormCreate();
-  SkinSet skins_{"mes"};
+  void FormCreate() override;
 
  private:
   std::string prefix_;

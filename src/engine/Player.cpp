@@ -24,42 +24,37 @@ ui::Edit* Tinit::MakeField(const char* fieldName, int left, int fieldTop, int wi
   return field;
 }
 
-Tinit::Tinit(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 328, 254);
-
-  Label1 = frame::MakeTitle(this, "Программа регистрации");
+// The title strip is `Label1`, and moving over it leaves the skins alone.
+Tinit::Tinit(ui::Application& app) : Screen(app, {328, 254, "Программа регистрации", "case", nullptr}) {
+  Label1 = top;
   Label1->Name = "Label1";
-  Label2 = frame::MakeLabel(this, "Label2", 0, 32, "Теперь пройдите регистрацию.");
+  Label1->OnMouseMove = nullptr;
+  AddLabels<Tinit>({
+      {&Tinit::Label2, "Label2", 0, 32, "Теперь пройдите регистрацию."},
+      {&Tinit::Label3, "Label3", 8, 88, "Введите свое имя:"},
+      {&Tinit::Label4, "Label4", 8, 128, "Введите свою фамилию:"},
+      {&Tinit::Label5, "Label5", 8, 168, "Введите свой ник:"},
+  });
   Label2->AutoSize = false;
   Label2->SetBounds(0, 32, 328, 16);
   Label2->Alignment = ui::Alignment::Center;
-  Label3 = frame::MakeLabel(this, "Label3", 8, 88, "Введите свое имя:");
-  Label4 = frame::MakeLabel(this, "Label4", 8, 128, "Введите свою фамилию:");
-  Label5 = frame::MakeLabel(this, "Label5", 8, 168, "Введите свой ник:");
   name = MakeField("name", 152, 88, 169, 0);
   sname = MakeField("sname", 192, 128, 129, 1);
   nick = MakeField("nick", 144, 168, 177, 2);
 
   // "Дальше" comes first in the button list, "Назад" second.
-  const frame::Button forward = frame::MakeButton(
-      this, &skins_, {"next", 168, 216, 150, 28, "Дальше", frame::CaptionPlace::At, 6, 212}, [this] { nextClick(); });
-  next = forward.picture;
-  nextl = forward.label;
-  const frame::Button backward = frame::MakeButton(
-      this, &skins_, {"back", 8, 216, 150, 28, "Назад", frame::CaptionPlace::At, 6, 60}, [this] { backClick(); });
-  back = backward.picture;
-  backl = backward.label;
-
-  for (ui::Control* c : {Label2, Label3, Label4, Label5}) frame::BindDrag(c);
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
+  AddButtons<Tinit>({
+      {&Tinit::next,
+       &Tinit::nextl,
+       {"next", 168, 216, 150, 28, "Дальше", frame::CaptionPlace::At, 6, 212},
+       &Tinit::nextClick},
+      {&Tinit::back,
+       &Tinit::backl,
+       {"back", 8, 216, 150, 28, "Назад", frame::CaptionPlace::At, 6, 60},
+       &Tinit::backClick},
+  });
+  DragBy({Label2, Label3, Label4, Label5});
   ActiveControl = name;
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-}
-
-void Tinit::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
 }
 
 void Tinit::nextClick() {

@@ -2,13 +2,10 @@
 // Registration of a new character: first name, surname and nickname. The
 // three texts survive going back and forth; the instructions screen copies
 // them into the engine when the game starts.
-#include "engine/Frame.h"
+#include "engine/Screen.h"
 #include "ui/Edit.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 
-class Tinit : public ui::Form {
+class Tinit : public Screen {
  public:
   explicit Tinit(ui::Application& app);
 
@@ -25,15 +22,11 @@ class Tinit : public ui::Form {
   ui::Image* next;
   ui::Label* nextl;
 
-  void FormCreate();
   void nextClick();
   void backClick();
-  void ResetSkins() { skins_.Reset(); }
-  const SkinSet& Skins() const { return skins_; }
 
  private:
   ui::Edit* MakeField(const char* fieldName, int left, int top, int width, int tabOrder);
-  SkinSet skins_{"case"};
 };
 
 extern Tinit* init;

@@ -19,9 +19,7 @@ ui::Label* CentredLabel(ui::Form* form, const char* labelName, int left, int top
 
 }  // namespace
 
-Tques::Tques(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 430, 160);
-
+Tques::Tques(ui::Application& app) : Screen(app, {430, 160, nullptr, "mes", nullptr}) {
   fon = new ui::Image(this);
   fon->Name = "fon";
   fon->SetBounds(0, 0, 430, 160);
@@ -30,30 +28,19 @@ Tques::Tques(ui::Application& app) : ui::Form(app) {
   Label2->WordWrap = true;
   Label3 = CentredLabel(this, "Label3", 0, 88, 430, "Все несохраненные данные будут потеряны!");
 
-  const frame::Button yesButton = frame::MakeButton(
-      this, &skins_, {"yes", 112, 120, 70, 30, "ДА", frame::CaptionPlace::At, 6, 136}, [this] { yesClick(); });
-  yes = yesButton.picture;
-  yesl = yesButton.label;
-  const frame::Button noButton = frame::MakeButton(
-      this, &skins_, {"no", 240, 120, 70, 30, "НЕТ", frame::CaptionPlace::At, 6, 262}, [this] { noClick(); });
-  no = noButton.picture;
-  nol = noButton.label;
-
-  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  for (ui::Control* c : {static_cast<ui::Control*>(fon), static_cast<ui::Control*>(Label1),
-                         static_cast<ui::Control*>(Label2), static_cast<ui::Control*>(Label3)}) {
-    frame::BindDrag(c);
-    c->OnMouseMove = reset;
-  }
+  AddButtons<Tques>({
+      {&Tques::yes, &Tques::yesl, {"yes", 112, 120, 70, 30, "ДА", frame::CaptionPlace::At, 6, 136}, &Tques::yesClick},
+      {&Tques::no, &Tques::nol, {"no", 240, 120, 70, 30, "НЕТ", frame::CaptionPlace::At, 6, 262}, &Tques::noClick},
+  });
+  DragBy({fon, Label1, Label2, Label3});
+  ResetSkinsOver({fon, Label1, Label2, Label3});
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 
 void Tques::FormCreate() {
   TransparentColorValue = ui::Color::FromValue(255);
   TransparentColor = true;
   ResetSkins();
-  DoubleBuffered = true;
   // The background is part of the window: without its file the window keeps
   // its plain colour and still works.
   try {

@@ -1,12 +1,9 @@
 #pragma once
 // The quit dialog, shaped by its red colour key: "ДА" ends the program and
 // starts the bug informer, "НЕТ" returns to where the player was.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tques : public ui::Form {
+class Tques : public Screen {
  public:
   explicit Tques(ui::Application& app);
 
@@ -19,15 +16,10 @@ class Tques : public ui::Form {
   ui::Image* no;
   ui::Label* nol;
 
-  void FormCreate();
+  void FormCreate() override;
   void yesClick();
   void noClick();
   void FormKeyDown(int& key, ui::ShiftState shift);
-  void ResetSkins() { skins_.Reset(); }
-  const SkinSet& Skins() const { return skins_; }
-
- private:
-  SkinSet skins_{"mes"};
 };
 
 extern Tques* ques;

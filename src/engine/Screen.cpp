@@ -5,17 +5,17 @@
 Screen::Screen(ui::Application& app, const ScreenFrame& frame)
     : ui::Form(app), skins_(frame.skins != nullptr ? frame.skins : "", frame.skinMode), back_(frame.back) {
   frame::UseScreenLook(this, frame.width, frame.height);
-  Position = ui::FormPosition::ScreenCenter;
   // Our windows never flicker; the flag is kept as every screen sets it.
   DoubleBuffered = true;
 
-  top = frame::MakeTitle(this, frame.title);
+  if (frame.title != nullptr) top = frame::MakeTitle(this, frame.title);
   if (frame.close != nullptr) {
     close = frame::MakeCloseLabel(this, frame.close, frame.width - 15);
     close->OnClick = [this](ui::Control&) { closeClick(); };
   }
   frame::BindDrag(this);
-  if (frame.skins != nullptr) ResetSkinsOver({this, top});
+  if (frame.skins != nullptr) ResetSkinsOver({this});
+  if (frame.skins != nullptr && top != nullptr) ResetSkinsOver({top});
   OnCreate = [this](ui::Control&) { FormCreate(); };
   OnShow = [this](ui::Control&) { FormShow(); };
 }

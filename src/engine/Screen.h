@@ -18,6 +18,7 @@
 struct ScreenFrame {
   int width;
   int height;
+  // The title strip's text; null for a window without the strip.
   const char* title;
   // The skin family of the screen's buttons ("menu": "menu_1.jpg" ...);
   // null for a screen without skinned buttons.
