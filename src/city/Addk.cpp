@@ -6,13 +6,9 @@
 
 Taddk* addk = nullptr;
 
-Taddk::Taddk(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 300, 182);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Добавление денег в копилку");
-  close = frame::MakeCloseLabel(this, "X", 285);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+Taddk::Taddk(ui::Application& app)
+    : Screen(app, {300, 182, "Добавление денег в копилку", "main", "X", frame::Back(kop)}) {
+  top->OnMouseMove = nullptr;
   lla = frame::MakeLabel(this, "lla", 16, 28, "Денег в копилке:");
   kopilka = savings::MakeValue(this, "kopilka", 28);
   Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
@@ -20,22 +16,9 @@ Taddk::Taddk(ui::Application& app) : ui::Form(app) {
   Label1 = frame::MakeLabel(this, "Label1", 16, 76, "Сколько денег добавить в копилку:");
   count = savings::MakeAmountField(this);
 
-  const frame::Button made =
-      frame::MakeButton(this, &skins_, {"add", 75, 132, 150, 37, "Добавить"}, [this] { addClick(); });
-  add = made.picture, addl = made.label;
-
-  for (ui::Control* c : std::initializer_list<ui::Control*>{this, lla, kopilka, Label1}) frame::BindDrag(c);
-  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnMouseMove = reset;
-  Label1->OnMouseMove = reset;
-  count->OnMouseMove = reset;
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-}
-
-void Taddk::FormCreate() {
-  DoubleBuffered = true;
-  skins_.Reset();
+  AddButtons<Taddk>({{&Taddk::add, &Taddk::addl, {"add", 75, 132, 150, 37, "Добавить"}, &Taddk::addClick}});
+  DragBy({lla, kopilka, Label1});
+  ResetSkinsOver({Label1, count});
 }
 
 void Taddk::FormShow() {
@@ -53,8 +36,6 @@ void Taddk::addClick() {
 }
 
 void Taddk::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  kop->Show();
+  Screen::closeClick();
   count->Text = "0";
 }

@@ -1,18 +1,13 @@
 #pragma once
 // The deposit into the savings box: an amount typed in digits goes from the
 // cash into the box. Closing it goes back to the savings box.
-#include "engine/Frame.h"
+#include "engine/Screen.h"
 #include "ui/Edit.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 
-class Taddk : public ui::Form {
+class Taddk : public Screen {
  public:
   explicit Taddk(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* lla;
   ui::Label* kopilka;
   ui::Label* Label2;
@@ -22,13 +17,9 @@ class Taddk : public ui::Form {
   ui::Image* add;
   ui::Label* addl;
 
-  void FormCreate();
-  void FormShow();
+  void FormShow() override;
   void addClick();
-  void closeClick();
-
- private:
-  SkinSet skins_{"main"};
+  void closeClick() override;
 };
 
 extern Taddk* addk;

@@ -1,16 +1,12 @@
 #pragma once
 // The bank's lobby: a new credit or the repayment of the one outstanding.
 // It has no close label; its way out is the exit button, back to travel.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tbank : public ui::Form {
+class Tbank : public Screen {
  public:
   explicit Tbank(ui::Application& app);
 
-  ui::Label* top;
   ui::Label* Label1;
   ui::Image* takea;
   ui::Label* takel;
@@ -19,15 +15,13 @@ class Tbank : public ui::Form {
   ui::Image* exit;
   ui::Label* exitl;
 
-  void FormCreate();
-  void FormShow();
-  void ResetSkins();
+  void FormShow() override;
+  void ResetSkins() override;
   void takeaClick();
   void giveaClick();
   void exitClick();
 
  private:
-  SkinSet skins_{"bnk"};
   SkinSet exitSkins_{"xt"};
 };
 

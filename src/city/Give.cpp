@@ -7,49 +7,29 @@
 
 Tgive* give = nullptr;
 
-namespace {
-constexpr int kWidth = 470;
-}  // namespace
-
-Tgive::Tgive(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 196);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Банк \"Зендрикс банк\" - возвращение долга");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  Label1 = frame::MakeLabel(this, "Label1", 10, 26, "Здесь вы можете отдать свой долг банку.");
-  lab = frame::MakeLabel(this, "lab", 10, 46,
-                         "Для этого сначала узнайте информацию о Вашем кредите, а потом нажмите \"Отдать долг\"");
+Tgive::Tgive(ui::Application& app)
+    : Screen(app, {470, 196, "Банк \"Зендрикс банк\" - возвращение долга", "case", "X", frame::Back(bank)}) {
+  AddLabels<Tgive>({
+      {&Tgive::Label1, "Label1", 10, 26, "Здесь вы можете отдать свой долг банку."},
+      {&Tgive::lab, "lab", 10, 46,
+       "Для этого сначала узнайте информацию о Вашем кредите, а потом нажмите \"Отдать долг\""},
+      {&Tgive::Label2, "Label2", 10, 92, "Размер Вашего кредита:"},
+      {&Tgive::size, "size", 200, 92, "0"},
+      {&Tgive::Label3, "Label3", 10, 112, "Крайний срок:"},
+      {&Tgive::srok, "srok", 200, 112, "----"},
+  });
   lab->AutoSize = false;
   lab->WordWrap = true;
-  lab->SetBounds(10, 46, kWidth - 20, 34);
-  Label2 = frame::MakeLabel(this, "Label2", 10, 92, "Размер Вашего кредита:");
-  size = frame::MakeLabel(this, "size", 200, 92, "0");
-  Label3 = frame::MakeLabel(this, "Label3", 10, 112, "Крайний срок:");
-  srok = frame::MakeLabel(this, "srok", 200, 112, "----");
-
-  const frame::Button pay = frame::MakeButton(
-      this, &skins_, {"ok", (kWidth - 150) / 2, 152, 150, 28, "Отдать долг", frame::CaptionPlace::Centred},
-      [this] { okClick(); });
-  ok = pay.picture;
-  okl = pay.label;
+  lab->SetBounds(10, 46, Width - 20, 34);
+  AddButtons<Tgive>({{&Tgive::ok,
+                      &Tgive::okl,
+                      {"ok", 160, 152, 150, 28, "Отдать долг", frame::CaptionPlace::Centred},
+                      &Tgive::okClick}});
 
   // The bare window does not drag; its title and texts do.
-  for (ui::Control* handle : std::initializer_list<ui::Control*>{top, Label1, lab, Label2, size, Label3, srok}) {
-    frame::BindDrag(handle);
-  }
-  for (ui::Control* reset : std::initializer_list<ui::Control*>{this, top, Label1, lab, Label2, size, Label3, srok}) {
-    reset->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-}
-
-void Tgive::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
+  OnMouseDown = nullptr;
+  DragBy({Label1, lab, Label2, size, Label3, srok});
+  ResetSkinsOver({Label1, lab, Label2, size, Label3, srok});
 }
 
 void Tgive::FormShow() { size->Caption = labels::Unsigned(engine->Dolg); }
@@ -93,13 +73,12 @@ void Tgive::okClick() {
 }
 
 void Tgive::closeClick() {
-  engine->PlayCloseSound();
-  if (Forced) {
-    Forced = false;
-    Hide();
-    menu->Show();
-  } else {
-    Hide();
-    bank->Show();
+  if (!Forced) {
+    Screen::closeClick();
+    return;
   }
+  engine->PlayCloseSound();
+  Forced = false;
+  Hide();
+  menu->Show();
 }

@@ -2,17 +2,12 @@
 // The bank's repayment window: the debt and its deadline, and the one
 // payment that clears it. Opened from the lobby, or forced by the deadline
 // watch, when it can only be left by paying.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tgive : public ui::Form {
+class Tgive : public Screen {
  public:
   explicit Tgive(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* Label1;
   ui::Label* lab;
   ui::Label* Label2;
@@ -24,14 +19,9 @@ class Tgive : public ui::Form {
   // The window was opened by the deadline watch.
   bool Forced = false;
 
-  void FormCreate();
-  void FormShow();
-  void ResetSkins() { skins_.Reset(); }
+  void FormShow() override;
   void okClick();
-  void closeClick();
-
- private:
-  SkinSet skins_{"case"};
+  void closeClick() override;
 };
 
 extern Tgive* give;

@@ -58,39 +58,18 @@ ui::Edit* MakeAmountField(ui::Form* form) {
 
 }  // namespace savings
 
-Tkop::Tkop(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 260, 172);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Копилка");
-  close = frame::MakeCloseLabel(this, "X", 245);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+Tkop::Tkop(ui::Application& app) : Screen(app, {260, 172, "Копилка", "menu", "X", frame::Back(person)}) {
+  top->OnMouseMove = nullptr;
   lla = frame::MakeLabel(this, "lla", 16, 28, "Денег в копилке:");
   kopilka = savings::MakeValue(this, "kopilka", 28);
   Label1 = frame::MakeLabel(this, "Label1", 16, 48, "Денег у игрока:");
   money = savings::MakeValue(this, "money", 48);
-
-  const frame::Button made[] = {
-      frame::MakeButton(this, &skins_, {"add", 20, 78, 220, 37, "Добавить денег в копилку"}, [this] { addClick(); }),
-      frame::MakeButton(this, &skins_, {"place", 20, 122, 220, 37, "Взять денег из копилки"}, [this] { placeClick(); }),
-  };
-  add = made[0].picture, addl = made[0].label;
-  place = made[1].picture, placel = made[1].label;
-
-  frame::BindDrag(this);
-  frame::BindDrag(lla);
-  frame::BindDrag(kopilka);
-  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnMouseMove = reset;
-  lla->OnMouseMove = reset;
-  kopilka->OnMouseMove = reset;
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-}
-
-void Tkop::FormCreate() {
-  DoubleBuffered = true;
-  skins_.Reset();
+  AddButtons<Tkop>({
+      {&Tkop::add, &Tkop::addl, {"add", 20, 78, 220, 37, "Добавить денег в копилку"}, &Tkop::addClick},
+      {&Tkop::place, &Tkop::placel, {"place", 20, 122, 220, 37, "Взять денег из копилки"}, &Tkop::placeClick},
+  });
+  DragBy({lla, kopilka});
+  ResetSkinsOver({lla, kopilka});
 }
 
 void Tkop::FormShow() {
@@ -108,10 +87,4 @@ void Tkop::placeClick() {
   engine->PlayClickSound();
   Hide();
   takek->Show();
-}
-
-void Tkop::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  person->Show();
 }

@@ -4,18 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Frame.h"
+#include "engine/Screen.h"
 #include "ui/Edit.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 
-class Tkop : public ui::Form {
+class Tkop : public Screen {
  public:
   explicit Tkop(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* lla;
   ui::Label* kopilka;
   ui::Label* Label1;
@@ -25,14 +20,9 @@ class Tkop : public ui::Form {
   ui::Image* place;
   ui::Label* placel;
 
-  void FormCreate();
-  void FormShow();
+  void FormShow() override;
   void addClick();
   void placeClick();
-  void closeClick();
-
- private:
-  SkinSet skins_{"menu"};
 };
 
 extern Tkop* kop;

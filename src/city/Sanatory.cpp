@@ -9,13 +9,7 @@ namespace {
 constexpr int kWidth = 360;
 }  // namespace
 
-Tsanatory::Tsanatory(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 250);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Санаторий");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+Tsanatory::Tsanatory(ui::Application& app) : Screen(app, {kWidth, 250, "Санаторий", "menu", "X", frame::Back(travel)}) {
   ins = frame::MakeLabel(this, "ins", 10, 24,
                          "Поездка в санаторий стоит 1200 рублей, но при этом у Вас восстановится все здоровье, т.е. "
                          "оно будет равно 100%, также и настроение станет максимальным. В санатории Вы будете "
@@ -25,21 +19,11 @@ Tsanatory::Tsanatory(ui::Application& app) : ui::Form(app) {
   ins->SetBounds(10, 24, kWidth - 20, 130);
   Label1 = frame::MakeLabel(this, "Label1", 10, 162, "В санаторий можно ездить 1 раз в год.");
 
-  const frame::Button button = frame::MakeButton(
-      this, &skins_, {"go", (kWidth - 220) / 2, 196, 220, 37, "Поехать в санаторий"}, [this] { goClick(); });
-  go = button.picture;
-  gol = button.label;
-
-  for (ui::Control* handle : std::initializer_list<ui::Control*>{this, top, ins, Label1}) frame::BindDrag(handle);
-  for (ui::Control* reset : std::initializer_list<ui::Control*>{this, top}) {
-    reset->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-}
-
-void Tsanatory::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
+  AddButtons<Tsanatory>({{&Tsanatory::go,
+                          &Tsanatory::gol,
+                          {"go", (kWidth - 220) / 2, 196, 220, 37, "Поехать в санаторий"},
+                          &Tsanatory::goClick}});
+  DragBy({ins, Label1});
 }
 
 // Paid or refused, the button rests until the clock's next new year.
@@ -48,12 +32,4 @@ void Tsanatory::goClick() {
   engine->GoToSanatorium();
   go->Enabled = false;
   gol->Enabled = false;
-}
-
-// After a paid stay the game runs while the player is here; leaving does
-// not stop it.
-void Tsanatory::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  travel->Show();
 }

@@ -6,13 +6,8 @@
 
 Ttakek* takek = nullptr;
 
-Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 300, 182);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Взять деньги из копилки");
-  close = frame::MakeCloseLabel(this, "X", 285);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+Ttakek::Ttakek(ui::Application& app)
+    : Screen(app, {300, 182, "Взять деньги из копилки", "main", "X", frame::Back(kop)}) {
   Label1 = frame::MakeLabel(this, "Label1", 16, 28, "Денег в копилке:");
   kopilka = savings::MakeValue(this, "kopilka", 28);
   Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
@@ -20,24 +15,9 @@ Ttakek::Ttakek(ui::Application& app) : ui::Form(app) {
   Label3 = frame::MakeLabel(this, "Label3", 16, 76, "Сколько денег взять из копилки:");
   count = savings::MakeAmountField(this);
 
-  const frame::Button made =
-      frame::MakeButton(this, &skins_, {"take", 75, 132, 150, 37, "Взять деньги"}, [this] { takeClick(); });
-  take = made.picture, takel = made.label;
-
-  for (ui::Control* c : std::initializer_list<ui::Control*>{this, Label1, Label2, kopilka, money}) {
-    frame::BindDrag(c);
-  }
-  auto reset = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  for (ui::Control* c : std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, count}) {
-    c->OnMouseMove = reset;
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-}
-
-void Ttakek::FormCreate() {
-  DoubleBuffered = true;
-  skins_.Reset();
+  AddButtons<Ttakek>({{&Ttakek::take, &Ttakek::takel, {"take", 75, 132, 150, 37, "Взять деньги"}, &Ttakek::takeClick}});
+  DragBy({Label1, Label2, kopilka, money});
+  ResetSkinsOver({Label1, Label2, Label3, count});
 }
 
 void Ttakek::FormShow() {
@@ -53,10 +33,4 @@ void Ttakek::takeClick() {
   if (!engine->TakeFromPiggyBank(amount)) return;
   engine->ShowInfoMessage("Вы взяли деньги из копилки!");
   closeClick();
-}
-
-void Ttakek::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  kop->Show();
 }

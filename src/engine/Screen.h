@@ -49,7 +49,7 @@ class Screen : public ui::Form {
   ui::Label* close = nullptr;
 
   // Loads the normal skin into every button, in the order they were added.
-  void ResetSkins() { skins_.Reset(); }
+  virtual void ResetSkins() { skins_.Reset(); }
   // The creation handler: the buttons start in their normal skin.
   virtual void FormCreate() { ResetSkins(); }
   // The show handler: nothing unless the screen says so.
