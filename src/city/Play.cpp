@@ -1,6 +1,6 @@
 #include "city/Play.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "career/Find_work.h"
 #include "career/Now_work.h"
@@ -8,10 +8,8 @@
 #include "city/Afisha.h"
 #include "city/CanCar.h"
 #include "city/Devkomp.h"
-#include "city/GameCalendar.h"
 #include "city/Lines.h"
 #include "city/Person.h"
-#include "city/Sanatory.h"
 #include "city/Travel.h"
 #include "development/Devgame.h"
 #include "development/Devm.h"
@@ -37,30 +35,86 @@ constexpr int kCaptionLeft = 24;
 constexpr int kValueLeft = 148;
 constexpr int kPanelRight = 322;
 
-// An index outside its list wraps round, so the calendar goes on in order
-// from wherever an inconsistent start left it.
-int Wrap(int index, int size) { return ((index % size) + size) % size; }
+// When the resume starts a timer: always, or while a flag of the screen is
+// set. A timer without a rule is the course year's choice (SelectCourseTimer).
+using RunRule = bool (*)(const Tmenu&);
+bool Always(const Tmenu&) { return true; }
+template <bool Tmenu::*flag>
+bool While(const Tmenu& m) {
+  return m.*flag;
+}
+template <bool (Tmenu::*flags)[3], int i>
+bool WhileAt(const Tmenu& m) {
+  return (m.*flags)[i];
+}
+
+// The pause and the resume take the timers in three waves: the day clock and
+// the decay; the calendars and education; then, once the window messages
+// already queued have been handled, the year of study, the courses and the
+// development runs.
+enum class Wave { Clock, Calendars, Studies };
+
+// One timer of game time: its member, name, interval and handler, its wave
+// and when the resume starts it. The table's order is the order of creation,
+// of the pause and of the resume.
+struct TimerLine {
+  ui::Timer* Tmenu::*timer;
+  const char* name;
+  int interval;
+  void (Tmenu::*tick)();
+  Wave wave;
+  RunRule runs;
+};
+
+const TimerLine kTimers[] = {
+    {&Tmenu::tfun, "tfun", 2000, &Tmenu::tfunTimer, Wave::Clock, Always},
+    {&Tmenu::thp, "thp", 2900, &Tmenu::thpTimer, Wave::Clock, Always},
+    {&Tmenu::ttime, "ttime", 1500, &Tmenu::ttimeTimer, Wave::Clock, Always},
+    {&Tmenu::devt1, "devt1", 1200, &Tmenu::devt1Timer, Wave::Calendars, While<&Tmenu::Devt1On>},
+    {&Tmenu::devt2, "devt2", 1200, &Tmenu::devt2Timer, Wave::Calendars, While<&Tmenu::Devt2On>},
+    {&Tmenu::devt3, "devt3", 1200, &Tmenu::devt3Timer, Wave::Calendars, While<&Tmenu::Devt3On>},
+    {&Tmenu::soft1, "soft1", 1200, &Tmenu::soft1Timer, Wave::Calendars, While<&Tmenu::Soft1On>},
+    {&Tmenu::soft2, "soft2", 1200, &Tmenu::soft2Timer, Wave::Calendars, While<&Tmenu::Soft2On>},
+    {&Tmenu::umTimer, "umTimer", 2500, &Tmenu::umTimerTimer, Wave::Calendars, Always},
+    {&Tmenu::twork, "twork", 1200, &Tmenu::tworkTimer, Wave::Calendars, While<&Tmenu::TworkOn>},
+    {&Tmenu::cpp, "cpp", 11000, &Tmenu::cppTimer, Wave::Studies, nullptr},
+    {&Tmenu::pas, "pas", 11000, &Tmenu::pasTimer, Wave::Studies, nullptr},
+    {&Tmenu::php, "php", 11000, &Tmenu::phpTimer, Wave::Studies, nullptr},
+    {&Tmenu::cpp1level, "cpp1level", 4500, &Tmenu::cpp1levelTimer, Wave::Studies, WhileAt<&Tmenu::Level1CourseOn, 0>},
+    {&Tmenu::pas1level, "pas1level", 4500, &Tmenu::pas1levelTimer, Wave::Studies, WhileAt<&Tmenu::Level1CourseOn, 1>},
+    {&Tmenu::php1level, "php1level", 4500, &Tmenu::php1levelTimer, Wave::Studies, WhileAt<&Tmenu::Level1CourseOn, 2>},
+    {&Tmenu::cpp2level, "cpp2level", 6750, &Tmenu::cpp2levelTimer, Wave::Studies, WhileAt<&Tmenu::Level2CourseOn, 0>},
+    {&Tmenu::pas2level, "pas2level", 6750, &Tmenu::pas2levelTimer, Wave::Studies, WhileAt<&Tmenu::Level2CourseOn, 1>},
+    {&Tmenu::php2level, "php2level", 6750, &Tmenu::php2levelTimer, Wave::Studies, WhileAt<&Tmenu::Level2CourseOn, 2>},
+    {&Tmenu::ddoc_timer, "ddoc_timer", 1500, &Tmenu::ddoc_timerTimer, Wave::Studies, While<&Tmenu::DdocActive>},
+    {&Tmenu::sgDevTimer, "sgDevTimer", 1500, &Tmenu::sgDevTimerTimer, Wave::Studies, While<&Tmenu::DevActive>},
+};
+
+// Stopping a timer has no other effect, so the pause takes a wave in any order.
+void Stop(Tmenu& m, Wave wave) {
+  for (const TimerLine& row : kTimers) {
+    if (row.wave == wave) (m.*row.timer)->Enabled = false;
+  }
+}
+
+void Start(Tmenu& m, Wave wave) {
+  for (const TimerLine& row : kTimers) {
+    if (row.wave == wave && row.runs != nullptr && row.runs(m)) (m.*row.timer)->Enabled = true;
+  }
+}
 
 }  // namespace
 
-ui::Timer* Tmenu::MakeTimer(const char* timerName, int interval, void (Tmenu::*handler)()) {
-  auto* timer = new ui::Timer(this);
-  timer->Name = timerName;
-  timer->Enabled = false;
-  timer->Interval = interval;
-  timer->OnTimer = [this, handler](ui::Control&) { (this->*handler)(); };
-  return timer;
-}
-
-Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 756, 566);
-
+Tmenu::Tmenu(ui::Application& app)
+    : Screen(app, {756, 566, "Игра \"Зендрикс 2\"", "main", "Х", nullptr, SkinSet::Mode::Solo}) {
+  // The backdrop fills the window under the frame's title and close label.
   wnd = new ui::Image(this);
   wnd->Name = "wnd";
   wnd->SetBounds(0, 0, 756, 566);
-  top = frame::MakeTitle(this, "Игра \"Зендрикс 2\"");
-  close = frame::MakeCloseLabel(this, "Х", 741);
+  wnd->SendToBack();
   close->Hint = "Выход в главное меню";
+  // Over the title strip the buttons keep their skins.
+  top->OnMouseMove = nullptr;
   min = frame::MakeCloseLabel(this, "_", 726);
   min->Name = "min";
   min->Hint = "Свернуть игру";
@@ -74,7 +128,6 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
   N7 = pm->Add("Мини-игра");
   N7->Name = "N7";
   ico->PopupMenu = pm;
-
   // The column of the player's state: section headings, captions, values.
   // A heading is bold, a value gold; a long text ends at the panel's edge.
   enum class Look { Heading, Caption, LongCaption, Value, LongValue };
@@ -133,6 +186,7 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
       row.label->AutoSize = false;
       row.label->SetBounds(row.left, row.top, kPanelRight - row.left, 16);
     }
+    frame::BindDrag(row.label);
   }
   smile = new ui::Image(this);
   smile->Name = "smile";
@@ -144,102 +198,50 @@ Tmenu::Tmenu(ui::Application& app) : ui::Form(app) {
 
   // The navigation buttons, one under another; over and press change only
   // the button concerned (FormCreate centres the captions on their skins).
-  struct NavRow {
-    ui::Image*& picture;
-    ui::Label*& label;
-    const char* name;
-    const char* labelName;
-    const char* caption;
-    void (Tmenu::*click)();
+  // The quick buttons under them have their own bitmaps.
+  auto nav = [](int row, const char* name, const char* caption, const char* labelName = nullptr) {
+    const int y = kNavTop + row * kNavStep;
+    return frame::ButtonRow{name, kNavLeft, y, 200, 37, caption, frame::CaptionPlace::At, 9, kNavLeft + 20, labelName};
   };
-  const NavRow nav[] = {
-      {trav, travell, "trav", "travell", "Поездка", &Tmenu::travClick},
-      {computer, computerl, "computer", "computerl", "Мой компьютер", &Tmenu::computerClick},
-      {player, playerl, "player", "playerl", "Персонаж", &Tmenu::playerClick},
-      {work, workl, "work", "workl", "Работа", &Tmenu::workClick},
-      {teach, teachl, "teach", "teachl", "Обучение", &Tmenu::teachClick},
-      {dev, devl, "dev", "devl", "Разработка", &Tmenu::devClick},
-      {bill, billl, "bill", "billl", "Афиша", &Tmenu::billClick},
-      {main, mainl, "main", "mainl", "Главное меню", &Tmenu::mainClick},
+  auto quick = [](int offset, const char* name, const char* skin, const char* hint) {
+    frame::ButtonRow look{name, kNavLeft + 75 + offset, kQuickTop, 32, 32, nullptr};
+    look.skin = skin;
+    look.hint = hint;
+    return look;
   };
-  int navTop = kNavTop;
-  for (const NavRow& row : nav) {
-    const frame::Button made = frame::MakeButton(this, &navSkins_,
-                                                 {.name = row.name,
-                                                  .left = kNavLeft,
-                                                  .top = navTop,
-                                                  .width = 200,
-                                                  .height = 37,
-                                                  .caption = row.caption,
-                                                  .place = frame::CaptionPlace::At,
-                                                  .captionDown = 9,
-                                                  .captionLeft = kNavLeft + 20,
-                                                  .labelName = row.labelName},
-                                                 [this, click = row.click] { (this->*click)(); });
-    row.picture = made.picture;
-    row.label = made.label;
-    navTop += kNavStep;
-  }
+  AddButtons<Tmenu>({
+      {&Tmenu::trav, &Tmenu::travell, nav(0, "trav", "Поездка", "travell"), &Tmenu::travClick},
+      {&Tmenu::computer, &Tmenu::computerl, nav(1, "computer", "Мой компьютер"), &Tmenu::computerClick},
+      {&Tmenu::player, &Tmenu::playerl, nav(2, "player", "Персонаж"), &Tmenu::playerClick},
+      {&Tmenu::work, &Tmenu::workl, nav(3, "work", "Работа"), &Tmenu::workClick},
+      {&Tmenu::teach, &Tmenu::teachl, nav(4, "teach", "Обучение"), &Tmenu::teachClick},
+      {&Tmenu::dev, &Tmenu::devl, nav(5, "dev", "Разработка"), &Tmenu::devClick},
+      {&Tmenu::bill, &Tmenu::billl, nav(6, "bill", "Афиша"), &Tmenu::billClick},
+      {&Tmenu::main, &Tmenu::mainl, nav(7, "main", "Главное меню"), &Tmenu::mainClick},
+      {&Tmenu::qsettins, nullptr, quick(-56, "qsettins", "qs.bmp", "Настройки игры"), &Tmenu::qsettinsClick},
+      {&Tmenu::qload, nullptr, quick(-16, "qload", "ql.bmp", "Загрузка игры"), &Tmenu::qloadClick},
+      {&Tmenu::qexit, nullptr, quick(24, "qexit", "qe.bmp", "Выход из игры"), &Tmenu::qexitClick},
+  });
+  // A press on the window, the state's labels, the mood picture or the
+  // version line drags the window; the icon's press belongs to its menu.
+  DragBy({wnd, smile, ver});
+  ResetSkinsOver({wnd, ver});
 
-  // The quick buttons under them, with their own bitmaps.
-  struct QuickRow {
-    ui::Image*& picture;
-    const char* name;
-    int left;
-    const char* skin;
-    const char* hint;
-    void (Tmenu::*click)();
-  };
-  const QuickRow quick[] = {
-      {qsettins, "qsettins", kNavLeft + 75 - 56, "qs.bmp", "Настройки игры", &Tmenu::qsettinsClick},
-      {qload, "qload", kNavLeft + 75 - 16, "ql.bmp", "Загрузка игры", &Tmenu::qloadClick},
-      {qexit, "qexit", kNavLeft + 75 + 24, "qe.bmp", "Выход из игры", &Tmenu::qexitClick},
-  };
-  for (const QuickRow& row : quick) {
-    row.picture = frame::MakeButton(this, &navSkins_,
-                                    {.name = row.name,
-                                     .left = row.left,
-                                     .top = kQuickTop,
-                                     .width = 32,
-                                     .height = 32,
-                                     .caption = nullptr,
-                                     .skin = row.skin},
-                                    [this, click = row.click] { (this->*click)(); })
-                      .picture;
-    row.picture->Hint = row.hint;
-  }
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
   min->OnClick = [this](ui::Control&) { minClick(); };
   ico->OnClick = [this](ui::Control&) { icoClick(); };
   N7->OnClick = [this](ui::Control&) { N7Click(); };
 
-  tfun = MakeTimer("tfun", 2000, &Tmenu::tfunTimer);
-  thp = MakeTimer("thp", 2900, &Tmenu::thpTimer);
-  ttime = MakeTimer("ttime", 1500, &Tmenu::ttimeTimer);
-  devt1 = MakeTimer("devt1", 1200, &Tmenu::devt1Timer);
-  devt2 = MakeTimer("devt2", 1200, &Tmenu::devt2Timer);
-  devt3 = MakeTimer("devt3", 1200, &Tmenu::devt3Timer);
-  soft1 = MakeTimer("soft1", 1200, &Tmenu::soft1Timer);
-  soft2 = MakeTimer("soft2", 1200, &Tmenu::soft2Timer);
-  umTimer = MakeTimer("umTimer", 2500, &Tmenu::umTimerTimer);
-  twork = MakeTimer("twork", 1200, &Tmenu::tworkTimer);
-  cpp = MakeTimer("cpp", 11000, &Tmenu::cppTimer);
-  pas = MakeTimer("pas", 11000, &Tmenu::pasTimer);
-  php = MakeTimer("php", 11000, &Tmenu::phpTimer);
-  cpp1level = MakeTimer("cpp1level", 4500, &Tmenu::cpp1levelTimer);
-  pas1level = MakeTimer("pas1level", 4500, &Tmenu::pas1levelTimer);
-  php1level = MakeTimer("php1level", 4500, &Tmenu::php1levelTimer);
-  cpp2level = MakeTimer("cpp2level", 6750, &Tmenu::cpp2levelTimer);
-  pas2level = MakeTimer("pas2level", 6750, &Tmenu::pas2levelTimer);
-  php2level = MakeTimer("php2level", 6750, &Tmenu::php2levelTimer);
-  ddoc_timer = MakeTimer("ddoc_timer", 1500, &Tmenu::ddoc_timerTimer);
-  sgDevTimer = MakeTimer("sgDevTimer", 1500, &Tmenu::sgDevTimerTimer);
+  for (const TimerLine& row : kTimers) {
+    auto* timer = new ui::Timer(this);
+    timer->Name = row.name;
+    timer->Enabled = false;
+    timer->Interval = row.interval;
+    timer->OnTimer = [this, tick = row.tick](ui::Control&) { (this->*tick)(); };
+    this->*row.timer = timer;
+  }
 
   OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
   OnCloseQuery = [this](ui::Control&, bool& canClose) { FormCloseQuery(canClose); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
   OnHide = [this](ui::Control&) { FormHide(); };
 }
 
@@ -267,15 +269,15 @@ void Tmenu::FormCreate() {
   DevLanguage.clear();
   DevName.clear();
 
-  for (ui::Label* l : {travell, computerl, playerl, workl, teachl, devl, billl, mainl}) l->Font.Color = ui::clBlack;
-  DoubleBuffered = true;
   wnd->Picture.LoadFromFile(engine->ImagesPath + "zenx.jpg");
-  LoadNavSkins();
-  // Centre the captions on the buttons now that the skins gave their size.
+  ResetSkins();
+  // The captions are black and centred on their buttons, now that the skins
+  // gave the buttons their size.
   const std::pair<ui::Image*, ui::Label*> nav[] = {{trav, travell}, {computer, computerl}, {player, playerl},
                                                    {work, workl},   {teach, teachl},       {dev, devl},
                                                    {bill, billl},   {main, mainl}};
   for (const auto& [picture, label] : nav) {
+    label->Font.Color = ui::clBlack;
     const ui::Rect box{picture->Left, picture->Top, picture->Width, picture->Height};
     label->PlaceBySize([box](ui::Label& l) {
       l.Left = box.left + (box.width - l.Width) / 2;
@@ -283,26 +285,10 @@ void Tmenu::FormCreate() {
     });
   }
   ico->Picture.LoadFromFile(engine->ImagesPath + "menu_ico.bmp");
-
-  for (ui::Control* c : std::initializer_list<ui::Control*>{
-           wnd,    top,        Label1,  Label2,  Label3,  Label4,  Label5,  Label6,  Label7,  Label8,
-           Label9, Label10,    Label11, Label12, Label13, Label14, Label15, Label16, Label17, name,
-           sname,  nick,       hp,      funny,   status,  xp,      money,   home,    mark,    office,
-           zp,     stipendiya, day,     dow,     month,   year,    smile,   ico,     ver}) {
-    if (c == ico) continue;  // the icon's press belongs to its menu
-    frame::BindDrag(c);
-  }
-  wnd->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { LoadNavSkins(); };
-  ver->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { LoadNavSkins(); };
 }
 
-// The eight navigation pictures, then the three quick buttons.
-void Tmenu::LoadNavSkins() { navSkins_.Reset(); }
-
 void Tmenu::StopGameTimers() {
-  tfun->Enabled = false;
-  ttime->Enabled = false;
-  thp->Enabled = false;
+  Stop(*this, Wave::Clock);
   try {
     engine->Money = labels::ReadAmount(money);
     if (canCar->Learning) canCar->timer->Enabled = false;
@@ -311,20 +297,15 @@ void Tmenu::StopGameTimers() {
   }
   engine->ShowHomeInfo();
   engine->ApplyHomeMaxMood();
-  for (ui::Timer* t : {devt1, devt2, devt3, soft1, soft2, umTimer, twork}) t->Enabled = false;
+  Stop(*this, Wave::Calendars);
   App().ProcessMessages();
-  for (ui::Timer* t :
-       {cpp, pas, php, cpp1level, pas1level, php1level, cpp2level, pas2level, php2level, ddoc_timer, sgDevTimer}) {
-    t->Enabled = false;
-  }
+  Stop(*this, Wave::Studies);
 }
 
 void Tmenu::StartGameTimers() {
-  tfun->Enabled = true;
+  Start(*this, Wave::Clock);
   engine->OnGame = true;
-  thp->Enabled = true;
   engine->OnPlay = true;
-  ttime->Enabled = true;
   canCar->timer->Enabled = canCar->Learning;
   engine->ShowHomeInfo();
   engine->ApplyHomeMaxMood();
@@ -332,23 +313,10 @@ void Tmenu::StartGameTimers() {
   money->Caption = labels::Unsigned(engine->Money);
   funny->Caption = labels::Unsigned(engine->Fun);
   hp->Caption = labels::Unsigned(engine->Health);
-  if (Devt1On) devt1->Enabled = true;
-  if (Devt2On) devt2->Enabled = true;
-  if (Devt3On) devt3->Enabled = true;
-  if (Soft1On) soft1->Enabled = true;
-  if (Soft2On) soft2->Enabled = true;
-  umTimer->Enabled = true;
-  if (TworkOn) twork->Enabled = true;
+  Start(*this, Wave::Calendars);
   App().ProcessMessages();
   SelectCourseTimer();
-  if (Level1CourseOn[0]) cpp1level->Enabled = true;
-  if (Level1CourseOn[1]) pas1level->Enabled = true;
-  if (Level1CourseOn[2]) php1level->Enabled = true;
-  if (Level2CourseOn[0]) cpp2level->Enabled = true;
-  if (Level2CourseOn[1]) pas2level->Enabled = true;
-  if (Level2CourseOn[2]) php2level->Enabled = true;
-  if (DdocActive) ddoc_timer->Enabled = true;
-  if (DevActive) sgDevTimer->Enabled = true;
+  Start(*this, Wave::Studies);
 }
 
 void Tmenu::FormShow() {
@@ -407,23 +375,14 @@ void Tmenu::ShowMoodIcon() {
 // --- navigation ---
 
 void Tmenu::travClick() {
-  engine->PlayClickSound();
-  Hide();
-  travel->Show();
+  frame::HideThenShow(this, travel);
   StopGameTimers();
 }
 
-void Tmenu::computerClick() {
-  engine->PlayClickSound();
-  Hide();
-  comp->Show();
-}
-
-void Tmenu::playerClick() {
-  engine->PlayClickSound();
-  Hide();
-  person->Show();
-}
+void Tmenu::computerClick() { frame::HideThenShow(this, comp); }
+void Tmenu::playerClick() { frame::HideThenShow(this, person); }
+void Tmenu::billClick() { frame::HideThenShow(this, afisha); }
+void Tmenu::teachClick() { frame::ShowThenHide(this, teach_lev); }
 
 void Tmenu::workClick() {
   engine->PlayClickSound();
@@ -439,43 +398,24 @@ void Tmenu::workClick() {
   }
 }
 
-void Tmenu::teachClick() {
-  engine->PlayClickSound();
-  teach_lev->Show();
-  Hide();
-}
-
+// The development label's caption says how far the game project has come.
 void Tmenu::devClick() {
   engine->PlayClickSound();
-  if (devl->Caption == "Разработка") {
+  const std::pair<const char*, ui::Form*> by[] = {
+      {"Разработка", devmenu}, {"Разработка игры", gameDev}, {"Разработка игры...", devProgress}};
+  for (const auto& [caption, next] : by) {
+    if (devl->Caption != caption) continue;
     Hide();
-    devmenu->Show();
-  } else if (devl->Caption == "Разработка игры") {
-    Hide();
-    gameDev->Show();
-  } else if (devl->Caption == "Разработка игры...") {
-    Hide();
-    devProgress->Show();
+    next->Show();
+    return;
   }
 }
 
-void Tmenu::billClick() {
-  engine->PlayClickSound();
-  Hide();
-  afisha->Show();
-}
+void Tmenu::mainClick() { LeaveForMainMenu(&Tzenx::PlayClickSound); }
+void Tmenu::closeClick() { LeaveForMainMenu(&Tzenx::PlayCloseSound); }
 
-void Tmenu::mainClick() {
-  engine->PlayClickSound();
-  StopGameTimers();
-  Hide();
-  Form1->Show();
-  engine->OnGame = false;
-  engine->OnPlay = true;
-}
-
-void Tmenu::closeClick() {
-  engine->PlayCloseSound();
+void Tmenu::LeaveForMainMenu(void (Tzenx::*sound)()) {
+  (engine->*sound)();
   StopGameTimers();
   Hide();
   Form1->Show();
@@ -528,120 +468,4 @@ void Tmenu::FormCloseQuery(bool& canClose) {
                                       ui::MB_YESNO | ui::MB_ICONQUESTION);
   canClose = answer == ui::IDYES;
   if (canClose) App().Terminate();
-}
-
-// --- the day clock ---
-
-void Tmenu::ttimeTimer() {
-  const std::string M = month->Caption();
-  const int n = labels::ReadCount(day) + 1;
-  const int Y = labels::ReadCount(year);
-  engine->Student = Y < 2011;
-  if (engine->Car) engine->CheckCarAccident();
-  if (App().Terminated()) return;  // the accident ended the game
-  // The month turns when the new day reaches the day that starts the next
-  // month, and also when another rule (the sanatorium, a day jump) has
-  // carried the day beyond the last day of the month the label names.
-  const int days = calendar::DaysIn(M);
-  const bool turn = n == engine->Mday || (days != 0 && n > days);
-  // On the turn the day label goes from the month's last day straight to 1.
-  if (!turn) day->Caption = platform::IntToStr(n);
-  if (SalaryDue(n, turn, days)) {
-    engine->AddMoney(static_cast<uint32_t>(engine->Zp));
-    engine->ShowGameMessage("Получена зарплата в размере " + platform::IntToStr(engine->Zp) + " рублей.");
-  }
-  const std::string W = dow->Caption();
-  if (AttendsUniversity && W != "Суббота" && W != "Пятница" && M != "Июль" && M != "Август") {
-    engine->DailyCommute();
-    if (App().Terminated()) return;  // expelled
-  }
-  if (!turn) {
-    engine->Nday = Wrap(engine->Nday + 1, 7);
-    dow->Caption = calendar::kWeekdays[engine->Nday];
-    if (month->Caption == "Январь") {
-      if (!NewYearDone) {
-        // A stay from December has written this year already; the rest of
-        // the new year is still to come.
-        if (!YearTurnedByStay) year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
-        YearTurnedByStay = false;
-        NewYearDone = true;
-        engine->SanInThisYear = false;
-        sanatory->go->Enabled = true;
-        sanatory->gol->Enabled = true;
-      }
-    } else {
-      NewYearDone = false;
-    }
-    if (dow->Caption == "Вторник") engine->Nday = -1;
-    if (month->Caption == "Август") engine->Nmonth = -1;
-    const int marker = calendar::EndMarker(month->Caption());
-    if (marker != 0) engine->Mday = marker;
-    return;
-  }
-  engine->Nmonth = Wrap(engine->Nmonth + 1, 12);
-  month->Caption = calendar::kMonths[engine->Nmonth].name;
-  UpdateCourseYear();
-  day->Caption = "1";
-  engine->Money = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(money)) + static_cast<uint32_t>(engine->St));
-  money->Caption = labels::Unsigned(engine->Money);
-  engine->PayRent();
-}
-
-// Every month pays once: on the pay day; a pay day of 1 on the tick that
-// turns the month (the day number 1 only arises there); a pay day beyond the
-// month's length on the month's last day.
-bool Tmenu::SalaryDue(int n, bool monthTurns, int daysInMonth) const {
-  if (PayDay == 0) return false;
-  if (monthTurns) return PayDay == 1;
-  return n == PayDay || (daysInMonth != 0 && n == daysInMonth && PayDay > daysInMonth);
-}
-
-// --- mood and health decay ---
-
-void Tmenu::tfunTimer() {
-  engine->Fun = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(funny)) - 1u);
-  funny->Caption = labels::Unsigned(engine->Fun);
-  ShowMoodIcon();
-  const auto fun = static_cast<uint32_t>(engine->Fun);
-  if (fun < 25 && !MoodWarned) {
-    StopGameTimers();
-    engine->ShowGameMessage("Внимание! Ваше настроение находится на низком уровне!");
-    MoodWarned = true;
-    engine->ResumeGame();
-  }
-  if (fun == 3) {
-    StopGameTimers();
-    engine->ShowGameMessage("ВНИМАНИЕ! Ваше настроение почти иссякло! Срочно примите меры!");
-    StartGameTimers();
-  }
-  if (fun == 0) {
-    engine->ShowGameMessage("Для Вас, " + engine->PlayerName +
-                            ", игра закончена, потому что Ваше настроение достигло самого низкого уровня!");
-    engine->PauseGame();
-    engine->EndGame();
-  }
-}
-
-void Tmenu::thpTimer() {
-  engine->Health = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(hp)) - 1u);
-  hp->Caption = labels::Unsigned(engine->Health);
-  const auto health = static_cast<uint32_t>(engine->Health);
-  if (health < 25 && !HealthWarned) {
-    StopGameTimers();
-    engine->ShowGameMessage("Внимание! Ваше здоровье находится на низком уровне!");
-    HealthWarned = true;
-    engine->ResumeGame();
-  }
-  if (health == 3) {
-    StopGameTimers();
-    engine->ShowGameMessage("ВНИМАНИЕ! Ваше здоровье почти иссякло! Срочно примите меры!");
-    engine->ResumeGame();
-    return;
-  }
-  if (health == 0) {
-    engine->ShowGameMessage("Для Вас, " + engine->PlayerName +
-                            ", игра закончена, потому что Ваше здоровье достигло самого низкого уровня и Вы умерли!");
-    engine->PauseGame();
-    engine->EndGame();
-  }
 }

@@ -4,21 +4,18 @@
 // buttons, and the 21 timers that make game time pass while it is shown.
 #include <string>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 #include "ui/PopupMenu.h"
 #include "ui/Timer.h"
 
-class Tmenu : public ui::Form {
+class Tzenx;
+
+class Tmenu : public Screen {
  public:
   explicit Tmenu(ui::Application& app);
 
   // Frame.
   ui::Image* wnd;
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* min;
   ui::Image* ico;
   ui::PopupMenu* pm;
@@ -62,7 +59,7 @@ class Tmenu : public ui::Form {
   ui::Label* year;
   ui::Label* ver;
 
-  // Navigation buttons, in the order of LoadNavSkins.
+  // Navigation buttons, in the order of their skin loads.
   ui::Image* trav;
   ui::Label* travell;
   ui::Image* computer;
@@ -84,7 +81,7 @@ class Tmenu : public ui::Form {
   ui::Image* qload;
   ui::Image* qexit;
 
-  // The timers of game time.
+  // The timers of game time, in the order of their table (Play.cpp).
   ui::Timer* tfun;
   ui::Timer* thp;
   ui::Timer* ttime;
@@ -131,14 +128,13 @@ class Tmenu : public ui::Form {
   std::string DevLanguage, DevName;
   int DevPrice = 0;
 
-  void FormCreate();
-  void FormShow();
+  void FormCreate() override;
+  void FormShow() override;
   void FormHide();
   void StopGameTimers();
   void StartGameTimers();
   void ShowMoodIcon();
   void ClampMood();
-  void LoadNavSkins();
 
   // Navigation, the frame's labels, the quick buttons and the icon's menu.
   void travClick();
@@ -149,7 +145,7 @@ class Tmenu : public ui::Form {
   void devClick();
   void billClick();
   void mainClick();
-  void closeClick();
+  void closeClick() override;
   void minClick();
   void qsettinsClick();
   void qloadClick();
@@ -159,7 +155,10 @@ class Tmenu : public ui::Form {
   void FormKeyDown(int& key, ui::ShiftState shift);
   void FormCloseQuery(bool& canClose);
 
-  // Timer handlers (each with the rule it runs).
+  // Timer handlers, each with the rule it runs: the day clock and the decay
+  // in city/ClockTimers.cpp, the release calendars in city/*CalendarTimers.cpp,
+  // education, courses and vacancies in career/CareerTimers.cpp, the
+  // development runs in development/DevTimers.cpp.
   void tfunTimer();
   void thpTimer();
   void ttimeTimer();
@@ -188,8 +187,8 @@ class Tmenu : public ui::Form {
   bool SalaryDue(int n, bool monthTurns, int daysInMonth) const;
 
  private:
-  ui::Timer* MakeTimer(const char* name, int interval, void (Tmenu::*handler)());
-  SkinSet navSkins_{"main", SkinSet::Mode::Solo};
+  // Leaving for the main menu with the given sound; the game stays started.
+  void LeaveForMainMenu(void (Tzenx::*sound)());
 };
 
 extern Tmenu* menu;

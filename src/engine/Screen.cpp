@@ -35,3 +35,19 @@ void Screen::ResetSkinsOver(std::initializer_list<ui::Control*> controls) {
     control->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
   }
 }
+
+namespace frame {
+
+void HideThenShow(ui::Form* from, ui::Form* next) {
+  engine->PlayClickSound();
+  from->Hide();
+  next->Show();
+}
+
+void ShowThenHide(ui::Form* from, ui::Form* next) {
+  engine->PlayClickSound();
+  next->Show();
+  from->Hide();
+}
+
+}  // namespace frame

@@ -119,3 +119,12 @@ class Screen : public ui::Form {
  private:
   std::function<ui::Form*()> back_;
 };
+
+// A button that leads from one screen to another: the click sound, then
+// `from` hidden and `next` shown, or `next` shown first and `from` hidden
+// after (what runs in between, such as a hide handler's pause, sees the
+// other screen already up).
+namespace frame {
+void HideThenShow(ui::Form* from, ui::Form* next);
+void ShowThenHide(ui::Form* from, ui::Form* next);
+}  // namespace frame
