@@ -1,5 +1,4 @@
 #include "career/Skill.h"
-#include "city/Play.h"
 #include "engine/Class.h"
 #include "platform/Conversions.h"
 
@@ -93,15 +92,4 @@ void Tzenx::AddPhpPoints(uint32_t n) {
 }
 void Tzenx::AddEducationPoints(uint32_t n) {
   AddPoints(*this, kEducation, n, &Tzenx::AdvanceEducationSkill, "Добавление навыка по образованию...");
-}
-
-// Education grows by itself while the game runs: one step every
-// UmAddMax + 1 ticks, counted across pauses.
-void Tmenu::umTimerTimer() {
-  if (static_cast<uint32_t>(engine->UmAddMax) <= static_cast<uint32_t>(UmTicks)) {
-    UmTicks = 0;
-    engine->AdvanceEducationSkill();
-  } else {
-    UmTicks = static_cast<int>(static_cast<uint32_t>(UmTicks) + 1u);
-  }
 }

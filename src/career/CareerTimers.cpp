@@ -1,3 +1,4 @@
+#include "career/Find_work.h"
 #include "career/Slev1.h"
 #include "career/Slev2.h"
 #include "career/Study_level.h"
@@ -6,10 +7,11 @@
 #include "engine/LabelNumber.h"
 #include "ui/Application.h"
 
-// The university's timers on the game screen: six paid courses, each a
-// number of ticks that give one step in the course's language and some
-// education points, and three free year-of-study feeders chosen by the
-// calendar year.
+// The game screen's timers of study and work. The university's: six paid
+// courses, each a number of ticks that give one step in the course's
+// language and some education points, and three free year-of-study feeders
+// chosen by the calendar year. Then the growth of education and the vacancy
+// calendar.
 
 namespace {
 
@@ -109,5 +111,35 @@ void Tmenu::SelectCourseTimer() {
       pas->Enabled = false;
       php->Enabled = false;
       break;
+  }
+}
+
+// Education grows by itself while the game runs: one step every
+// UmAddMax + 1 ticks, counted across pauses.
+void Tmenu::umTimerTimer() {
+  if (static_cast<uint32_t>(engine->UmAddMax) <= static_cast<uint32_t>(UmTicks)) {
+    UmTicks = 0;
+    engine->AdvanceEducationSkill();
+  } else {
+    UmTicks = static_cast<int>(static_cast<uint32_t>(UmTicks) + 1u);
+  }
+}
+
+// The vacancy calendar: each reveal has two dates; the playbill keeps each
+// announcement once, so repeated ticks on a matching day change nothing more.
+void Tmenu::tworkTimer() {
+  int32_t d = 0, y = 0;
+  if (!labels::TryReadCount(day, d) || !labels::TryReadCount(year, y)) return;
+  const std::string m = month->Caption();
+  if ((d == 20 || d == 22) && m == "Февраль" && y == 2007) {
+    fwork->w2->Visible = true;
+    fwork->w2l->Visible = true;
+    engine->AddPosterEntry("19 января 2008 года откроется новая вакансия.");
+  } else if ((d == 19 || d == 21) && m == "Январь" && y == 2008) {
+    fwork->w3->Visible = true;
+    fwork->w3l->Visible = true;
+    engine->AddPosterEntry("На ближайшее время все вакансии закончены.");
+    twork->Enabled = false;
+    TworkOn = false;
   }
 }

@@ -1,13 +1,12 @@
 #include "career/Find_work.h"
-#include "city/Afisha.h"
 #include "city/GameCalendar.h"
 #include "city/Play.h"
 #include "engine/Class.h"
 #include "engine/LabelNumber.h"
 #include "platform/Conversions.h"
 
-// Taking and leaving jobs, and the vacancy calendar that brings the second
-// and third offers.
+// Taking and leaving jobs. The vacancy calendar that brings the second and
+// third offers is a timer of the game screen (CareerTimers.cpp).
 
 namespace {
 
@@ -52,23 +51,4 @@ void Tzenx::QuitJob() {
   fwork->EnableOffers(true);
   menu->PayDay = 0;
   WriteLog("Увольнение с работы...");
-}
-
-// The vacancy calendar: each reveal has two dates; the playbill keeps each
-// announcement once, so repeated ticks on a matching day change nothing more.
-void Tmenu::tworkTimer() {
-  int32_t d = 0, y = 0;
-  if (!labels::TryReadCount(day, d) || !labels::TryReadCount(year, y)) return;
-  const std::string m = month->Caption();
-  if ((d == 20 || d == 22) && m == "Февраль" && y == 2007) {
-    fwork->w2->Visible = true;
-    fwork->w2l->Visible = true;
-    engine->AddPosterEntry("19 января 2008 года откроется новая вакансия.");
-  } else if ((d == 19 || d == 21) && m == "Январь" && y == 2008) {
-    fwork->w3->Visible = true;
-    fwork->w3l->Visible = true;
-    engine->AddPosterEntry("На ближайшее время все вакансии закончены.");
-    twork->Enabled = false;
-    TworkOn = false;
-  }
 }
