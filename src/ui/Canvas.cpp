@@ -178,9 +178,49 @@ TextSize Canvas::TextExtent(std::string_view text, const FontInfo& font) {
 
 int Canvas::LineHeight(const FontInfo& font) { return fonts_ != nullptr ? fonts_->LineHeight(font) : font.size + 3; }
 
+namespace {
+
+// The length in bytes of the longest start of text, in whole characters, no
+// wider than width: the whole text when it all fits. A longer start is never
+// narrower, so the lengths tried double until one is too wide, then the gap
+// is halved; each start tried is measured once, and none is much longer than
+// the line it makes, whatever the length of the text.
+size_t FittingStart(const TextMeasure& measure, std::string_view text, int width) {
+  std::vector<size_t> ends{0};  // ends[n]: the bytes of the first n characters
+  size_t fits = 0, tooWide = 0;
+  for (size_t count = 1;; count *= 2) {
+    for (size_t pos = ends.back(); ends.size() <= count && pos < text.size();) {
+      platform::DecodeUtf8(text, pos);
+      ends.push_back(pos);
+    }
+    const size_t n = std::min(count, ends.size() - 1);
+    if (measure(text.substr(0, ends[n])) > width) {
+      tooWide = n;
+      break;
+    }
+    fits = n;
+    if (ends[n] == text.size()) return text.size();
+  }
+  while (tooWide - fits > 1) {
+    const size_t middle = fits + (tooWide - fits) / 2;
+    if (measure(text.substr(0, ends[middle])) > width) {
+      tooWide = middle;
+    } else {
+      fits = middle;
+    }
+  }
+  return ends[fits];
+}
+
+}  // namespace
+
 std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::string_view text, int width) {
+  return WrapText([&](std::string_view s) { return fonts != nullptr ? fonts->Measure(font, s).width : 0; }, text,
+                  width);
+}
+
+std::vector<std::string> WrapText(const TextMeasure& measure, std::string_view text, int width) {
   std::vector<std::string> lines;
-  auto measure = [&](std::string_view s) { return fonts != nullptr ? fonts->Measure(font, s).width : 0; };
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find_first_of("\r\n", start);
@@ -210,14 +250,21 @@ std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::s
         current = candidate;
       }
       any = true;
-      // A single word wider than the line is broken between characters.
-      while (measure(current) > width && platform::Utf8Length(current) > 1) {
-        size_t keep = platform::Utf8Length(current) - 1;
-        while (keep > 1 && measure(std::string_view(current).substr(0, platform::Utf8Offset(current, keep))) > width)
-          --keep;
-        const size_t cut = platform::Utf8Offset(current, keep);
-        lines.push_back(current.substr(0, cut));
-        current = current.substr(cut);
+      // A single word wider than the line is broken between characters: each
+      // line takes as much of it as fits, at least one character.
+      if (measure(current) > width) {
+        std::string_view rest = current;
+        while (true) {
+          size_t first = 0;
+          platform::DecodeUtf8(rest, first);
+          if (first >= rest.size()) break;
+          const size_t fits = FittingStart(measure, rest, width);
+          if (fits == rest.size()) break;
+          const size_t cut = std::max(fits, first);
+          lines.emplace_back(rest.substr(0, cut));
+          rest.remove_prefix(cut);
+        }
+        current = std::string(rest);
       }
       pos = next + 1;
     }

@@ -3,6 +3,8 @@
 // an origin and a clip rectangle so each control draws in its own
 // coordinates. The same code draws for a real window and for the headless
 // backend, so both show the same pixels.
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -83,7 +85,12 @@ class Canvas {
 };
 
 // Breaks text into lines no wider than width, at blanks where possible; hard
-// line breaks (CR LF, LF) always break.
+// line breaks (CR LF, LF) always break. Its time grows with the length of
+// the text: a word wider than the line is broken by measuring a few starts of
+// it, none much longer than the line being made.
 std::vector<std::string> WrapText(FontCache* fonts, const FontInfo& font, std::string_view text, int width);
+// The same with the width of a text told by measure.
+using TextMeasure = std::function<int(std::string_view)>;
+std::vector<std::string> WrapText(const TextMeasure& measure, std::string_view text, int width);
 
 }  // namespace ui

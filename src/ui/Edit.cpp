@@ -1,6 +1,7 @@
 #include "ui/Edit.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/Cp1251.h"
 #include "ui/Application.h"
@@ -107,22 +108,28 @@ void Edit::KeyPress(char32_t& key) {
 int Edit::CharacterAt(int x) {
   const std::string text = Text();
   const FontInfo info = Font.Info();
-  const int length = static_cast<int>(platform::Utf8Length(text));
+  std::vector<size_t> ends{0};  // ends[i]: the bytes of the first i characters
+  for (size_t pos = 0; pos < text.size();) {
+    platform::DecodeUtf8(text, pos);
+    ends.push_back(pos);
+  }
+  const int length = static_cast<int>(ends.size()) - 1;
   const int target = x - kPadding + scroll_;
-  int best = length;
-  for (int i = 0; i <= length; ++i) {
-    const int w = App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i))).width;
-    if (w >= target) {
-      best = i;
-      if (i > 0) {
-        const int prev =
-            App().Fonts().Measure(info, std::string_view(text).substr(0, platform::Utf8Offset(text, i - 1))).width;
-        if (target - prev < w - target) best = i - 1;
-      }
-      break;
+  auto widthOf = [&](int i) { return App().Fonts().Measure(info, std::string_view(text).substr(0, ends[i])).width; };
+  // The first character boundary at or past the point, found by halving: a
+  // longer start of the text is never narrower.
+  int first = 0, past = length + 1;
+  while (first < past) {
+    const int middle = first + (past - first) / 2;
+    if (widthOf(middle) >= target) {
+      past = middle;
+    } else {
+      first = middle + 1;
     }
   }
-  return best;
+  if (first > length) return length;
+  if (first > 0 && target - widthOf(first - 1) < widthOf(first) - target) return first - 1;
+  return first;
 }
 
 void Edit::MouseDown(MouseButton button, ShiftState shift, int x, int y) {

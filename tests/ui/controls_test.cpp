@@ -2,6 +2,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/Cp1251.h"
+#include "ui/Canvas.h"
 #include "ui/Edit.h"
 #include "ui/Image.h"
 #include "ui/ImageDecoders.h"
@@ -136,6 +138,32 @@ TEST_F(Controls, LabelSizesToItsTextAndWrapsWithinItsWidth) {
   label->AutoSize = true;
   EXPECT_EQ(label->Width, 60);
   EXPECT_GE(label->Height, 3 * app_->Fonts().LineHeight(label->Font.Info()));
+}
+
+// A word far wider than its line is broken into as many lines as it takes
+// with a few measurements of each: their number and length follow the
+// word's, however long it is.
+TEST(Wrapping, ALongWordIsBrokenMeasuringEachLineOnlyAFewTimes) {
+  size_t calls = 0, measured = 0;
+  const ui::TextMeasure sevenEach = [&](std::string_view s) {
+    ++calls;
+    measured += s.size();
+    return 7 * static_cast<int>(platform::Utf8Length(s));
+  };
+  for (size_t letters : {1000, 5000}) {
+    SCOPED_TRACE(letters);
+    std::string word;
+    for (size_t i = 0; i < letters; ++i) word += i % 10 == 0 ? "ж" : "x";
+    const std::string text = "Начало " + word + " конец";
+    calls = measured = 0;
+    const std::vector<std::string> lines = ui::WrapText(sevenEach, text, 70);  // ten letters a line
+    ASSERT_EQ(lines.size(), letters / 10 + 2);
+    EXPECT_EQ(lines.front(), "Начало");
+    for (size_t i = 1; i + 1 < lines.size(); ++i) ASSERT_EQ(lines[i], word.substr((i - 1) * 11, 11)) << i;
+    EXPECT_EQ(lines.back(), "конец");
+    EXPECT_LE(calls, letters);
+    EXPECT_LE(measured, 16 * text.size());
+  }
 }
 
 // A label placed by its size on a window nobody has opened is measured only
