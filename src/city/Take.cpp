@@ -128,7 +128,7 @@ void Ttake::Timer1Timer() {
 void Ttake::okClick() {
   engine->PauseGame();
   engine->PlayClickSound();
-  // Text that is no 32-bit number (pasted, or too many digits) is refused by
+  // Digits that make no 32-bit number (too many of them) are refused by
   // the conversion's own error report; nothing has changed yet.
   int amount = platform::StrToInt(size->Text());
   if (amount >= 1 && amount <= kMaxCredit) {

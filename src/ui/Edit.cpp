@@ -53,6 +53,20 @@ void Edit::Insert(const std::string& text) {
   Text = current.substr(0, at) + clean + current.substr(at);
 }
 
+void Edit::Paste() {
+  const std::string pasted = App().GetBackend().ClipboardText();
+  std::string passed;
+  for (size_t pos = 0; pos < pasted.size();) {
+    char32_t ch = platform::DecodeUtf8(pasted, pos);
+    if (ch == '\r' || ch == '\n') break;  // one line only, as pasting into a field does
+    if (ch < 32 || !platform::Cp1251CanHold(ch)) continue;
+    Control::KeyPress(ch);
+    if (ch == 0) return;  // the handler refuses a character: the text stays out whole
+    passed += platform::EncodeUtf8(ch);
+  }
+  Insert(passed);
+}
+
 void Edit::KeyDown(int& key, ShiftState shift) {
   Control::KeyDown(key, shift);
   const int length = static_cast<int>(platform::Utf8Length(Text()));
@@ -78,7 +92,7 @@ void Edit::KeyDown(int& key, ShiftState shift) {
       }
       break;
     case VK_INSERT:
-      if ((shift & ssShift) && !ReadOnly) Insert(App().GetBackend().ClipboardText());
+      if ((shift & ssShift) && !ReadOnly) Paste();
       break;
     default:
       break;
@@ -99,7 +113,7 @@ void Edit::KeyPress(char32_t& key) {
       Text = current.substr(0, from) + current.substr(to);
     }
   } else if (key == 22) {  // Ctrl+V
-    Insert(App().GetBackend().ClipboardText());
+    Paste();
   } else if (key >= 32) {
     Insert(platform::EncodeUtf8(key));
   }
