@@ -31,33 +31,20 @@ constexpr Deadline kDeadlines[12] = {
 
 }  // namespace
 
-Ttake::Ttake(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 252);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Банк \"Зендрикс банк\" - новый кредит");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  struct Text {
-    ui::Label*& label;
-    const char* name;
-    int left, top;
-    const char* caption;
-  };
-  const Text texts[] = {
-      {Label1, "Label1", 10, 26, "Сейчас будет оформлен документ о взятии нового кредита."},
-      {Label2, "Label2", 10, 46, "Для этого введите размер кредита, который Вы хотите взять:"},
-      {Label3, "Label3", 10, 78, "Размер кредита:"},
-      {Label4, "Label4", 236, 78, "руб."},
-      {Label5, "Label5", 276, 78, "(макс = 10000)"},
-      {Label6, "Label6", 10, 108, "Кредит будет взят на срок 6 месяцев."},
-      {Label7, "Label7", 10, 128, "Процентная ставка: 30%"},
-      {Label8, "Label8", 10, 148, "Крайний срок:"},
-      {Label9, "Label9", 10, 178, "Подпись: ____Зендрикс____"},
-  };
-  for (const Text& t : texts) t.label = frame::MakeLabel(this, t.name, t.left, t.top, t.caption);
-  srok = frame::MakeLabel(this, "srok", 140, 148, "_____");
+Ttake::Ttake(ui::Application& app)
+    : Screen(app, {kWidth, 252, "Банк \"Зендрикс банк\" - новый кредит", "case", "X", frame::Back(bank)}) {
+  AddLabels<Ttake>({
+      {&Ttake::Label1, "Label1", 10, 26, "Сейчас будет оформлен документ о взятии нового кредита."},
+      {&Ttake::Label2, "Label2", 10, 46, "Для этого введите размер кредита, который Вы хотите взять:"},
+      {&Ttake::Label3, "Label3", 10, 78, "Размер кредита:"},
+      {&Ttake::Label4, "Label4", 236, 78, "руб."},
+      {&Ttake::Label5, "Label5", 276, 78, "(макс = 10000)"},
+      {&Ttake::Label6, "Label6", 10, 108, "Кредит будет взят на срок 6 месяцев."},
+      {&Ttake::Label7, "Label7", 10, 128, "Процентная ставка: 30%"},
+      {&Ttake::Label8, "Label8", 10, 148, "Крайний срок:"},
+      {&Ttake::Label9, "Label9", 10, 178, "Подпись: ____Зендрикс____"},
+      {&Ttake::srok, "srok", 140, 148, "_____"},
+  });
 
   size = new ui::Edit(this);
   size->Name = "size";
@@ -66,60 +53,32 @@ Ttake::Ttake(ui::Application& app) : ui::Form(app) {
   size->Font.Color = ui::clBlack;
   size->Text = "0";
   size->OnKeyPress = [this](ui::Control&, char32_t& key) { sizeKeyPress(key); };
+  // The take button follows the amount field at once, whatever changes it.
+  size->OnChange = [this](ui::Control&) { sizeChange(); };
   ActiveControl = size;
 
-  const frame::Button takeButton = frame::MakeButton(
-      this, &skins_, {"ok", (kWidth - 150) / 2, 212, 150, 28, "Взять кредит", frame::CaptionPlace::Centred},
-      [this] { okClick(); });
-  ok = takeButton.picture;
-  okl = takeButton.label;
-  ok->Enabled = false;
-  okl->Enabled = false;
+  AddButtons<Ttake>({{&Ttake::ok,
+                      &Ttake::okl,
+                      {"ok", (kWidth - 150) / 2, 212, 150, 28, "Взять кредит", frame::CaptionPlace::Centred},
+                      &Ttake::okClick}});
+  sizeChange();
 
   btime = new ui::Timer(this);
   btime->Name = "btime";
   btime->Enabled = false;
   btime->Interval = 100;
   btime->OnTimer = [this](ui::Control&) { btimeTimer(); };
-  // The take button follows the amount field. The poll runs while the window
-  // is up: nobody sees the button of a hidden window.
-  Timer1 = new ui::Timer(this);
-  Timer1->Name = "Timer1";
-  Timer1->Enabled = false;
-  Timer1->Interval = 1;
-  Timer1->OnTimer = [this](ui::Control&) { Timer1Timer(); };
 
-  for (ui::Control* handle :
-       std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) {
-    frame::BindDrag(handle);
-  }
-  for (ui::Control* reset :
-       std::initializer_list<ui::Control*>{this, top, Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
-    reset->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-  OnHide = [this](ui::Control&) { FormHide(); };
+  DragBy({Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8});
+  ResetSkinsOver({Label1, Label2, Label3, Label4, Label5, Label6, Label7});
 }
-
-void Ttake::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
-}
-
-void Ttake::FormShow() {
-  Timer1->Enabled = true;
-  Timer1Timer();
-}
-
-void Ttake::FormHide() { Timer1->Enabled = false; }
 
 // Digits and Backspace only; every other typed character is dropped.
 void Ttake::sizeKeyPress(char32_t& key) {
   if ((key < '0' || key > '9') && key != 8) key = 0;
 }
 
-void Ttake::Timer1Timer() {
+void Ttake::sizeChange() {
   const bool any = !size->Text().empty();
   ok->Enabled = any;
   okl->Enabled = any;

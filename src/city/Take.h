@@ -3,19 +3,14 @@
 // hundreds, due five months on. Its deadline watch runs on every screen once
 // a credit is taken and forces the repayment window on the player when the
 // day comes.
-#include "engine/Frame.h"
+#include "engine/Screen.h"
 #include "ui/Edit.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 #include "ui/Timer.h"
 
-class Ttake : public ui::Form {
+class Ttake : public Screen {
  public:
   explicit Ttake(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* Label1;
   ui::Label* Label2;
   ui::Label* Label3;
@@ -30,20 +25,12 @@ class Ttake : public ui::Form {
   ui::Image* ok;
   ui::Label* okl;
   ui::Timer* btime;
-  ui::Timer* Timer1;
 
-  void FormCreate();
-  void FormShow();
-  void FormHide();
-  void ResetSkins() { skins_.Reset(); }
   void sizeKeyPress(char32_t& key);
-  void Timer1Timer();
+  void sizeChange();
   void okClick();
-  void closeClick();
+  void closeClick() override;
   void btimeTimer();
-
- private:
-  SkinSet skins_{"case"};
 };
 
 extern Ttake* take;
