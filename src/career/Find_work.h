@@ -3,17 +3,12 @@
 // since the program started; the second and third appear on their dates.
 // Taking one hires the player and locks all three until the player quits.
 // Closing it goes back to the game.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tfwork : public ui::Form {
+class Tfwork : public Screen {
  public:
   explicit Tfwork(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   // The offers: "Расфасовщик CD-дисков", "Сборщик компьютеров", "Наладчик компьютеров".
   ui::Image* w1;
   ui::Label* w1l;
@@ -22,20 +17,14 @@ class Tfwork : public ui::Form {
   ui::Image* w3;
   ui::Label* w3l;
 
-  void FormCreate();
-  void ResetSkins() { skins_.Reset(); }
   void w1Click();
   void w2Click();
   void w3Click();
-  void closeClick();
   // Enables or disables all six offer controls, hidden ones too.
   void EnableOffers(bool enabled);
 
-  const SkinSet& Skins() const { return skins_; }
-
  private:
   void TakeOffer(int index);
-  SkinSet skins_{"menu"};
 };
 
 extern Tfwork* fwork;
