@@ -33,36 +33,27 @@ const ProfileLevel kLevel2{
 const ProfileLevel& ProfilesOfLevel(int level) { return level == 2 ? kLevel2 : kLevel1; }
 
 Tprofiles::Tprofiles(ui::Application& app, int level, const ProfileLevel& design)
-    : ui::Form(app), level_(level), design_(design) {
-  frame::UseScreenLook(this, kWidth, kFirstTop + 3 * kStep + 2);
-  Position = ui::FormPosition::ScreenCenter;
+    : Screen(app, {kWidth, kFirstTop + 3 * kStep + 2, design.title, "farm", "X", frame::Back(menu)}),
+      level_(level),
+      design_(design) {
+  // Its title strip leaves the skins as they are.
+  top->OnMouseMove = nullptr;
+  AddButtons<Tprofiles>({
+      {&Tprofiles::cpp, &Tprofiles::cppl, CourseButton("cpp", 0), &Tprofiles::cppClick},
+      {&Tprofiles::pas, &Tprofiles::pasl, CourseButton("pas", 1), &Tprofiles::pasClick},
+      {&Tprofiles::php, &Tprofiles::phpl, CourseButton("php", 2), &Tprofiles::phpClick},
+  });
+}
 
-  top = frame::MakeTitle(this, design.title);
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-
-  const char* const names[3] = {"cpp", "pas", "php"};
-  ui::Image** pictures[3] = {&cpp, &pas, &php};
-  ui::Label** labels[3] = {&cppl, &pasl, &phpl};
-  void (Tprofiles::*const clicks[3])() = {&Tprofiles::cppClick, &Tprofiles::pasClick, &Tprofiles::phpClick};
-  for (int i = 0; i < 3; ++i) {
-    const Profile& p = design.profiles[i];
-    const frame::Button b = frame::MakeButton(
-        this, &skins_, {names[i], kLeft, kFirstTop + i * kStep, 275, 37, p.name, frame::CaptionPlace::Centred},
-        [this, click = clicks[i]] { (this->*click)(); });
-    b.picture->Hint = p.hint;
-    b.label->Hint = p.hint;
-    *pictures[i] = b.picture;
-    *labels[i] = b.label;
-  }
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+// The courses stand one under another, the profile name centred on the button.
+frame::ButtonRow Tprofiles::CourseButton(const char* name, int i) const {
+  const Profile& p = design_.profiles[i];
+  frame::ButtonRow row{name, kLeft, kFirstTop + i * kStep, 275, 37, p.name, frame::CaptionPlace::Centred};
+  row.hint = p.hint;
+  return row;
 }
 
 void Tprofiles::FormCreate() {
-  DoubleBuffered = true;
   ResetSkins();
   ProfileAvailable = {true, true, true};
 }
@@ -94,10 +85,4 @@ void Tprofiles::EnableRemainingProfiles() {
   for (int i = 0; i < 3; ++i) {
     if (ProfileAvailable[i]) EnableProfile(i, true);
   }
-}
-
-void Tprofiles::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
 }

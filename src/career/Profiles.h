@@ -6,10 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
 class Tzenx;
 
@@ -28,12 +25,10 @@ struct ProfileLevel {
   std::array<Profile, 3> profiles;  // C++, Pascal, PHP
 };
 
-class Tprofiles : public ui::Form {
+class Tprofiles : public Screen {
  public:
   Tprofiles(ui::Application& app, int level, const ProfileLevel& design);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Image* cpp;
   ui::Label* cppl;
   ui::Image* pas;
@@ -44,12 +39,10 @@ class Tprofiles : public ui::Form {
   // The profiles still open to the player (C++, Pascal, PHP): 0 once taken.
   std::array<bool, 3> ProfileAvailable{true, true, true};
 
-  void FormCreate();
-  void ResetSkins() { skins_.Reset(); }
+  void FormCreate() override;
   void cppClick() { Enrol(0); }
   void pasClick() { Enrol(1); }
   void phpClick() { Enrol(2); }
-  void closeClick();
   // After a course: every profile not yet taken can be chosen again.
   void EnableRemainingProfiles();
   // The button and the label of profile i (0 C++, 1 Pascal, 2 PHP).
@@ -57,13 +50,12 @@ class Tprofiles : public ui::Form {
 
   int Level() const { return level_; }
   const Profile& ProfileAt(int i) const { return design_.profiles[i]; }
-  const SkinSet& Skins() const { return skins_; }
 
  private:
+  frame::ButtonRow CourseButton(const char* name, int i) const;
   void Enrol(int i);
   int level_;
   const ProfileLevel& design_;
-  SkinSet skins_{"farm"};
 };
 
 // The course profiles of level `level` (1 or 2).

@@ -12,20 +12,7 @@ namespace {
 
 constexpr int kLeft = 12;
 constexpr int kWidth = kLeft + 275 + 12;
-constexpr int kMarksTop = 124;
-
-ui::Image* MakeMark(ui::Control* parent, const char* name, int left, bool visible, const std::string& file) {
-  auto* mark = new ui::Image(parent);
-  mark->Name = name;
-  mark->SetBounds(left, kMarksTop, 20, 20);
-  mark->Visible = visible;
-  try {
-    mark->Picture.LoadFromFile(file);
-  } catch (const ui::EInvalidGraphic&) {
-    // Without its picture the mark stays blank; the chooser works as before.
-  }
-  return mark;
-}
+constexpr frame::CaptionPlace kCentred = frame::CaptionPlace::Centred;
 
 void CopyMark(ui::Image* mark, const ui::Image* templ) {
   if (templ->Picture.Empty()) return;
@@ -34,56 +21,54 @@ void CopyMark(ui::Image* mark, const ui::Image* templ) {
 
 }  // namespace
 
-Tteach_lev::Tteach_lev(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 200);
-  Position = ui::FormPosition::ScreenCenter;
+Tteach_lev::Tteach_lev(ui::Application& app)
+    : Screen(app, {kWidth, 200, "Обучение - выбор уровня", "farm", "X", frame::Back(menu)}) {
+  using S = Tteach_lev;
+  AddButtons<S>({
+      {&S::lev1, &S::lev1l, {"lev1", kLeft, 30, 275, 37, "Первый уровень", kCentred}, &S::lev1Click},
+      {&S::lev2, &S::lev2l, {"lev2", kLeft, 76, 275, 37, "Второй уровень", kCentred}, &S::lev2Click},
+  });
+  // Both levels stay closed until the chooser is first shown.
+  for (ui::Control* c : std::initializer_list<ui::Control*>{lev1, lev1l, lev2, lev2l}) c->Enabled = false;
 
-  top = frame::MakeTitle(this, "Обучение - выбор уровня");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-
-  const frame::Button first =
-      frame::MakeButton(this, &skins_, {"lev1", kLeft, 30, 275, 37, "Первый уровень", frame::CaptionPlace::Centred},
-                        [this] { lev1Click(); });
-  const frame::Button second =
-      frame::MakeButton(this, &skins_, {"lev2", kLeft, 76, 275, 37, "Второй уровень", frame::CaptionPlace::Centred},
-                        [this] { lev2Click(); });
-  lev1 = first.picture;
-  lev1l = first.label;
-  lev2 = second.picture;
-  lev2l = second.label;
-  for (ui::Control* c : {static_cast<ui::Control*>(lev1), static_cast<ui::Control*>(lev1l),
-                         static_cast<ui::Control*>(lev2), static_cast<ui::Control*>(lev2l)}) {
-    c->Enabled = false;
+  // The two hidden templates, then the three marks, which start empty.
+  struct MarkRow {
+    ui::Image* S::*mark;
+    const char* name;
+    int left;
+    const char* picture;
+  };
+  for (const MarkRow& row : {
+           MarkRow{&S::n, "n", 8, "teach_lev_n.bmp"},
+           MarkRow{&S::y, "y", 32, "teach_lev_y.bmp"},
+           MarkRow{&S::p1, "p1", kWidth / 2 - 40, "teach_lev_n.bmp"},
+           MarkRow{&S::p2, "p2", kWidth / 2 - 10, "teach_lev_n.bmp"},
+           MarkRow{&S::p3, "p3", kWidth / 2 + 20, "teach_lev_n.bmp"},
+       }) {
+    auto* mark = new ui::Image(this);
+    mark->Name = row.name;
+    mark->SetBounds(row.left, 124, 20, 20);
+    try {
+      mark->Picture.LoadFromFile(engine->ImagesPath + row.picture);
+    } catch (const ui::EInvalidGraphic&) {
+      // Without its picture the mark stays blank; the chooser works as before.
+    }
+    this->*row.mark = mark;
   }
-
-  const std::string images = engine->ImagesPath;
-  n = MakeMark(this, "n", 8, false, images + "teach_lev_n.bmp");
-  y = MakeMark(this, "y", 32, false, images + "teach_lev_y.bmp");
-  p1 = MakeMark(this, "p1", kWidth / 2 - 40, true, images + "teach_lev_n.bmp");
-  p2 = MakeMark(this, "p2", kWidth / 2 - 10, true, images + "teach_lev_n.bmp");
-  p3 = MakeMark(this, "p3", kWidth / 2 + 20, true, images + "teach_lev_n.bmp");
+  n->Visible = false;
+  y->Visible = false;
   for (ui::Image* mark : {p1, p2, p3}) mark->Hint = "Прогресс обучения";
 
-  Label1 = frame::MakeLabel(this, "Label1", kLeft, 154,
-                            "Чтобы открыть второй уровень нужно навык \"Образование\" прокачать до 2.5.");
+  AddLabels<S>({
+      {&S::Label1, "Label1", kLeft, 154, "Чтобы открыть второй уровень нужно навык \"Образование\" прокачать до 2.5."},
+  });
   Label1->AutoSize = false;
   Label1->WordWrap = true;
   Label1->SetBounds(kLeft, 154, 275, 40);
-
-  for (ui::Control* c : {static_cast<ui::Control*>(Label1), static_cast<ui::Control*>(p1),
-                         static_cast<ui::Control*>(p2), static_cast<ui::Control*>(p3)}) {
-    frame::BindDrag(c);
-  }
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  DragBy({Label1, p1, p2, p3});
 }
 
 void Tteach_lev::FormCreate() {
-  DoubleBuffered = true;
   ResetSkins();
   CourseProgress = 0;
 }
@@ -125,20 +110,5 @@ void Tteach_lev::ShowProgress() {
 
 void Tteach_lev::ClearProgress() { SetMarks(0); }
 
-void Tteach_lev::lev1Click() {
-  engine->PlayClickSound();
-  Hide();
-  study1->Show();
-}
-
-void Tteach_lev::lev2Click() {
-  engine->PlayClickSound();
-  Hide();
-  study2->Show();
-}
-
-void Tteach_lev::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
-}
+void Tteach_lev::lev1Click() { frame::HideThenShow(this, study1); }
+void Tteach_lev::lev2Click() { frame::HideThenShow(this, study2); }

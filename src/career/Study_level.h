@@ -3,17 +3,12 @@
 // step, the second after twenty-five. While a course runs both levels are
 // locked and three marks show how far the course has come. Closing it goes
 // back to the game.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tteach_lev : public ui::Form {
+class Tteach_lev : public Screen {
  public:
   explicit Tteach_lev(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Image* lev1;
   ui::Label* lev1l;  // "Первый уровень"
   ui::Image* lev2;
@@ -30,21 +25,16 @@ class Tteach_lev : public ui::Form {
   // Ticks of the running course, as its timer last copied them; 0 between courses.
   int CourseProgress = 0;
 
-  void FormCreate();
-  void FormShow();
+  void FormCreate() override;
+  void FormShow() override;
   void ShowProgress();
   // All three marks empty.
   void ClearProgress();
-  void ResetSkins() { skins_.Reset(); }
   void lev1Click();
   void lev2Click();
-  void closeClick();
-
-  const SkinSet& Skins() const { return skins_; }
 
  private:
   void SetMarks(int done);
-  SkinSet skins_{"farm"};
 };
 
 extern Tteach_lev* teach_lev;
