@@ -4,18 +4,27 @@
 // next cell. Its level labels are the master copy of the levels; the steps of
 // the engine draw into its cells whether it is shown or hidden.
 #include <array>
+#include <cstdint>
 
+#include "engine/Screen.h"
 #include "ui/Button.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 
-class Tskills : public ui::Form {
+class Tzenx;
+
+// The engine's fields of each skill, in the skills' fixed order (C++, Pascal,
+// PHP, education): its level, its bar, its maximum level, its points.
+struct SkillFields {
+  int Tzenx::*level;
+  int Tzenx::*bar;
+  int Tzenx::*maxLevel;
+  int Tzenx::*points;
+};
+extern const SkillFields kSkillFields[4];
+
+class Tskills : public Screen {
  public:
   explicit Tskills(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   // Caption labels of the four rows.
   ui::Label* ll;
   ui::Label* lll;
@@ -56,8 +65,8 @@ class Tskills : public ui::Form {
   // copied cell by cell from the first.
   void DrawBar(int skill, int filled);
 
-  void FormCreate();
-  void FormShow();
+  void FormCreate() override;
+  void FormShow() override;
   void RedrawSkillBars();
   void Button1Click();
   void Button2Click();
@@ -67,10 +76,14 @@ class Tskills : public ui::Form {
   void Button6Click();
   void Button7Click();
   void Button8Click();
-  void closeClick();
 
  private:
   void SetCell(ui::Image* cell, const ui::Image* templ);
+  // Three points to a skill by the engine's `add`, shown at once.
+  void AddPoints(void (Tzenx::*add)(uint32_t), int skill);
+  // The level labels, and the points of one skill, as the engine holds them.
+  void ShowLevels();
+  void ShowPoints(int skill);
   std::array<std::array<ui::Image*, 10>, 4> cells_{};
 };
 

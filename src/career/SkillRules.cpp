@@ -7,23 +7,16 @@
 // the skill's maximum. Points collected past the shared threshold pay for a
 // step. The live level is the skills window's level label.
 
-namespace {
-
-enum Skill { kCpp = 0, kPascal = 1, kPhp = 2, kEducation = 3 };
-
-struct SkillFields {
-  int Tzenx::*level;
-  int Tzenx::*bar;
-  int Tzenx::*maxLevel;
-  int Tzenx::*points;
-};
-
-const SkillFields kFields[4] = {
+const SkillFields kSkillFields[4] = {
     {&Tzenx::Cpplev, &Tzenx::Cppbar, &Tzenx::Maxcpp, &Tzenx::Oncpp},
     {&Tzenx::Paslev, &Tzenx::Pasbar, &Tzenx::Maxpas, &Tzenx::Onpas},
     {&Tzenx::Phplev, &Tzenx::Phpbar, &Tzenx::Maxphp, &Tzenx::Onphp},
     {&Tzenx::Umlev, &Tzenx::Umbar, &Tzenx::Maxum, &Tzenx::Onum},
 };
+
+namespace {
+
+enum Skill { kCpp = 0, kPascal = 1, kPhp = 2, kEducation = 3 };
 
 // 32-bit arithmetic as the engine's numbers have it: wraps, never overflows.
 int Plus1(int value) { return static_cast<int>(static_cast<uint32_t>(value) + 1u); }
@@ -42,7 +35,7 @@ void Step(Tzenx& z, int i, const char* stepLog) {
   } else if (k == 11) {
     skills->DrawBar(i, 0);
     skills->Bars[i] = 0;
-    if (static_cast<uint32_t>(level) < static_cast<uint32_t>(z.*kFields[i].maxLevel)) {
+    if (static_cast<uint32_t>(level) < static_cast<uint32_t>(z.*kSkillFields[i].maxLevel)) {
       levelLabel->Caption = platform::IntToStr(Plus1(level));
     }
   } else if (k == 0) {
@@ -53,14 +46,14 @@ void Step(Tzenx& z, int i, const char* stepLog) {
   z.AddExperience(15);
   z.WriteLog(stepLog);
 
-  z.*kFields[i].level = platform::StrToInt(levelLabel->Caption());
-  z.*kFields[i].bar = skills->Bars[i];
+  z.*kSkillFields[i].level = platform::StrToInt(levelLabel->Caption());
+  z.*kSkillFields[i].bar = skills->Bars[i];
 }
 
 // n points to skill i: past the threshold they pay for at most one step,
 // and whatever is left over waits for the next call.
 void AddPoints(Tzenx& z, int i, uint32_t n, void (Tzenx::*step)(), const char* pointsLog) {
-  int& field = z.*kFields[i].points;
+  int& field = z.*kSkillFields[i].points;
   uint32_t points = static_cast<uint32_t>(field) + n;
   field = static_cast<int>(points);
   const uint32_t threshold = static_cast<uint32_t>(z.Max);
