@@ -8,26 +8,19 @@
 TcanCar* canCar = nullptr;
 
 namespace {
-constexpr int kWidth = 420;
 constexpr int kCourseDays = 31;
 }  // namespace
 
-TcanCar::TcanCar(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 232);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Обучение на водительские права");
-  close = frame::MakeCloseLabel(this, "Х", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  price = frame::MakeLabel(this, "price", 10, 28, "Цена обучения: 2000 р.");
-  time = frame::MakeLabel(this, "time", 10, 48, "Срок обучения: 1 месяц");
-  ad = frame::MakeLabel(this, "ad", 10, 76, "Дополнительно:");
-  add = frame::MakeLabel(this, "add", 10, 96,
-                         "Процесс обучения идет в то время, когда текут игровые дни, т.е. когда игрок находится в "
-                         "главном меню.");
-  add->AutoSize = false;
-  add->WordWrap = true;
-  add->SetBounds(10, 96, 270, 70);
+TcanCar::TcanCar(ui::Application& app)
+    : Screen(app, {420, 232, "Обучение на водительские права", "menu", "Х", frame::Back(avpath)}) {
+  AddLabels<TcanCar>({
+      {&TcanCar::price, "price", 10, 28, "Цена обучения: 2000 р."},
+      {&TcanCar::time, "time", 10, 48, "Срок обучения: 1 месяц"},
+      {&TcanCar::ad, "ad", 10, 76, "Дополнительно:"},
+  });
+  frame::AddTexts(this, {{&TcanCar::add, "add", 10, 96, 270, 70,
+                          "Процесс обучения идет в то время, когда текут игровые дни, т.е. когда игрок находится в "
+                          "главном меню."}});
 
   pos = new ui::Gauge(this);
   pos->Name = "pos";
@@ -41,27 +34,16 @@ TcanCar::TcanCar(ui::Application& app) : ui::Form(app) {
   pos->Font.Style = ui::fsBold;
   pos->Visible = false;
 
-  const frame::Button button = frame::MakeButton(
-      this, &skins_, {"start", (kWidth - 220) / 2, 180, 220, 37, "Начать обучение"}, [this] { startClick(); });
-  start = button.picture;
-  startl = button.label;
+  AddButtons<TcanCar>(
+      {{&TcanCar::start, &TcanCar::startl, {"start", 100, 180, 220, 37, "Начать обучение"}, &TcanCar::startClick}});
+  frame::AddTimers(this, {{&TcanCar::timer, "timer", 1500, &TcanCar::timerTimer}});
 
-  timer = new ui::Timer(this);
-  timer->Name = "timer";
-  timer->Enabled = false;
-  timer->Interval = 1500;
-  timer->OnTimer = [this](ui::Control&) { timerTimer(); };
-
-  for (ui::Control* handle : std::initializer_list<ui::Control*>{this, top, price, time, ad, add}) {
-    frame::BindDrag(handle);
-    handle->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+  DragBy({price, time, ad, add});
+  ResetSkinsOver({price, time, ad, add});
 }
 
 // One step of the course is one game day.
 void TcanCar::FormCreate() {
-  DoubleBuffered = true;
   ResetSkins();
   timer->Interval = menu->ttime->Interval();
   Learning = false;
@@ -92,13 +74,6 @@ void TcanCar::timerTimer() {
   timer->Enabled = false;
   Learning = false;
   engine->CanCar = true;
-  avpath->can->Enabled = false;
-  avpath->canl->Enabled = false;
+  frame::SetEnabled({avpath->can, avpath->canl}, false);
   engine->ShowGameMessage("Вы прошли обучение на водительские права!");
-}
-
-void TcanCar::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  avpath->Show();
 }

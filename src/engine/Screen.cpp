@@ -1,6 +1,7 @@
 #include "engine/Screen.h"
 
 #include "engine/Class.h"
+#include "ui/Timer.h"
 
 Screen::Screen(ui::Application& app, const ScreenFrame& frame)
     : ui::Form(app), skins_(frame.skins != nullptr ? frame.skins : "", frame.skinMode), back_(frame.back) {
@@ -48,6 +49,27 @@ void ShowThenHide(ui::Form* from, ui::Form* next) {
   engine->PlayClickSound();
   next->Show();
   from->Hide();
+}
+
+ui::Label* MakeText(ui::Control* parent, const char* name, const ui::Rect& bounds, const char* caption) {
+  ui::Label* label = MakeLabel(parent, name, bounds.left, bounds.top, caption);
+  label->AutoSize = false;
+  label->WordWrap = true;
+  label->SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
+  return label;
+}
+
+ui::Timer* MakeTimer(ui::Control* owner, const std::string& name, int interval, std::function<void()> tick) {
+  auto* timer = new ui::Timer(owner);
+  timer->Name = name;
+  timer->Enabled = false;
+  timer->Interval = interval;
+  timer->OnTimer = [tick = std::move(tick)](ui::Control&) { tick(); };
+  return timer;
+}
+
+void SetEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
+  for (ui::Control* control : controls) control->Enabled = enabled;
 }
 
 }  // namespace frame

@@ -128,3 +128,87 @@ namespace frame {
 void HideThenShow(ui::Form* from, ui::Form* next);
 void ShowThenHide(ui::Form* from, ui::Form* next);
 }  // namespace frame
+
+// Rows of a few more kinds: a column of like buttons, wrapped text, timers
+// (`frame::AddColumn(this, &skins_, ...)`, `frame::AddTexts(this, {...})`,
+// `frame::AddTimers(this, {...})`), and controls enabled together.
+namespace ui {
+class Timer;
+}  // namespace ui
+
+namespace frame {
+
+// A button row with the hint its picture and caption show.
+inline ButtonRow Hinted(ButtonRow row, const char* hint) {
+  row.hint = hint;
+  return row;
+}
+
+// Skinned buttons of one size stacked at a fixed step, their captions centred
+// across them; the rows give what differs.
+struct Column {
+  int left;
+  int top;
+  int width;
+  int height;
+  int step;
+};
+template <typename S>
+struct ColumnLine {
+  ui::Image* S::*picture;
+  ui::Label* S::*label;
+  const char* name;
+  const char* caption;
+  void (S::*click)();
+  const char* hint = nullptr;
+};
+template <typename S>
+void AddColumn(S* screen, SkinSet* skins, const Column& column, std::initializer_list<ColumnLine<S>> rows) {
+  int top = column.top;
+  for (const ColumnLine<S>& row : rows) {
+    const Button made = MakeButton(
+        screen, skins, Hinted({row.name, column.left, top, column.width, column.height, row.caption}, row.hint),
+        [screen, click = row.click] { (screen->*click)(); });
+    screen->*row.picture = made.picture;
+    screen->*row.label = made.label;
+    top += column.step;
+  }
+}
+
+// Enables or disables controls together: a button's picture and its caption.
+void SetEnabled(std::initializer_list<ui::Control*> controls, bool enabled);
+
+// One block of text, one row: a label of its own place and size whose caption
+// wraps at its width.
+template <typename S>
+struct TextLine {
+  ui::Label* S::*label;
+  const char* name;
+  int left, top, width, height;
+  const char* caption;
+};
+ui::Label* MakeText(ui::Control* parent, const char* name, const ui::Rect& bounds, const char* caption);
+template <typename S>
+void AddTexts(S* screen, std::initializer_list<TextLine<S>> rows) {
+  for (const TextLine<S>& row : rows) {
+    screen->*row.label = MakeText(screen, row.name, {row.left, row.top, row.width, row.height}, row.caption);
+  }
+}
+
+// A timer of the screen, stopped until the screen starts it.
+ui::Timer* MakeTimer(ui::Control* owner, const std::string& name, int interval, std::function<void()> tick);
+template <typename S>
+struct TimerLine {
+  ui::Timer* S::*timer;
+  const char* name;
+  int interval;
+  void (S::*tick)();
+};
+template <typename S>
+void AddTimers(S* screen, std::initializer_list<TimerLine<S>> rows) {
+  for (const TimerLine<S>& row : rows) {
+    screen->*row.timer = MakeTimer(screen, row.name, row.interval, [screen, tick = row.tick] { (screen->*tick)(); });
+  }
+}
+
+}  // namespace frame
