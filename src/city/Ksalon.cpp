@@ -16,68 +16,27 @@ struct Tksalon::Genre {
   const char* full;
 };
 
-namespace {
-constexpr int kWidth = 305;
-constexpr uint32_t kGamePrice = 100;
-}  // namespace
-
-Tksalon::Tksalon(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 188);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Компьютерный клуб");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  change = frame::MakeLabel(this, "change", 0, 26, "Для просмотра свойств наведите на любую из игр.");
-  change->AutoSize = false;
-  change->WordWrap = true;
+Tksalon::Tksalon(ui::Application& app)
+    : Screen(app, {305, 188, "Компьютерный клуб", "farm", "X", frame::Back(travel)}) {
+  frame::AddTexts(this,
+                  {{&Tksalon::change, "change", 10, 24, 285, 34, "Для просмотра свойств наведите на любую из игр."}});
   change->Alignment = ui::Alignment::Center;
-  change->SetBounds(10, 24, kWidth - 20, 34);
-
-  struct Row {
-    ui::Image*& picture;
-    ui::Label*& label;
-    frame::ButtonRow button;
-    void (Tksalon::*click)();
-  };
-  const Row rows[] = {
-      {shoot,
-       shootl,
-       {"shoot", 15, 64, 275, 37, "Играть в 3D - Action'ы", frame::CaptionPlace::Across, 8, 0, nullptr, nullptr,
-        "Играя в экшены Ваш уровень настроения повысится на 20%."},
+  AddButtons<Tksalon>({
+      {&Tksalon::shoot, &Tksalon::shootl,
+       frame::Hinted({"shoot", 15, 64, 275, 37, "Играть в 3D - Action'ы"},
+                     "Играя в экшены Ваш уровень настроения повысится на 20%."),
        &Tksalon::shootClick},
-      {strateg,
-       strategl,
-       {"strateg", 15, 104, 275, 37, "Играть в стратегии", frame::CaptionPlace::Across, 8, 0, nullptr, nullptr,
-        "Играя в стратегии Ваше настроение повысится на 10% и увеличится уровень образования."},
+      {&Tksalon::strateg, &Tksalon::strategl,
+       frame::Hinted({"strateg", 15, 104, 275, 37, "Играть в стратегии"},
+                     "Играя в стратегии Ваше настроение повысится на 10% и увеличится уровень образования."),
        &Tksalon::strategClick},
-      {rpg,
-       rpgl,
-       {"rpg", 15, 144, 275, 37, "Играть в RPG", frame::CaptionPlace::Across, 8, 0, nullptr, nullptr,
-        "Играя в RPG Ваше настроение повысится на 15% и немного увеличится уровень образования."},
+      {&Tksalon::rpg, &Tksalon::rpgl,
+       frame::Hinted({"rpg", 15, 144, 275, 37, "Играть в RPG"},
+                     "Играя в RPG Ваше настроение повысится на 15% и немного увеличится уровень образования."),
        &Tksalon::rpgClick},
-  };
-  for (const Row& row : rows) {
-    const frame::Button made =
-        frame::MakeButton(this, &skins_, row.button, [this, click = row.click] { (this->*click)(); });
-    row.picture = made.picture;
-    row.label = made.label;
-  }
-
-  for (ui::Control* handle : std::initializer_list<ui::Control*>{this, top, change}) frame::BindDrag(handle);
-  for (ui::Control* reset : std::initializer_list<ui::Control*>{this, top}) {
-    reset->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  }
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  });
+  DragBy({change});
 }
-
-void Tksalon::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
-}
-
-void Tksalon::FormShow() { ResetSkins(); }
 
 void Tksalon::shootClick() {
   Play({20, 0, "Вы поиграли в шутеры и Ваше настроение увеличилось!",
@@ -94,7 +53,9 @@ void Tksalon::rpgClick() {
         "Вы поиграли в RPG и Ваше настроение в отличной форме!"});
 }
 
+// An hour of play costs 100.
 void Tksalon::Play(const Genre& genre) {
+  constexpr uint32_t kGamePrice = 100;
   engine->PlayClickSound();
   engine->PauseGame();
   if (!engine->SpendMoney(kGamePrice)) {
@@ -113,8 +74,6 @@ void Tksalon::Play(const Genre& genre) {
 }
 
 void Tksalon::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  travel->Show();
+  Screen::closeClick();
   engine->PauseGame();
 }

@@ -1,17 +1,12 @@
 #pragma once
 // The computer club: an hour of play for mood and some education. Closing
 // it goes back to travel.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tksalon : public ui::Form {
+class Tksalon : public Screen {
  public:
   explicit Tksalon(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* change;
   ui::Image* shoot;
   ui::Label* shootl;
@@ -20,18 +15,15 @@ class Tksalon : public ui::Form {
   ui::Image* rpg;
   ui::Label* rpgl;
 
-  void FormCreate();
-  void FormShow();
-  void ResetSkins() { skins_.Reset(); }
+  void FormShow() override { ResetSkins(); }
   void shootClick();
   void strategClick();
   void rpgClick();
-  void closeClick();
+  void closeClick() override;
 
  private:
   struct Genre;
   void Play(const Genre& genre);
-  SkinSet skins_{"farm"};
 };
 
 extern Tksalon* ksalon;

@@ -16,73 +16,35 @@
 
 Ttravel* travel = nullptr;
 
-namespace {
-constexpr int kButtonLeft = 8;
-constexpr int kFirstTop = 28;
-constexpr int kStep = 40;
-constexpr uint32_t kFare = 16;
-}  // namespace
-
-Ttravel::Ttravel(ui::Application& app) : ui::Form(app) {
-  SetClientSize(306, 412);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Поездка");
-  close = frame::MakeCloseLabel(this, "X", 291);
-
+Ttravel::Ttravel(ui::Application& app) : Screen(app, {306, 412, "Поездка", "bnk", "X", frame::Back(menu)}) {
   // The nine destinations, one under another, each caption centred on its button.
-  struct Destination {
-    ui::Image*& picture;
-    ui::Label*& label;
-    const char* name;
-    const char* caption;
-    void (Ttravel::*click)();
-  };
-  const Destination destinations[] = {
-      {comp, compl_, "comp", "Поехать в компьютерный магазин", &Ttravel::compClick},
-      {soft, softl, "soft", "Поехать в софтверный магазин", &Ttravel::softClick},
-      {hosp, hospl, "hosp", "Поехать в аптеку", &Ttravel::hospClick},
-      {avto, avtol, "avto", "Поехать на авто рынок", &Ttravel::avtoClick},
-      {bnk, bnkl, "bnk", "Поехать в банк", &Ttravel::bnkClick},
-      {salon, salonl, "salon", "Поехать в компьютерный клуб", &Ttravel::salonClick},
-      {club, clubl, "club", "Поехать в ночной клуб", &Ttravel::clubClick},
-      {san, sanl, "san", "Поехать в санаторий", &Ttravel::sanClick},
-      {house, housel, "house", "Поехать в агенство недвижимости", &Ttravel::houseClick},
-  };
-  int buttonTop = kFirstTop;
-  for (const Destination& d : destinations) {
-    const frame::Button made = frame::MakeButton(this, &skins_, {d.name, kButtonLeft, buttonTop, 290, 32, d.caption},
-                                                 [this, click = d.click] { (this->*click)(); });
-    d.picture = made.picture;
-    d.label = made.label;
-    buttonTop += kStep;
-  }
-
-  change = frame::MakeLabel(this, "change", 0, kFirstTop + 9 * kStep + 2, "*** проезд 8 руб.");
+  frame::AddColumn(
+      this, &skins_, {8, 28, 290, 32, 40},
+      {
+          {&Ttravel::comp, &Ttravel::compl_, "comp", "Поехать в компьютерный магазин", &Ttravel::compClick},
+          {&Ttravel::soft, &Ttravel::softl, "soft", "Поехать в софтверный магазин", &Ttravel::softClick},
+          {&Ttravel::hosp, &Ttravel::hospl, "hosp", "Поехать в аптеку", &Ttravel::hospClick},
+          {&Ttravel::avto, &Ttravel::avtol, "avto", "Поехать на авто рынок", &Ttravel::avtoClick},
+          {&Ttravel::bnk, &Ttravel::bnkl, "bnk", "Поехать в банк", &Ttravel::bnkClick},
+          {&Ttravel::salon, &Ttravel::salonl, "salon", "Поехать в компьютерный клуб", &Ttravel::salonClick},
+          {&Ttravel::club, &Ttravel::clubl, "club", "Поехать в ночной клуб", &Ttravel::clubClick},
+          {&Ttravel::san, &Ttravel::sanl, "san", "Поехать в санаторий", &Ttravel::sanClick},
+          {&Ttravel::house, &Ttravel::housel, "house", "Поехать в агенство недвижимости", &Ttravel::houseClick},
+      });
+  change = frame::MakeLabel(this, "change", 0, 390, "*** проезд 8 руб.");
   change->PlaceBySize([](ui::Label& l) { l.Left = (306 - l.Width) / 2; });
-  frame::BindDrag(change);
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  DragBy({change});
 }
 
 void Ttravel::FormCreate() {
-  DoubleBuffered = true;
   ResetSkins();
   for (ui::Label* label : {compl_, softl, hospl, avtol, bnkl, salonl, clubl, sanl, housel}) {
     label->Font.Color = ui::clBlack;
   }
 }
 
-void Ttravel::FormShow() { ResetSkins(); }
-
 void Ttravel::Trip(const char* logLine, ui::Form* destination) {
+  constexpr uint32_t kFare = 16;
   engine->WriteLog(logLine);
   engine->PlayClickSound();
   engine->PauseGame();
@@ -116,11 +78,10 @@ void Ttravel::houseClick() { Trip("Поездка в агенство недви
 void Ttravel::sanClick() {
   // The sanatorium is reached without fare and without experience.
   engine->WriteLog("Поездка в санаторий...");
-  engine->PlayClickSound();
-  sanatory->Show();
-  Hide();
+  frame::ShowThenHide(this, sanatory);
 }
 
+// Travel hides before the game is paused and the game screen shown.
 void Ttravel::closeClick() {
   engine->PlayCloseSound();
   Hide();

@@ -1,17 +1,12 @@
 #pragma once
 // The city map: from the game screen to the nine city places and stores.
 // A trip costs a fare and gives experience; by car it is free.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Ttravel : public ui::Form {
+class Ttravel : public Screen {
  public:
   explicit Ttravel(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* change;
   // Destinations, in the order of the button list.
   ui::Image* comp;
@@ -33,10 +28,9 @@ class Ttravel : public ui::Form {
   ui::Image* house;
   ui::Label* housel;
 
-  void FormCreate();
-  void FormShow();
-  void ResetSkins() { skins_.Reset(); }
-  void closeClick();
+  void FormCreate() override;
+  void FormShow() override { ResetSkins(); }
+  void closeClick() override;
   void compClick();
   void softClick();
   void hospClick();
@@ -47,12 +41,9 @@ class Ttravel : public ui::Form {
   void sanClick();
   void houseClick();
 
-  const SkinSet& Skins() const { return skins_; }
-
  private:
   // A trip with the fare (or by car) to a destination screen.
   void Trip(const char* logLine, ui::Form* destination);
-  SkinSet skins_{"bnk"};
 };
 
 extern Ttravel* travel;
