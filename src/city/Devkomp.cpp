@@ -2,44 +2,38 @@
 
 #include "city/Play.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 
 Tdevkomp* devkomp = nullptr;
 
-Tdevkomp::Tdevkomp(ui::Application& app) : ui::Form(app) {
-  SetClientSize(389, 225);
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
+Tdevkomp::Tdevkomp(ui::Application& app)
+    : Screen(app, {389, 225, "Конфигурация компьютера разработчика этой игры", nullptr, "X", nullptr}) {
+  // A smaller face than the other screens, the close label's too.
   Font.Size = 11;
-  Font.Color = ui::clWhite;
+  close->Font.Size = 11;
+  DoubleBuffered = false;
 
-  top = frame::MakeTitle(this, "Конфигурация компьютера разработчика этой игры");
-  close = frame::MakeCloseLabel(this, "X", 374);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  Label1 = frame::MakeLabel(this, "Label1", 8, 26, "Привет, игрок! Ты открыл скрытое окно с информацией о");
-  Label2 = frame::MakeLabel(this, "Label2", 8, 42, "моем компьютере, т.е. о компьютере разработчика этой");
-  Label3 = frame::MakeLabel(this, "Label3", 8, 58, "игры. Думаю, тебе будет интересно узнать ее...");
-  constexpr int kCaptionLeft = 8, kValueLeft = 140, kFirstRow = 92, kRowStep = 24;
-  Label4 = frame::MakeLabel(this, "Label4", kCaptionLeft, kFirstRow, "Процессор:");
-  Label5 = frame::MakeLabel(this, "Label5", kCaptionLeft, kFirstRow + kRowStep, "Оперативная память:");
-  Label6 = frame::MakeLabel(this, "Label6", kCaptionLeft, kFirstRow + 2 * kRowStep, "Видео карта:");
-  Label7 = frame::MakeLabel(this, "Label7", kCaptionLeft, kFirstRow + 3 * kRowStep, "Жесткий диск:");
-  Label8 = frame::MakeLabel(this, "Label8", kCaptionLeft, kFirstRow + 4 * kRowStep, "Монитор:");
-  Label9 = frame::MakeLabel(this, "Label9", kValueLeft, kFirstRow, "AMD Athlon64 X2 3800+ (2 CPU's)");
-  Label10 = frame::MakeLabel(this, "Label10", kValueLeft, kFirstRow + kRowStep, "2Gb DDR-II");
-  Label11 = frame::MakeLabel(this, "Label11", kValueLeft, kFirstRow + 2 * kRowStep, "ATI Radeon X1800 GTO2 512mb");
-  Label12 = frame::MakeLabel(this, "Label12", kValueLeft, kFirstRow + 3 * kRowStep, "200 Gb");
-  Label13 = frame::MakeLabel(this, "Label13", kValueLeft, kFirstRow + 4 * kRowStep,
-                             "старый телевизор \"Горизонт\"... :) шутка :)");
-
-  frame::BindDrag(this);
-  for (ui::Label* l :
-       {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13}) {
-    frame::BindDrag(l);
-  }
+  // A greeting, then the parts of the computer, each one's name in a column of its own.
+  AddLabels<Tdevkomp>({
+      {&Tdevkomp::Label1, "Label1", 8, 26, "Привет, игрок! Ты открыл скрытое окно с информацией о"},
+      {&Tdevkomp::Label2, "Label2", 8, 42, "моем компьютере, т.е. о компьютере разработчика этой"},
+      {&Tdevkomp::Label3, "Label3", 8, 58, "игры. Думаю, тебе будет интересно узнать ее..."},
+  });
+  AddLabels<Tdevkomp>({
+      {&Tdevkomp::Label4, "Label4", 8, 92, "Процессор:"},
+      {&Tdevkomp::Label5, "Label5", 8, 116, "Оперативная память:"},
+      {&Tdevkomp::Label6, "Label6", 8, 140, "Видео карта:"},
+      {&Tdevkomp::Label7, "Label7", 8, 164, "Жесткий диск:"},
+      {&Tdevkomp::Label8, "Label8", 8, 188, "Монитор:"},
+      {&Tdevkomp::Label9, "Label9", 140, 92, "AMD Athlon64 X2 3800+ (2 CPU's)"},
+      {&Tdevkomp::Label10, "Label10", 140, 116, "2Gb DDR-II"},
+      {&Tdevkomp::Label11, "Label11", 140, 140, "ATI Radeon X1800 GTO2 512mb"},
+      {&Tdevkomp::Label12, "Label12", 140, 164, "200 Gb"},
+      {&Tdevkomp::Label13, "Label13", 140, 188, "старый телевизор \"Горизонт\"... :) шутка :)"},
+  });
+  DragBy({Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13});
 }
 
+// The window is closed, not hidden, and the game's time runs again.
 void Tdevkomp::closeClick() {
   engine->PlayCloseSound();
   Close();

@@ -1,18 +1,17 @@
 #pragma once
 // A hidden window (Alt+K on the game screen): the computer this game was
 // made on. Closing it lets game time run again.
-#include "ui/Form.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tdevkomp : public ui::Form {
+class Tdevkomp : public Screen {
  public:
   explicit Tdevkomp(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
+  // The greeting's three lines.
   ui::Label* Label1;
   ui::Label* Label2;
   ui::Label* Label3;
+  // The parts, top to bottom, and beside them what each one is.
   ui::Label* Label4;
   ui::Label* Label5;
   ui::Label* Label6;
@@ -24,7 +23,7 @@ class Tdevkomp : public ui::Form {
   ui::Label* Label12;
   ui::Label* Label13;
 
-  void closeClick();
+  void closeClick() override;
 };
 
 extern Tdevkomp* devkomp;

@@ -6,7 +6,6 @@
 #include "city/Play.h"
 #include "city/Travel.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 #include "engine/LabelNumber.h"
 #include "ui/StringList.h"
 
@@ -42,18 +41,13 @@ const std::vector<int> kFrames[10] = {
 
 }  // namespace
 
-Tinclub::Tinclub(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 560, 330);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Дискотека");
-  close = frame::MakeCloseLabel(this, "X", 545);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  Label1 =
-      frame::MakeLabel(this, "Label1", 12, 26, "Если прослушать музыку до конца, то настроение станет максимальным.");
-  Label2 = frame::MakeLabel(this, "Label2", 12, 44,
-                            "Но можно закончить прослушивание в любое время и тогда настроение будет");
-  Label3 = frame::MakeLabel(this, "Label3", 12, 62, "зависеть от того, сколько времени Вы провели в клубе.");
+Tinclub::Tinclub(ui::Application& app) : Screen(app, {560, 330, "Дискотека", nullptr, "X", frame::Back(travel)}) {
+  DoubleBuffered = false;
+  AddLabels<Tinclub>({
+      {&Tinclub::Label1, "Label1", 12, 26, "Если прослушать музыку до конца, то настроение станет максимальным."},
+      {&Tinclub::Label2, "Label2", 12, 44, "Но можно закончить прослушивание в любое время и тогда настроение будет"},
+      {&Tinclub::Label3, "Label3", 12, 62, "зависеть от того, сколько времени Вы провели в клубе."},
+  });
   for (ui::Label* l : {Label1, Label2, Label3}) l->Font.Size = 12;
 
   // Three rows of lights: four, three, four.
@@ -78,21 +72,14 @@ Tinclub::Tinclub(ui::Application& app) : ui::Form(app) {
 
   mp = new ui::MediaPlayer(this);
   mp->Name = "mp";
-  auto timer = [this](const std::string& name, int interval, std::function<void()> tick) {
-    auto* t = new ui::Timer(this);
-    t->Name = name;
-    t->Enabled = false;
-    t->Interval = interval;
-    t->OnTimer = [tick = std::move(tick)](ui::Control&) { tick(); };
-    return t;
-  };
-  t_on_end = timer("t_on_end", 1000, [this] { t_on_endTimer(); });
-  fun_timer = timer("fun_timer", 1000, [this] { fun_timerTimer(); });
-  for (int i = 0; i < 10; ++i) s[i] = timer("s" + std::to_string(i + 1), 500, [this, i] { FrameTimer(i + 1); });
-
-  for (ui::Control* c : std::initializer_list<ui::Control*>{this, Label1, Label2, Label3}) frame::BindDrag(c);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  frame::AddTimers(this, {
+                             {&Tinclub::t_on_end, "t_on_end", 1000, &Tinclub::t_on_endTimer},
+                             {&Tinclub::fun_timer, "fun_timer", 1000, &Tinclub::fun_timerTimer},
+                         });
+  for (int i = 0; i < 10; ++i) {
+    s[i] = frame::MakeTimer(this, "s" + std::to_string(i + 1), 500, [this, i] { FrameTimer(i + 1); });
+  }
+  DragBy({Label1, Label2, Label3});
 }
 
 void Tinclub::FormCreate() {
@@ -156,9 +143,22 @@ void Tinclub::FrameTimer(int frame) {
   s[frame % 10]->Enabled = true;
 }
 
-void Tinclub::StopShow() {
+// The mood of the visit: worked out from its seconds, added, shown on the game screen.
+void Tinclub::AddBonus(bool trackEnded) {
+  Bonus = disco::Bonus(Seconds, trackEnded, engine->MaxFun);
+  engine->Fun += Bonus;
+  menu->funny->Caption = labels::Unsigned(engine->Fun);
+}
+
+// The lights go out, the player hears of the mood and is back at travel, and
+// the next visit counts from nothing.
+void Tinclub::EndVisit() {
   for (ui::Timer* t : s) t->Enabled = false;
   for (ui::Image* picture : f) picture->Visible = false;
+  closeClick();
+  Seconds = 0;
+  Bonus = 0;
+  fun_timer->Enabled = false;
 }
 
 void Tinclub::t_on_endTimer() {
@@ -166,29 +166,17 @@ void Tinclub::t_on_endTimer() {
   mp->FileName = "";
   t_on_end->Enabled = false;
   engine->Fun = labels::ReadCount(menu->funny);
-  Bonus = disco::Bonus(Seconds, true, engine->MaxFun);
-  engine->Fun += Bonus;
-  menu->funny->Caption = labels::Unsigned(engine->Fun);
-  StopShow();
-  closeClick();
-  Seconds = 0;
-  Bonus = 0;
-  fun_timer->Enabled = false;
+  AddBonus(true);
+  EndVisit();
 }
 
 // No click sound: the way out makes none.
 void Tinclub::exitClick() {
-  Bonus = disco::Bonus(Seconds, false, engine->MaxFun);
-  engine->Fun += Bonus;
-  menu->funny->Caption = labels::Unsigned(engine->Fun);
+  AddBonus(false);
   mp->Stop();
   mp->FileName = "";
   t_on_end->Enabled = false;
-  StopShow();
-  closeClick();
-  Bonus = 0;
-  Seconds = 0;
-  fun_timer->Enabled = false;
+  EndVisit();
 }
 
 void Tinclub::closeClick() {

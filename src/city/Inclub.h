@@ -6,18 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 #include "ui/MediaPlayer.h"
 #include "ui/Timer.h"
 
-class Tinclub : public ui::Form {
+class Tinclub : public Screen {
  public:
   explicit Tinclub(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;  // the end of a visit; hidden while one lasts
+  // The close label ends a visit; it is hidden while one lasts.
   ui::Label* Label1;
   ui::Label* Label2;
   ui::Label* Label3;
@@ -38,16 +35,17 @@ class Tinclub : public ui::Form {
   // when the list is missing, names nothing, or the track will not open.
   bool PrepareVisit();
 
-  void FormCreate();
-  void FormShow();
+  void FormCreate() override;
+  void FormShow() override;
   void fun_timerTimer();
   void t_on_endTimer();
   void FrameTimer(int frame);  // s1Timer to s10Timer
   void exitClick();
-  void closeClick();
+  void closeClick() override;
 
  private:
-  void StopShow();
+  void AddBonus(bool trackEnded);
+  void EndVisit();
 };
 
 extern Tinclub* inclub;

@@ -2,20 +2,13 @@
 
 #include "city/Play.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 #include "engine/LabelNumber.h"
 #include "ui/Application.h"
 
 Tlines* lines = nullptr;
 
-Tlines::Tlines(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 482, 169);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Мини-игра \"Удержание полосы\"");
-  close = frame::MakeCloseLabel(this, "X", 467);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
+Tlines::Tlines(ui::Application& app)
+    : Screen(app, {482, 169, "Мини-игра \"Удержание полосы\"", nullptr, "X", frame::Back(menu)}) {
   panel = new ui::Panel(this);
   panel->Name = "panel";
   panel->SetBounds(12, 36, 137, 113);
@@ -33,30 +26,18 @@ Tlines::Tlines(ui::Application& app) : ui::Form(app) {
   t = frame::MakeLabel(this, "t", 164, 70, "30");
   t->Font.Size = 24;
   t->Font.Style = ui::fsBold;
-  inst = frame::MakeLabel(this, "inst", 164, 112,
-                          "Об игре \"Удержание полосы\" и о ее правилах читайте в программе ZendrixInformator.");
-  inst->AutoSize = false;
-  inst->WordWrap = true;
-  inst->SetBounds(164, 112, 306, 40);
+  frame::AddTexts(this, {{&Tlines::inst, "inst", 164, 112, 306, 40,
+                          "Об игре \"Удержание полосы\" и о ее правилах читайте в программе ZendrixInformator."}});
   inst->Font.Size = 11;
 
-  time = new ui::Timer(this);
-  time->Name = "time";
-  time->Enabled = false;
-  time->Interval = 65;
-  time->OnTimer = [this](ui::Control&) { timeTimer(); };
-  ttime = new ui::Timer(this);
-  ttime->Name = "ttime";
-  ttime->Enabled = false;
-  ttime->Interval = 1000;
-  ttime->OnTimer = [this](ui::Control&) { ttimeTimer(); };
-
-  for (ui::Control* c : std::initializer_list<ui::Control*>{this, inst, line, t}) frame::BindDrag(c);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+  frame::AddTimers(this, {
+                             {&Tlines::time, "time", 65, &Tlines::timeTimer},
+                             {&Tlines::ttime, "ttime", 1000, &Tlines::ttimeTimer},
+                         });
+  DragBy({inst, line, t});
 }
 
 void Tlines::FormCreate() {
-  DoubleBuffered = true;
   line->BarColor = ui::Color::FromValue(0xFF0000);  // blue
 }
 
@@ -113,8 +94,6 @@ void Tlines::ttimeTimer() {
 }
 
 void Tlines::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
+  Screen::closeClick();
   engine->ResumeGame();
 }

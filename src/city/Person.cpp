@@ -9,57 +9,48 @@
 Tperson* person = nullptr;
 
 namespace {
-constexpr int kWidth = 380;
 const ui::Color kTeal{0, 128, 128};
 }  // namespace
 
-Tperson::Tperson(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, kWidth, 158);
-  Position = ui::FormPosition::ScreenCenter;
-
-  top = frame::MakeTitle(this, "Персонаж");
-  close = frame::MakeCloseLabel(this, "X", kWidth - 15);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
+// Each button changes only its own skin; the background resets all three.
+Tperson::Tperson(ui::Application& app)
+    : Screen(app, {380, 158, "Персонаж", "vk", "X", frame::Back(menu), SkinSet::Mode::Own}) {
   // Full-width teal rows stacked without gaps; the captions give way to
   // the bare names when the sheet is first shown.
-  struct NameRow {
-    ui::Label*& label;
-    const char* name;
-    const char* caption;
-  };
-  const NameRow rows[] = {
-      {sname, "sname", "Фамилия:"},
-      {name, "name", "Имя:"},
-      {Label1, "Label1", "aka"},
-      {nick, "nick", "Ник-нейм:"},
-  };
-  int rowTop = 28;
-  for (const NameRow& row : rows) {
-    row.label = frame::MakeLabel(this, row.name, 0, rowTop, row.caption);
-    row.label->AutoSize = false;
-    row.label->SetBounds(0, rowTop, kWidth, 16);
-    row.label->Transparent = false;
-    row.label->Color = kTeal;
-    row.label->Font.Color = ui::clWhite;
-    row.label->Alignment = ui::Alignment::Center;
-    frame::BindDrag(row.label);
-    row.label->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-    rowTop += 16;
+  AddLabels<Tperson>({
+      {&Tperson::sname, "sname", 0, 28, "Фамилия:"},
+      {&Tperson::name, "name", 0, 44, "Имя:"},
+      {&Tperson::Label1, "Label1", 0, 60, "aka"},
+      {&Tperson::nick, "nick", 0, 76, "Ник-нейм:"},
+  });
+  for (ui::Label* row : {sname, name, Label1, nick}) {
+    row->AutoSize = false;
+    row->SetBounds(0, row->Top, 380, 16);
+    row->Transparent = false;
+    row->Color = kTeal;
+    row->Font.Color = ui::clWhite;
+    row->Alignment = ui::Alignment::Center;
   }
+  DragBy({sname, name, Label1, nick});
+  ResetSkinsOver({sname, name, Label1, nick});
+  // The title strip leaves the skins as they are here.
+  top->OnMouseMove = nullptr;
 
   // The three doors: picture, caption (two lines on the middle one), click.
-  const frame::Button made[] = {
-      frame::MakeButton(this, &skins_, {"skill", 12, 102, 116, 44, "Навыки", frame::CaptionPlace::Across, 14},
-                        [this] { skillClick(); }),
-      frame::MakeButton(this, &skins_, {"askill", 132, 102, 116, 44, "Продвинутые", frame::CaptionPlace::Across, 5},
-                        [this] { askillClick(); }),
-      frame::MakeButton(this, &skins_, {"kopilka", 252, 102, 116, 44, "Копилка", frame::CaptionPlace::Across, 14},
-                        [this] { kopilkaClick(); }),
-  };
-  skill = made[0].picture, skilll = made[0].label;
-  askill = made[1].picture, askilll = made[1].label;
-  kopilka = made[2].picture, kopilkal = made[2].label;
+  AddButtons<Tperson>({
+      {&Tperson::skill,
+       &Tperson::skilll,
+       {"skill", 12, 102, 116, 44, "Навыки", frame::CaptionPlace::Across, 14},
+       &Tperson::skillClick},
+      {&Tperson::askill,
+       &Tperson::askilll,
+       {"askill", 132, 102, 116, 44, "Продвинутые", frame::CaptionPlace::Across, 5},
+       &Tperson::askillClick},
+      {&Tperson::kopilka,
+       &Tperson::kopilkal,
+       {"kopilka", 252, 102, 116, 44, "Копилка", frame::CaptionPlace::Across, 14},
+       &Tperson::kopilkaClick},
+  });
   // The second line of the middle caption is part of its button too.
   askillll = frame::MakeLabel(this, "askillll", 0, 102 + 23, "навыки");
   SkinSet::Style(askill, askillll);
@@ -68,16 +59,6 @@ Tperson::Tperson(ui::Application& app) : ui::Form(app) {
   askillll->OnMouseDown = askilll->OnMouseDown;
   askillll->OnMouseUp = askilll->OnMouseUp;
   askillll->OnClick = askilll->OnClick;
-
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
-}
-
-void Tperson::FormCreate() {
-  DoubleBuffered = true;
-  skins_.Reset();
 }
 
 void Tperson::FormShow() {
@@ -86,26 +67,6 @@ void Tperson::FormShow() {
   nick->Caption = engine->PlayerNick;
 }
 
-void Tperson::skillClick() {
-  engine->PlayClickSound();
-  Hide();
-  skills->Show();
-}
-
-void Tperson::askillClick() {
-  engine->PlayClickSound();
-  devSkill->Show();
-  Hide();
-}
-
-void Tperson::kopilkaClick() {
-  engine->PlayClickSound();
-  Hide();
-  kop->Show();
-}
-
-void Tperson::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
-}
+void Tperson::skillClick() { frame::HideThenShow(this, skills); }
+void Tperson::askillClick() { frame::ShowThenHide(this, devSkill); }
+void Tperson::kopilkaClick() { frame::HideThenShow(this, kop); }
