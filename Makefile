@@ -6,12 +6,16 @@
 #   make bench  build and run the benchmarks
 #
 # BUILD=dir picks another build folder, JOBS=n the number of parallel jobs.
+#
+# The developers' commands (test, all, bench) build with compiler warnings as
+# errors (ZX_WERROR); the player's (run) shows them and builds on, unless the
+# folder was already set up by a developer's command.
 
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 GAME  := $(BUILD)/game/zendrix2
 
-.PHONY: run test bench deps configure game all
+.PHONY: run test bench deps configure configure-dev game all
 
 deps:
 	@bash .ci/install-deps.sh
@@ -21,10 +25,15 @@ configure: deps
 	  cmake -S . -B "$(BUILD)" -G Ninja; \
 	fi
 
+configure-dev: deps
+	@if [ ! -f "$(BUILD)/build.ninja" ] || ! grep -qx 'ZX_WERROR:BOOL=ON' "$(BUILD)/CMakeCache.txt"; then \
+	  cmake -S . -B "$(BUILD)" -G Ninja -DZX_WERROR=ON; \
+	fi
+
 game: configure
 	ninja -C "$(BUILD)" -j "$(JOBS)" zx_game_files
 
-all: configure
+all: configure-dev
 	ninja -C "$(BUILD)" -j "$(JOBS)"
 
 run: game
@@ -45,6 +54,6 @@ run: game
 test: all
 	cd "$(BUILD)" && ctest --output-on-failure -j "$(JOBS)"
 
-bench: configure
+bench: configure-dev
 	ninja -C "$(BUILD)" -j "$(JOBS)" zx_game_files zx_benchmarks
 	bash bench/run.sh "$(BUILD)"

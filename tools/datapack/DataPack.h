@@ -151,7 +151,9 @@ inline Result PackIni(std::string_view text, std::string_view fileName, std::str
         return {{}, where + "section [" + std::string(name) + "], expected [" + std::string(section) + "]"};
       }
       haveSection = true;
-      plain = "[" + std::string(section) + "]";
+      // '[', not "[": GCC 12 at -O3 warns falsely of an overlapping copy in a
+      // one-letter literal + std::string (-Wrestrict, GCC bug 105329).
+      plain = '[' + std::string(section) + ']';
     } else {
       if (!haveSection) return {{}, where + "a line before the [" + std::string(section) + "] section"};
       const size_t eq = line.find('=');
