@@ -1,6 +1,8 @@
 // Makes the fuzzers' seed corpora from the generated program folder:
 //   config/  the shipped configuration in plain text (the fuzzer scrambles
 //            each input itself), plus the other forms values may take;
+//   skill/   the shipped advanced-skill table in plain text, plus bad rows
+//            and levels at and past the ends of their range;
 //   jpeg/    the small JPEG pictures, and one skin re-encoded as progressive,
 //            greyscale, arithmetic-coded and with restart markers;
 //   bmp/     the small BMP pictures, one of them as 8- and 32-bit files, and
@@ -41,6 +43,7 @@ void WriteFile(const fs::path& path, const Bytes& bytes) {
 
 void WriteText(const fs::path& path, const std::string& text) { WriteFile(path, Bytes(text.begin(), text.end())); }
 
+// The plain text of a scrambled data file.
 std::string PlainConfig(const fs::path& scrambled) {
   const Bytes bytes = ReadFile(scrambled);
   if (bytes.empty()) throw std::runtime_error("cannot read " + scrambled.string());
@@ -221,13 +224,20 @@ int main(int argc, char** argv) {
   try {
     const fs::path game = argv[1];
     const fs::path corpus = argv[2];
-    for (const char* name : {"config", "jpeg", "bmp"}) fs::create_directories(corpus / name);
+    for (const char* name : {"config", "skill", "jpeg", "bmp"}) fs::create_directories(corpus / name);
 
     WriteText(corpus / "config" / "shipped.ini", PlainConfig(game / "config.pc"));
     WriteText(corpus / "config" / "forms.ini",
               "; the other forms values take\n[game]\nmoney= $7FFFFFFF\nMONEY=-2147483648\nWork=True\n"
               "OnPlay=false\nCanCar=0x1F\nHealth= +100\nMark=Отлично\n\n[Other]\nFun=1\n");
     WriteText(corpus / "config" / "empty-section.ini", "[Game]\n");
+
+    WriteText(corpus / "skill" / "shipped.ini", PlainConfig(game / "skill.pc"));
+    WriteText(corpus / "skill" / "bad-rows.ini",
+              "[skills]\nSkill1=Логика\nskill1lev=5\nSKILL1BAR=10\nSkill2Lev=6\nSkill2Bar=-1\n"
+              "Skill3=Графика\nSkill3Lev=2147483647\nSkill3Bar=11\nSkill4Lev= +3\nSkill4Bar=$A\n"
+              "Skill5Lev=-2147483648\nSkill5Lev=1\n\n[Other]\nSkill6Lev=1\n");
+    WriteText(corpus / "skill" / "no-key.ini", "[Skills]\n; Skill1Lev=1\nSkill1\n");
 
     const int jpegs = CopySmall(game / "data", ".jpg", corpus / "jpeg");
     const Rgb skin = DecodeRgb(ReadFile(game / "data" / "buttons" / "menu_2.jpg"));
@@ -238,7 +248,7 @@ int main(int argc, char** argv) {
 
     const int bmps = CopySmall(game / "data", ".bmp", corpus / "bmp");
     BmpVariants(game / "data" / "buttons" / "qe_1.bmp", corpus / "bmp");
-    std::printf("seeds: 3 configurations, %d + 4 JPEG, %d + 7 BMP\n", jpegs, bmps);
+    std::printf("seeds: 3 configurations, 3 skill tables, %d + 4 JPEG, %d + 7 BMP\n", jpegs, bmps);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zx_fuzz_seeds: %s\n", e.what());
     return 1;

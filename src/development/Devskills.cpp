@@ -1,5 +1,8 @@
 #include "development/Devskills.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "city/Person.h"
 #include "city/Play.h"
 #include "engine/Class.h"
@@ -64,19 +67,24 @@ TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
   OnShow = [this](ui::Control&) { FormShow(); };
 }
 
-std::string TdevSkill::ReadSkills(const std::vector<std::string>& scrambledLines) {
+std::string TdevSkill::ReadSkills(const std::vector<std::string>& scrambledLines, int highestLevel) {
   // Descrambled here, in memory: nothing of the table is written anywhere.
   std::vector<std::string> lines;
   lines.reserve(scrambledLines.size());
   for (const std::string& line : scrambledLines) lines.push_back(ScrambleLine(line, ScrambleKey()));
-  const std::vector<std::string> values = platform::IniFile(lines).ReadSectionValues("Skills");
-  if (values.empty()) return "в нём нет раздела [Skills]";
+  const platform::IniFile ini(lines);
+  const std::vector<std::string> values = ini.ReadSectionValues("Skills");
+  if (values.empty()) {
+    return ini.SectionExists("Skills") ? "в разделе [Skills] нет ни одного ключа" : "в нём нет раздела [Skills]";
+  }
   std::string bad;
   for (int i = 0; i < kSkills; ++i) {
     const std::string key = "Skill" + platform::IntToStr(i + 1);
     const std::string name = platform::ValueOf(values, key);
     int32_t level = 0, bar = 0;
-    const bool levelRead = platform::TryStrToInt(platform::ValueOf(values, key + "Lev"), level) && level >= 0;
+    // A level runs from 0 to the highest, as the steps of the window raise it.
+    const bool levelRead =
+        platform::TryStrToInt(platform::ValueOf(values, key + "Lev"), level) && level >= 0 && level <= highestLevel;
     const bool barRead = platform::TryStrToInt(platform::ValueOf(values, key + "Bar"), bar) && bar >= 0 && bar <= 10;
     if (name.empty() || !levelRead || !barRead) {
       if (!bad.empty()) bad += ", ";
@@ -96,7 +104,7 @@ void TdevSkill::FormCreate() {
   if (!platform::LoadLines(path, lines)) {
     problem = "файл не найден";
   } else {
-    problem = ReadSkills(lines);
+    problem = ReadSkills(lines, engine->Bmax1);
   }
   for (int i = 0; i < kSkills; ++i) DrawRow(i);
   info->Caption = "Шаг навыка стоит " + platform::IntToStr(engine->Bmax2) + " опыта; наибольший уровень - " +
@@ -126,9 +134,10 @@ void TdevSkill::DrawRow(int i) {
 }
 
 int TdevSkill::TotalLevels() const {
-  int total = 0;
+  // Thirteen levels of up to the highest may together pass the int range.
+  int64_t total = 0;
   for (const Skill& s : Skills) total += s.level;
-  return total;
+  return static_cast<int>(std::clamp<int64_t>(total, INT32_MIN, INT32_MAX));
 }
 
 void TdevSkill::plusClick(int i) {

@@ -36,16 +36,17 @@ class TdevSkill : public ui::Form {
   void closeClick();
   // One step of skill i, paid with experience.
   void plusClick(int i);
-  // The levels of all thirteen skills together.
+  // The levels of all thirteen skills together; a sum past the int range
+  // counts as the largest int.
   int TotalLevels() const;
   void DrawRow(int i);
   // Cell j (1 to 10) of skill i (0 to 12).
   ui::Image* Cell(int i, int j) const { return cells_[i][j - 1]; }
 
-  // Reads the skills from the scrambled lines of "skill.pc"; what cannot be
-  // read keeps its start value and is told in the returned text (empty when
-  // everything was read).
-  std::string ReadSkills(const std::vector<std::string>& scrambledLines);
+  // Reads the skills from the scrambled lines of "skill.pc", each level 0 to
+  // highestLevel; what cannot be read starts from nothing and is told in the
+  // returned text (empty when everything was read).
+  std::string ReadSkills(const std::vector<std::string>& scrambledLines, int highestLevel);
 
  private:
   std::array<std::array<ui::Image*, 10>, kSkills> cells_{};

@@ -51,6 +51,13 @@ std::vector<std::string> IniFile::ReadSectionValues(std::string_view section) co
   return out;
 }
 
+bool IniFile::SectionExists(std::string_view section) const {
+  for (const Section& s : sections_) {
+    if (SameText(s.name, section)) return true;
+  }
+  return false;
+}
+
 std::string ValueOf(const std::vector<std::string>& lines, std::string_view name) {
   for (const std::string& line : lines) {
     const size_t eq = line.find('=');

@@ -17,6 +17,8 @@ class IniFile {
   // Every key=value line of the section, in file order, as "key=value";
   // the section name is matched without regard to letter case.
   std::vector<std::string> ReadSectionValues(std::string_view section) const;
+  // Whether the file has a header of the section, even one with no lines.
+  bool SectionExists(std::string_view section) const;
 
  private:
   struct Section {

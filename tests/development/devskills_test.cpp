@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "city/Person.h"
 #include "development/DevHelpers.h"
@@ -24,14 +26,17 @@ using testing_support::HarnessOptions;
 
 namespace {
 
-// Options whose "skill.pc" is replaced by these plain lines, scrambled as the packer does.
-HarnessOptions WithSkillLines(std::vector<std::string> plain) {
-  HarnessOptions options = Developer();
-  options.prepare = [plain](const std::string& dir) {
-    std::vector<std::string> lines;
-    for (const std::string& line : plain) lines.push_back(ScrambleLine(platform::Utf8ToCp1251(line), kScrambleKey));
-    platform::SaveLines(dir + "/skill.pc", lines);
-  };
+// Writes these plain lines as "skill.pc", scrambled as the packer does.
+void WriteSkillFile(const std::string& dir, const std::vector<std::string>& plain) {
+  std::vector<std::string> lines;
+  for (const std::string& line : plain) lines.push_back(ScrambleLine(platform::Utf8ToCp1251(line), kScrambleKey));
+  platform::SaveLines(dir + "/skill.pc", lines);
+}
+
+// Options whose "skill.pc" is replaced by these plain lines.
+HarnessOptions WithSkillLines(std::vector<std::string> plain, std::map<std::string, std::string> config = {}) {
+  HarnessOptions options = Developer(std::move(config));
+  options.prepare = [plain](const std::string& dir) { WriteSkillFile(dir, plain); };
   return options;
 }
 
@@ -86,6 +91,11 @@ TEST(AdvancedSkills, AMissingEmptyOrCorruptFileIsToldAndTheGameGoesOn) {
          std::ofstream(dir + "/skill.pc", std::ios::binary) << std::string("\x01\xff\0=[", 5);
        },
        "нет раздела [Skills]"},
+      {"a section with no key",
+       [](const std::string& dir) {
+         WriteSkillFile(dir, {"[Skills]", "Skill1 Игровая логика", "; Skill1Lev=1"});
+       },
+       "в разделе [Skills] нет ни одного ключа"},
   };
   for (const Case& c : cases) {
     HarnessOptions options = Developer();
@@ -104,20 +114,48 @@ TEST(AdvancedSkills, AMissingEmptyOrCorruptFileIsToldAndTheGameGoesOn) {
 }
 
 TEST(AdvancedSkills, OnlyTheRowsThatCannotBeReadStartFromNothing) {
-  std::vector<std::string> lines = {"[Skills]"};
-  for (int i = 1; i <= 13; ++i) {
-    lines.push_back("Skill" + std::to_string(i) + "=Умение " + std::to_string(i));
-    lines.push_back("Skill" + std::to_string(i) + "Lev=" + (i == 2 ? "много" : "1"));
-    lines.push_back("Skill" + std::to_string(i) + "Bar=" + (i == 3 ? "12" : "0"));
+  // Levels run from 0 to the highest, Bmax1 (5 here); a bar from 0 to 10.
+  {
+    const std::map<int, std::string> levels = {{2, "много"},      {4, "6"},  {5, "99"},
+                                               {6, "2147483647"}, {7, "-1"}, {8, "5"}};
+    std::vector<std::string> lines = {"[Skills]"};
+    for (int i = 1; i <= 13; ++i) {
+      lines.push_back("Skill" + std::to_string(i) + "=Умение " + std::to_string(i));
+      lines.push_back("Skill" + std::to_string(i) + "Lev=" + (levels.contains(i) ? levels.at(i) : "1"));
+      lines.push_back("Skill" + std::to_string(i) + "Bar=" + (i == 3 ? "12" : "4"));
+    }
+    GameHarness h(WithSkillLines(lines, {{"Bmax1", "5"}}));
+    ASSERT_EQ(h.exceptions().size(), 1u);
+    EXPECT_NE(h.exceptions()[0].find("не прочитаны Skill2, Skill3, Skill4, Skill5, Skill6, Skill7)"), std::string::npos)
+        << h.exceptions()[0];
+    EXPECT_EQ(devSkill->Skills[1].level, 0);
+    EXPECT_EQ(devSkill->Skills[1].name, "Умение 2");
+    EXPECT_EQ(devSkill->Skills[2].level, 1);
+    EXPECT_EQ(devSkill->Skills[2].bar, 0);
+    for (int i : {3, 4, 5, 6}) {
+      EXPECT_EQ(devSkill->Skills[i].level, 0) << i;
+      EXPECT_EQ(devSkill->Skills[i].bar, 4) << i;
+      EXPECT_EQ(devSkill->levels[i]->Caption(), "0") << i;
+    }
+    EXPECT_EQ(devSkill->Skills[7].level, 5);    // the highest itself
+    EXPECT_EQ(devSkill->TotalLevels(), 5 + 7);  // the eighth at the highest, seven at 1
   }
-  GameHarness h(WithSkillLines(lines));
-  ASSERT_EQ(h.exceptions().size(), 1u);
-  EXPECT_NE(h.exceptions()[0].find("Skill2, Skill3"), std::string::npos) << h.exceptions()[0];
-  EXPECT_EQ(devSkill->Skills[1].level, 0);
-  EXPECT_EQ(devSkill->Skills[1].name, "Умение 2");
-  EXPECT_EQ(devSkill->Skills[2].level, 1);
-  EXPECT_EQ(devSkill->Skills[2].bar, 0);
-  EXPECT_EQ(devSkill->Skills[3].level, 1);
+  // With the largest highest level, thirteen of them pass the int range: the
+  // price of a game counts them as many as it ever counts.
+  {
+    std::vector<std::string> lines = {"[Skills]"};
+    for (int i = 1; i <= 13; ++i) {
+      lines.push_back("Skill" + std::to_string(i) + "=Умение " + std::to_string(i));
+      lines.push_back("Skill" + std::to_string(i) + "Lev=2147483647");
+      lines.push_back("Skill" + std::to_string(i) + "Bar=0");
+    }
+    GameHarness h(WithSkillLines(lines, {{"Bmax1", "2147483647"}}));
+    EXPECT_TRUE(h.exceptions().empty());
+    EXPECT_EQ(devSkill->Skills[12].level, 2147483647);
+    EXPECT_EQ(devSkill->TotalLevels(), 2147483647);
+    menu->DevLanguage = "С++";
+    EXPECT_EQ(gameDev->Price(), devrules::GamePrice(engine->Cpplev, false, 10000));
+  }
 }
 
 TEST(AdvancedSkills, AStepCostsMoreExperienceThanThePriceAndTheEleventhRaisesTheLevel) {
