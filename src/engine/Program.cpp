@@ -49,16 +49,10 @@ int RunForms(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostr
       };
     }
     // The main menu comes up as soon as the engine it draws from exists; if
-    // it cannot, that is reported once every form is built, as the last error
-    // of the start.
+    // it cannot, it stays hidden, and that is reported once every form is
+    // built, as the last error of the start.
     std::exception_ptr mainMenuFailed;
-    CreateAllForms(*app, [&app, &mainMenuFailed] {
-      try {
-        if (app->MainForm() != nullptr && !app->Terminated()) app->MainForm()->Show();
-      } catch (...) {
-        mainMenuFailed = std::current_exception();
-      }
-    });
+    CreateAllForms(*app, [&app, &mainMenuFailed] { mainMenuFailed = ShowMainWindow(*app); });
     if (mainMenuFailed) std::rethrow_exception(mainMenuFailed);
     app->Run();
   } catch (const std::exception& e) {

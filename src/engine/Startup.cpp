@@ -151,6 +151,23 @@ void CreateAllForms(ui::Application& app, const std::function<void()>& mainWindo
   Create(app, ssgBuy);
 }
 
+std::exception_ptr ShowMainWindow(ui::Application& app) {
+  ui::Form* main = app.MainForm();
+  if (main == nullptr || app.Terminated()) return nullptr;
+  try {
+    main->Show();
+  } catch (...) {
+    const std::exception_ptr failed = std::current_exception();
+    try {
+      main->Hide();
+    } catch (...) {
+      // Hiding it failed too; the first failure is the one to tell.
+    }
+    return failed;
+  }
+  return nullptr;
+}
+
 void ForgetAllForms() {
   for (const auto& forget : g_forget) forget();
   g_forget.clear();

@@ -130,6 +130,43 @@ TEST(StartUp, EveryScreenCanBeShownAndHidden) {
   EXPECT_TRUE(h.exceptions().empty());
 }
 
+TEST(StartUp, AMainMenuWhoseSkinFailsIsNeverLeftShown) {
+  // A program folder whose main-menu normal skin is noise: every screen of
+  // that skin family reports it as it is created, and the main menu, which
+  // loads its skins when it is shown, cannot come up.
+  HarnessOptions options;
+  options.showMainMenu = false;
+  options.prepare = [](const std::string& gameDir) {
+    namespace fs = std::filesystem;
+    const fs::path data = fs::path(gameDir) / "data";
+    const fs::path shared = fs::read_symlink(data);
+    fs::remove(data);
+    fs::create_directories(data / "buttons");
+    for (const auto& entry : fs::directory_iterator(shared)) {
+      if (entry.path().filename() != "buttons")
+        fs::create_directory_symlink(entry.path(), data / entry.path().filename());
+    }
+    for (const auto& entry : fs::directory_iterator(shared / "buttons")) {
+      if (entry.path().filename() != "menu_1.jpg")
+        fs::create_symlink(entry.path(), data / "buttons" / entry.path().filename());
+    }
+    std::ofstream(data / "buttons" / "menu_1.jpg", std::ios::binary) << std::string(4096, '\x5A');
+  };
+  GameHarness h(options);
+  EXPECT_EQ(h.exceptions().size(), 17u);
+  const std::exception_ptr failed = ShowMainWindow(h.app());
+  ASSERT_NE(failed, nullptr);
+  try {
+    std::rethrow_exception(failed);
+  } catch (const std::exception& e) {
+    EXPECT_NE(std::string(e.what()).find("JPEG error"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(Form1->Visible);
+  ASSERT_TRUE(Form1->HasWindow());
+  EXPECT_FALSE(h.backend().Windows().at(Form1->Window()).visible);
+  EXPECT_EQ(h.exceptions().size(), 17u);  // the start tells the main menu's own error last
+}
+
 TEST(StartUp, LoadsTheConfigurationAndLeavesNineUntimedStartLines) {
   GameHarness h;
   // Nine start lines; the device manager's first refresh, later in start-up, is the first timed line.
