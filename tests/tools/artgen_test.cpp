@@ -345,7 +345,7 @@ TEST_F(ArtGenerator, DrawsTheSameBytesOnEveryRun) {
 
 TEST_F(ArtGenerator, AssetListNamesEveryFileAndNothingElse) {
   ASSERT_EQ(status_, 0);
-  const fs::path list = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "ASSETS.md";
+  const fs::path list = fs::path(ZX_SOURCE_DIR) / "data" / "ASSETS.md";
   std::ifstream in(list);
   ASSERT_TRUE(in) << list;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
