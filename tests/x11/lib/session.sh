@@ -19,6 +19,7 @@ X11_WAIT=${X11_WAIT:-30}
 
 x11_fail() {
   echo "FAIL: $*" >&2
+  x11_keep_screen
   if [[ -n "${X11_GAME_OUT:-}" && -s "$X11_GAME_OUT" ]]; then
     echo "--- the game's output ---" >&2
     tail -n 40 "$X11_GAME_OUT" >&2
@@ -28,6 +29,19 @@ x11_fail() {
 }
 
 x11_note() { echo "  $*"; }
+
+# Keeps what the screen showed when the test failed: $ZX_OUT/failed.png, and
+# the windows and the one with the keyboard in $ZX_OUT/failed-windows.txt.
+x11_keep_screen() {
+  [[ -n "${X11_XVFB_PID:-}" && -z "${X11_KEEPING:-}" ]] && kill -0 "$X11_XVFB_PID" 2>/dev/null || return 0
+  X11_KEEPING=1
+  import -window root "$ZX_OUT/failed.png" 2>/dev/null && echo "The screen: $ZX_OUT/failed.png" >&2
+  {
+    echo "keyboard: window $(printf '0x%x' "$(xdotool getwindowfocus -f 2>/dev/null)")"
+    echo "mapped windows (id width height left top):"
+    x11_windows
+  } >"$ZX_OUT/failed-windows.txt" 2>&1
+}
 
 # Tools a window test needs (those every test needs, and those named); without
 # them the test is skipped (exit code 77), except on CI, where a missing tool
@@ -194,7 +208,6 @@ x11_wait_window() {
     done < <(x11_windows)
     sleep 0.05
   done
-  x11_shot timeout-window
   x11_fail "no ${width}x${height} window within $X11_WAIT s"
 }
 
@@ -213,7 +226,6 @@ x11_wait_new_window() {
     done < <(x11_windows)
     sleep 0.02
   done
-  x11_shot timeout-window
   x11_fail "$2 did not appear within $X11_WAIT s"
 }
 
@@ -261,7 +273,7 @@ x11_wait_keyboard() {
     focus=$(xdotool getwindowfocus -f 2>/dev/null) && [[ -n "$focus" ]] &&
       [[ "$(x11_toplevel "$focus")" == "$want" ]] && break
     x11_game_running || x11_fail "the game ended before window $WIN_ID got the keyboard"
-    ((SECONDS < deadline)) || x11_fail "window $WIN_ID did not get the keyboard within $X11_WAIT s"
+    ((SECONDS < deadline)) || x11_fail "window $WIN_ID did not get the keyboard within $X11_WAIT s (window $(printf '0x%x' "${focus:-0}") has it)"
     sleep 0.02
   done
 }
