@@ -181,15 +181,29 @@ x11_wait_exit() {
   return 0
 }
 
+# The parent of window $1: "root" for a top-level window.
+x11_parent() {
+  xwininfo -tree -id "$1" 2>/dev/null |
+    sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\) (the root window).*/root/p; s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' |
+    head -n1
+}
+
 # The mapped top-level windows, one a line: "id width height left top".
+# Each child of the root window is asked whether it is on the screen, then
+# whether it is still a child of the root, and its place and size are read
+# as they are then. Under a window manager a window waits on the root
+# window, unmapped, until the manager puts it in a frame and shows the
+# frame: listed just before, it is on the screen a moment later, inside the
+# frame, which is the top-level window to wait for, click and give keys to.
 x11_windows() {
-  local id size
-  xwininfo -root -children 2>/dev/null |
-    sed -n 's/^ *\(0x[0-9a-f]*\) .* \([0-9]*x[0-9]*+-\{0,1\}[0-9]*+-\{0,1\}[0-9]*\)  .*$/\1 \2/p' |
-    while read -r id size; do
-      xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
-      echo "$id ${size//[x+]/ }"
-    done
+  local id info
+  for id in $(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
+    info=$(xwininfo -id "$id" 2>/dev/null) || continue
+    [[ "$info" == *"Map State: IsViewable"* ]] || continue
+    [[ "$(x11_parent "$id")" == root ]] || continue
+    awk -v id="$id" '/^ *Absolute upper-left X:/ { x = $4 } /^ *Absolute upper-left Y:/ { y = $4 }
+                     /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print id, w, h, x, y }' <<<"$info"
+  done
 }
 
 # Waits for a mapped window of $1 × $2 pixels, other than those listed in $3
@@ -248,7 +262,7 @@ x11_wait_gone() {
 # frame a window manager put it in) that holds window $1.
 x11_toplevel() {
   local id=$1 parent
-  while parent=$(xwininfo -tree -id "$id" 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\) (the root window).*/root/p; s/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' | head -n1); do
+  while parent=$(x11_parent "$id"); do
     [[ -n "$parent" && "$parent" != root && "$parent" != 0x0 ]] || break
     id=$parent
   done
