@@ -365,6 +365,16 @@ x11_start_shown() {
 }
 x11_start_shown-why() { echo "the place of \"Начать игру\" is still black"; }
 
+# Whether the registration field whose top left corner is at X11_FIELD
+# ("left top" in window WIN_ID) shows the text cursor at its start: the white
+# bar the game draws in the field that has the focus, while it is empty.
+x11_field_focused() {
+  local left top
+  read -r left top <<<"$X11_FIELD"
+  [[ "$(x11_pixel "$1" $((WIN_X + left + 3)) $((WIN_Y + top + 10)))" == "#FFFFFF" ]]
+}
+x11_field_focused-why() { echo "the field at $X11_FIELD shows no text cursor"; }
+
 # From the main menu to the game screen of a new game: the registration
 # (fields clicked and typed), the instructions shown whole with Alt+Enter,
 # "Начать игру". Sets WIN_ID, WIN_X, WIN_Y to the game screen.
@@ -374,11 +384,20 @@ x11_new_game() {
   xdotool click 1
   x11_wait_window 328 254
   x11_wait_keyboard
-  local field fx fy text
-  for field in "160 98 Ivan" "200 138 Petrov" "152 178 vanya"; do
-    read -r fx fy text <<<"$field"
-    x11_move "$fx" "$fy"
+  # A window manager holds each click on a window until it has looked at it
+  # (openbox: to raise and focus the window), but not the keys typed after
+  # it, which go straight to the window with the keyboard. So each field is
+  # typed into once it shows the text cursor: the click has reached the game.
+  # The first field has the cursor from the start; a click on it held until
+  # the middle of its typing must leave the cursor where the typing goes on,
+  # so every field is clicked right of where its text will end.
+  local field left top text
+  for field in "152 88 Ivan" "192 128 Petrov" "144 168 vanya"; do
+    read -r left top text <<<"$field"
+    X11_FIELD="$left $top"
+    x11_move $((left + 100)) $((top + 10))
     xdotool click 1
+    x11_wait_until x11_field_focused "the click on the field at $X11_FIELD did not give it the focus"
     xdotool type --delay 60 "$text"
   done
   x11_move 243 230
