@@ -328,6 +328,18 @@ x11_pixel() {
   convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1
 }
 
+# The colours of several pixels of a picture, read at once, as RRGGBB
+# separated by spaces: x11_pixels picture.png "x y" "x y" ...
+x11_pixels() {
+  local picture=$1 point x y format=""
+  shift
+  for point in "$@"; do
+    read -r x y <<<"$point"
+    format+="%[hex:u.p{$x,$y}] "
+  done
+  convert "$picture" -depth 8 -format "$format" info:
+}
+
 # Polls screenshots until check_function (given the screenshot path) succeeds:
 #   x11_wait_until check_function description
 # When it never does, the message names what check_function-why (if defined)
