@@ -1,6 +1,7 @@
 #include "engine/Screen.h"
 
 #include "engine/Class.h"
+#include "ui/ListBox.h"
 #include "ui/Timer.h"
 
 Screen::Screen(ui::Application& app, const ScreenFrame& frame)
@@ -73,3 +74,12 @@ void SetEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
 }
 
 }  // namespace frame
+
+ui::ListBox* frame::MakeList(ui::Control* parent, const char* name, int left, int top, int width, int height) {
+  auto* list = new ui::ListBox(parent);
+  list->Name = name;
+  list->SetBounds(left, top, width, height);
+  list->Color = ui::clBlack;
+  list->Font.Color = ui::clWhite;
+  return list;
+}

@@ -212,3 +212,11 @@ void AddTimers(S* screen, std::initializer_list<TimerLine<S>> rows) {
 }
 
 }  // namespace frame
+
+// A list box of the screens' usual look at its place: black, white text.
+namespace ui {
+class ListBox;
+}  // namespace ui
+namespace frame {
+ui::ListBox* MakeList(ui::Control* parent, const char* name, int left, int top, int width, int height);
+}  // namespace frame
