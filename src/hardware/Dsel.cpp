@@ -6,59 +6,25 @@
 
 Tdevsel* devsel = nullptr;
 
-Tdevsel::Tdevsel(ui::Application& app) : ui::Form(app) {
-  SetClientSize(505, 386);
-  Position = ui::FormPosition::ScreenCenter;
-  Color = ui::clBlack;
-  Font.Name = "Verdana";
-  Font.Size = 13;
-  Font.Color = ui::clBlack;
-
-  top = frame::MakeTitle(this, "Выбор отдела");
-  close = frame::MakeCloseLabel(this, "X", 490);
+Tdevsel::Tdevsel(ui::Application& app) : Screen(app, {505, 386, "Выбор отдела", "menu", "X", frame::Back(travel)}) {
+  Font.Color = ui::clBlack;  // this window's own font is black
 
   // The button list, in the order of every skin change; each caption is
   // centred across its 220 × 37 button.
-  struct Department {
-    ui::Image*& picture;
-    ui::Label*& label;
-    const char* name;
-    int left;
-    int top;
-    const char* caption;
-    void (Tdevsel::*click)();
-  };
-  const Department departments[] = {
-      {mb1, mb1l, "mb1", 24, 40, "Материнские платы Intel", &Tdevsel::mb1Click},
-      {mb2, mb2l, "mb2", 264, 40, "Материнские платы AMD", &Tdevsel::mb2Click},
-      {pr1, pr1l, "pr1", 24, 88, "Процессоры Intel", &Tdevsel::pr1Click},
-      {pr2, pr2l, "pr2", 264, 88, "Процессоры AMD", &Tdevsel::pr2Click},
-      {ram, raml, "ram", 144, 136, "Оперативная память DDR II", &Tdevsel::ramClick},
-      {v1, v1l, "v1", 24, 184, "Видео карты NVidia (PCI-E)", &Tdevsel::v1Click},
-      {v2, v2l, "v2", 264, 184, "Видео карты ATI (PCI-E)", &Tdevsel::v2Click},
-      {hdd, hddl, "hdd", 144, 232, "Жесткие диски", &Tdevsel::hddClick},
-      {md, mdl, "md", 144, 280, "Модемы", &Tdevsel::mdClick},
-      {mn, mnl, "mn", 144, 328, "Мониторы LCD", &Tdevsel::mnClick},
-  };
-  for (const Department& d : departments) {
-    const frame::Button made =
-        frame::MakeButton(this, &skins_, {d.name, d.left, d.top, 220, 37, d.caption, frame::CaptionPlace::Across, 10},
-                          [this, click = d.click] { (this->*click)(); });
-    d.picture = made.picture;
-    d.label = made.label;
-  }
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-}
-
-void Tdevsel::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
+  using S = Tdevsel;
+  constexpr auto Across = frame::CaptionPlace::Across;
+  AddButtons<S>({
+      {&S::mb1, &S::mb1l, {"mb1", 24, 40, 220, 37, "Материнские платы Intel", Across, 10}, &S::mb1Click},
+      {&S::mb2, &S::mb2l, {"mb2", 264, 40, 220, 37, "Материнские платы AMD", Across, 10}, &S::mb2Click},
+      {&S::pr1, &S::pr1l, {"pr1", 24, 88, 220, 37, "Процессоры Intel", Across, 10}, &S::pr1Click},
+      {&S::pr2, &S::pr2l, {"pr2", 264, 88, 220, 37, "Процессоры AMD", Across, 10}, &S::pr2Click},
+      {&S::ram, &S::raml, {"ram", 144, 136, 220, 37, "Оперативная память DDR II", Across, 10}, &S::ramClick},
+      {&S::v1, &S::v1l, {"v1", 24, 184, 220, 37, "Видео карты NVidia (PCI-E)", Across, 10}, &S::v1Click},
+      {&S::v2, &S::v2l, {"v2", 264, 184, 220, 37, "Видео карты ATI (PCI-E)", Across, 10}, &S::v2Click},
+      {&S::hdd, &S::hddl, {"hdd", 144, 232, 220, 37, "Жесткие диски", Across, 10}, &S::hddClick},
+      {&S::md, &S::mdl, {"md", 144, 280, 220, 37, "Модемы", Across, 10}, &S::mdClick},
+      {&S::mn, &S::mnl, {"mn", 144, 328, 220, 37, "Мониторы LCD", Across, 10}, &S::mnClick},
+  });
 }
 
 void Tdevsel::Open(ui::Form* department) {
@@ -85,9 +51,3 @@ void Tdevsel::v2Click() { Open(vshop2); }
 void Tdevsel::hddClick() { Open(hshop); }
 void Tdevsel::mdClick() { Open(mdshop); }
 void Tdevsel::mnClick() { Open(mnshop); }
-
-void Tdevsel::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  travel->Show();
-}

@@ -1,17 +1,12 @@
 #pragma once
 // The computer store's department chooser: ten buttons, one per hardware
 // department; each hides the chooser and shows its department.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tdevsel : public ui::Form {
+class Tdevsel : public Screen {
  public:
   explicit Tdevsel(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Image* mb1;
   ui::Label* mb1l;
   ui::Image* mb2;
@@ -33,9 +28,6 @@ class Tdevsel : public ui::Form {
   ui::Image* mn;
   ui::Label* mnl;
 
-  void FormCreate();
-  void ResetSkins() { skins_.Reset(); }
-  void closeClick();
   void mb1Click();
   void mb2Click();
   void pr1Click();
@@ -47,12 +39,9 @@ class Tdevsel : public ui::Form {
   void mdClick();
   void mnClick();
 
-  const SkinSet& Skins() const { return skins_; }
-
  private:
   // Hides the chooser and shows a department.
   void Open(ui::Form* department);
-  SkinSet skins_{"menu"};
 };
 
 extern Tdevsel* devsel;

@@ -6,36 +6,17 @@
 
 Tgames* games = nullptr;
 
-Tgames::Tgames(ui::Application& app) : ui::Form(app) {
-  SetClientSize(262, 290);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Игры");
-  close = frame::MakeCloseLabel(this, "X", 247);
+Tgames::Tgames(ui::Application& app) : Screen(app, {262, 290, "Игры", "main", "X", frame::Back(ssoft)}) {
+  using S = Tgames;
+  top->OnMouseMove = nullptr;  // the title strip leaves the skins alone
   Label1 = frame::MakeLabel(this, "Label1", 16, 26, "Установленные игры:");
-  frame::BindDrag(Label1);
-  list = new ui::ListBox(this);
-  list->Name = "list";
-  list->SetBounds(16, 46, 230, 180);
-  list->Color = ui::clBlack;
-  list->Font.Color = ui::clWhite;
-
-  const frame::Button button = frame::MakeButton(
-      this, &skins_, {"play", 56, 240, 150, 37, "Играть", frame::CaptionPlace::Centred}, [this] { playClick(); });
-  play = button.picture;
-  playl = button.label;
-
+  DragBy({Label1});
+  list = frame::MakeList(this, "list", 16, 46, 230, 180);
   list->OnDblClick = [this](ui::Control&) { playClick(); };
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-}
 
-void Tgames::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
+  AddButtons<S>({
+      {&S::play, &S::playl, {"play", 56, 240, 150, 37, "Играть", frame::CaptionPlace::Centred}, &S::playClick},
+  });
 }
 
 // Playing lifts the mood once per game day; the game stays paused meanwhile.
@@ -51,10 +32,4 @@ void Tgames::playClick() {
   lastPlayed_ = today;
   engine->AddMood(10);
   engine->ShowInfoMessage("Вы поиграли в " + list->Items[i] + ". Настроение улучшилось!");
-}
-
-void Tgames::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  ssoft->Show();
 }

@@ -10,53 +10,43 @@ namespace {
 const ui::Color kValueColor{255, 214, 102};
 }
 
-Tssoft::Tssoft(ui::Application& app) : ui::Form(app) {
-  SetClientSize(420, 280);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Установленный софт");
-  close = frame::MakeCloseLabel(this, "X", 405);
-
+Tssoft::Tssoft(ui::Application& app) : Screen(app, {420, 280, "Установленный софт", "main", "X", frame::Back(comp)}) {
+  top->OnMouseMove = nullptr;  // the title strip leaves the skins alone
   pic = new ui::Image(this);
   pic->Name = "pic";
   pic->SetBounds(16, 32, 96, 72);
-  frame::BindDrag(pic);
+  DragBy({pic});
 
+  using S = Tssoft;
+  // Each kind of program: its caption and, under it, what is installed.
   struct Row {
-    ui::Label** caption;
+    ui::Label* S::*caption;
     const char* captionName;
     const char* captionText;
-    ui::Label** value;
+    ui::Label* S::*value;
     const char* valueName;
   } const rows[] = {
-      {&osc, "osc", "Операционная система:", &os, "os"}, {&officec, "officec", "Офисный пакет:", &office, "office"},
-      {&cppc, "cppc", "Компилятор С++:", &cpp, "cpp"},   {&pasc, "pasc", "Компилятор Pascal:", &pas, "pas"},
-      {&phpc, "phpc", "Компилятор PHP:", &php, "php"},
+      {&S::osc, "osc", "Операционная система:", &S::os, "os"},
+      {&S::officec, "officec", "Офисный пакет:", &S::office, "office"},
+      {&S::cppc, "cppc", "Компилятор С++:", &S::cpp, "cpp"},
+      {&S::pasc, "pasc", "Компилятор Pascal:", &S::pas, "pas"},
+      {&S::phpc, "phpc", "Компилятор PHP:", &S::php, "php"},
   };
   int rowTop = 30;
   for (const Row& row : rows) {
-    *row.caption = frame::MakeLabel(this, row.captionName, 128, rowTop, row.captionText);
-    *row.value = frame::MakeLabel(this, row.valueName, 144, rowTop + 17, "нет");
-    (*row.value)->Font.Color = kValueColor;
-    frame::BindDrag(*row.caption);
-    frame::BindDrag(*row.value);
+    ui::Label* caption = this->*row.caption = frame::MakeLabel(this, row.captionName, 128, rowTop, row.captionText);
+    ui::Label* value = this->*row.value = frame::MakeLabel(this, row.valueName, 144, rowTop + 17, "нет");
+    value->Font.Color = kValueColor;
+    DragBy({caption, value});
     rowTop += 40;
   }
 
-  const frame::Button button = frame::MakeButton(
-      this, &skins_, {"play", 16, 232, 150, 37, "Игры", frame::CaptionPlace::Centred}, [this] { playClick(); });
-  play = button.picture;
-  playl = button.label;
-
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+  AddButtons<S>({
+      {&S::play, &S::playl, {"play", 16, 232, 150, 37, "Игры", frame::CaptionPlace::Centred}, &S::playClick},
+  });
 }
 
 void Tssoft::FormCreate() {
-  DoubleBuffered = true;
   ShowSystemPicture(false);
   ResetSkins();
 }
@@ -73,10 +63,4 @@ void Tssoft::playClick() {
   engine->PlayClickSound();
   Hide();
   games->Show();
-}
-
-void Tssoft::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  comp->Show();
 }

@@ -55,47 +55,23 @@ const char* const kNone = "нет";
 
 }  // namespace
 
-Tsoftset::Tsoftset(ui::Application& app) : ui::Form(app) {
-  SetClientSize(460, 296);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Установка и удаление программ");
-  close = frame::MakeCloseLabel(this, "X", 445);
+Tsoftset::Tsoftset(ui::Application& app)
+    : Screen(app, {460, 296, "Установка и удаление программ", "main", "X", frame::Back(comp)}) {
+  using S = Tsoftset;
+  top->OnMouseMove = nullptr;  // the title strip leaves the skins alone
   Label1 = frame::MakeLabel(this, "Label1", 16, 26, "Купленные программы:");
-  frame::BindDrag(Label1);
-  nseted = new ui::ListBox(this);
-  nseted->Name = "nseted";
-  nseted->SetBounds(16, 46, 205, 186);
+  nseted = frame::MakeList(this, "nseted", 16, 46, 205, 186);
   Label2 = frame::MakeLabel(this, "Label2", 239, 26, "Установленные программы:");
-  frame::BindDrag(Label2);
-  seted = new ui::ListBox(this);
-  seted->Name = "seted";
-  seted->SetBounds(239, 46, 205, 186);
-  for (ui::ListBox* list : {nseted, seted}) {
-    list->Color = ui::clBlack;
-    list->Font.Color = ui::clWhite;
-  }
+  seted = frame::MakeList(this, "seted", 239, 46, 205, 186);
+  DragBy({Label1, Label2});
   // Under each list its button, the caption centred on it.
-  const frame::Button install = frame::MakeButton(
-      this, &skins_, {"inst", 43, 244, 150, 37, "Установить", frame::CaptionPlace::Centred}, [this] { instClick(); });
-  inst = install.picture;
-  instl = install.label;
-  const frame::Button uninstall = frame::MakeButton(
-      this, &skins_, {"uninst", 266, 244, 150, 37, "Удалить", frame::CaptionPlace::Centred}, [this] { uninstClick(); });
-  uninst = uninstall.picture;
-  uninstl = uninstall.label;
+  constexpr auto Centred = frame::CaptionPlace::Centred;
+  AddButtons<S>({
+      {&S::inst, &S::instl, {"inst", 43, 244, 150, 37, "Установить", Centred}, &S::instClick},
+      {&S::uninst, &S::uninstl, {"uninst", 266, 244, 150, 37, "Удалить", Centred}, &S::uninstClick},
+  });
   nseted->OnDblClick = [this](ui::Control&) { instClick(); };
   seted->OnDblClick = [this](ui::Control&) { uninstClick(); };
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { ResetSkins(); };
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-}
-
-void Tsoftset::FormCreate() {
-  DoubleBuffered = true;
-  ResetSkins();
 }
 
 void Tsoftset::instClick() {
@@ -209,8 +185,6 @@ void Tsoftset::RemoveProgramSilently(const std::string& programName) {
 }
 
 void Tsoftset::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  comp->Show();
+  Screen::closeClick();
   engine->IsTextEditor = ssoft->office->Caption != kNone;
 }

@@ -1,16 +1,11 @@
 #pragma once
 // The software store: a chooser of its four departments.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tsoftsel : public ui::Form {
+class Tsoftsel : public Screen {
  public:
   explicit Tsoftsel(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Image* os;
   ui::Label* osl;
   ui::Image* text;
@@ -20,17 +15,14 @@ class Tsoftsel : public ui::Form {
   ui::Image* game;
   ui::Label* gamel;
 
-  void FormCreate();
-  void ResetSkins() { skins_.Reset(); }
-  const SkinSet& Skins() const { return skins_; }
   void osClick();
   void textClick();
   void kClick();
   void gameClick();
-  void closeClick();
 
  private:
-  SkinSet skins_{"menu"};
+  // Hides the chooser and shows a department.
+  void Open(ui::Form* department);
 };
 
 extern Tsoftsel* softsel;
