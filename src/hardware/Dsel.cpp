@@ -27,27 +27,17 @@ Tdevsel::Tdevsel(ui::Application& app) : Screen(app, {505, 386, "Выбор от
   });
 }
 
-void Tdevsel::Open(ui::Form* department) {
-  engine->PlayClickSound();
-  Hide();
-  department->Show();
-}
+void Tdevsel::mb1Click() { frame::HideThenShow(this, mbshop); }
 
-void Tdevsel::mb1Click() { Open(mbshop); }
-
-void Tdevsel::mb2Click() {
-  // This one shows its department before the chooser goes.
-  engine->PlayClickSound();
-  mbshop2->Show();
-  Hide();
-}
+// This one shows its department before the chooser goes.
+void Tdevsel::mb2Click() { frame::ShowThenHide(this, mbshop2); }
 
 // The Intel processors are the second processor department, the AMD ones the first.
-void Tdevsel::pr1Click() { Open(prshop2); }
-void Tdevsel::pr2Click() { Open(prshop); }
-void Tdevsel::ramClick() { Open(rshop); }
-void Tdevsel::v1Click() { Open(vshop); }
-void Tdevsel::v2Click() { Open(vshop2); }
-void Tdevsel::hddClick() { Open(hshop); }
-void Tdevsel::mdClick() { Open(mdshop); }
-void Tdevsel::mnClick() { Open(mnshop); }
+void Tdevsel::pr1Click() { frame::HideThenShow(this, prshop2); }
+void Tdevsel::pr2Click() { frame::HideThenShow(this, prshop); }
+void Tdevsel::ramClick() { frame::HideThenShow(this, rshop); }
+void Tdevsel::v1Click() { frame::HideThenShow(this, vshop); }
+void Tdevsel::v2Click() { frame::HideThenShow(this, vshop2); }
+void Tdevsel::hddClick() { frame::HideThenShow(this, hshop); }
+void Tdevsel::mdClick() { frame::HideThenShow(this, mdshop); }
+void Tdevsel::mnClick() { frame::HideThenShow(this, mnshop); }

@@ -38,10 +38,6 @@ class Tdevsel : public Screen {
   void hddClick();
   void mdClick();
   void mnClick();
-
- private:
-  // Hides the chooser and shows a department.
-  void Open(ui::Form* department);
 };
 
 extern Tdevsel* devsel;

@@ -18,24 +18,22 @@ Tssoft::Tssoft(ui::Application& app) : Screen(app, {420, 280, "Установл�
   DragBy({pic});
 
   using S = Tssoft;
-  // Each kind of program: its caption and, under it, what is installed.
+  // Each kind of program: what is installed (`os`) under its caption (`osc`).
   struct Row {
-    ui::Label* S::*caption;
-    const char* captionName;
-    const char* captionText;
     ui::Label* S::*value;
-    const char* valueName;
+    ui::Label* S::*caption;
+    const char* name;
+    const char* text;
   } const rows[] = {
-      {&S::osc, "osc", "Операционная система:", &S::os, "os"},
-      {&S::officec, "officec", "Офисный пакет:", &S::office, "office"},
-      {&S::cppc, "cppc", "Компилятор С++:", &S::cpp, "cpp"},
-      {&S::pasc, "pasc", "Компилятор Pascal:", &S::pas, "pas"},
-      {&S::phpc, "phpc", "Компилятор PHP:", &S::php, "php"},
+      {&S::os, &S::osc, "os", "Операционная система:"}, {&S::office, &S::officec, "office", "Офисный пакет:"},
+      {&S::cpp, &S::cppc, "cpp", "Компилятор С++:"},    {&S::pas, &S::pasc, "pas", "Компилятор Pascal:"},
+      {&S::php, &S::phpc, "php", "Компилятор PHP:"},
   };
   int rowTop = 30;
   for (const Row& row : rows) {
-    ui::Label* caption = this->*row.caption = frame::MakeLabel(this, row.captionName, 128, rowTop, row.captionText);
-    ui::Label* value = this->*row.value = frame::MakeLabel(this, row.valueName, 144, rowTop + 17, "нет");
+    const std::string name = row.name;
+    ui::Label* caption = this->*row.caption = frame::MakeLabel(this, name + "c", 128, rowTop, row.text);
+    ui::Label* value = this->*row.value = frame::MakeLabel(this, row.name, 144, rowTop + 17, "нет");
     value->Font.Color = kValueColor;
     DragBy({caption, value});
     rowTop += 40;
@@ -59,8 +57,4 @@ void Tssoft::ShowSystemPicture(bool installed) {
   }
 }
 
-void Tssoft::playClick() {
-  engine->PlayClickSound();
-  Hide();
-  games->Show();
-}
+void Tssoft::playClick() { frame::HideThenShow(this, games); }

@@ -18,13 +18,7 @@ Tsoftsel::Tsoftsel(ui::Application& app) : Screen(app, {252, 220, "Магази�
   });
 }
 
-void Tsoftsel::Open(ui::Form* department) {
-  engine->PlayClickSound();
-  Hide();
-  department->Show();
-}
-
-void Tsoftsel::osClick() { Open(osshop); }
-void Tsoftsel::textClick() { Open(textshop); }
-void Tsoftsel::kClick() { Open(kshop); }
-void Tsoftsel::gameClick() { Open(gameshop); }
+void Tsoftsel::osClick() { frame::HideThenShow(this, osshop); }
+void Tsoftsel::textClick() { frame::HideThenShow(this, textshop); }
+void Tsoftsel::kClick() { frame::HideThenShow(this, kshop); }
+void Tsoftsel::gameClick() { frame::HideThenShow(this, gameshop); }

@@ -19,10 +19,6 @@ class Tsoftsel : public Screen {
   void textClick();
   void kClick();
   void gameClick();
-
- private:
-  // Hides the chooser and shows a department.
-  void Open(ui::Form* department);
 };
 
 extern Tsoftsel* softsel;
