@@ -63,13 +63,7 @@ ui::Image* Tcomp::MakePictureButton(const char* name, int left, int buttonTop, c
   return picture;
 }
 
-Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
-  SetClientSize(542, 381);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Мой компьютер");
-  close = frame::MakeCloseLabel(this, "X", 527);
+Tcomp::Tcomp(ui::Application& app) : Screen(app, {542, 381, "Мой компьютер", "ctrl", "X", frame::Back(menu)}) {
   details = MakeHeading(this, "details", 24, " Установленные устройства ");
   zag2l = MakeHeading(this, "zag2l", 252, " Управление компьютером ");
 
@@ -99,8 +93,7 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
     row.caption->Hint = row.hint;
     row.value = frame::MakeLabel(this, row.valueName, kValueLeft, rowTop, "нет");
     row.value->Font.Color = kAqua;
-    frame::BindDrag(row.caption);
-    frame::BindDrag(row.value);
+    DragBy({row.caption, row.value});
     rowTop += 20;
   }
 
@@ -161,20 +154,15 @@ Tcomp::Tcomp(ui::Application& app) : ui::Form(app) {
   internet->OnClick = [this](ui::Control&) { internetClick(); };
   hard->OnClick = [this](ui::Control&) { hardClick(); };
   link->OnClick = [this](ui::Control&) { linkClick(); };
-  close->OnClick = [this](ui::Control&) { closeClick(); };
 
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) {
-    ResetAll();
+    ResetSkins();
     link->Font.Color = ui::clWhite;
   };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
 }
 
 void Tcomp::FormCreate() {
-  DoubleBuffered = true;
-  ResetAll();
+  ResetSkins();
   // The two picture buttons carry their own pictures; without the files
   // they are blank but still answer.
   for (auto [picture, file] : {std::pair{internet, "comp_internet.bmp"}, std::pair{hard, "comp_hard.bmp"}}) {
@@ -189,8 +177,6 @@ void Tcomp::ResetProgramAndDevice() {
   for (ui::Image* b : {program, device}) b->Picture.LoadFromFile(engine->ButtonsPath + "ctrl_1.jpg");
 }
 
-void Tcomp::ResetAll() { skins_.Reset(); }
-
 void Tcomp::FormShow() {
   // The computer works with a board, a processor, memory in the first slot,
   // a video card, a disk and a monitor; the modem is not needed.
@@ -199,36 +185,14 @@ void Tcomp::FormShow() {
     if (label->Caption == "нет") works = false;
   }
   engine->Computer = works;
-  program->Enabled = works;
-  programl->Enabled = works;
-  const bool anyProgram = softset->seted->Items.Count() > 0;
-  soft->Enabled = anyProgram;
-  softl->Enabled = anyProgram;
+  frame::SetEnabled({program, programl}, works);
+  frame::SetEnabled({soft, softl}, softset->seted->Items.Count() > 0);
 }
 
-void Tcomp::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  menu->Show();
-}
+void Tcomp::deviceClick() { frame::HideThenShow(this, devset); }
+void Tcomp::programClick() { frame::HideThenShow(this, softset); }
 
-void Tcomp::deviceClick() {
-  engine->PlayClickSound();
-  Hide();
-  devset->Show();
-}
-
-void Tcomp::programClick() {
-  engine->PlayClickSound();
-  Hide();
-  softset->Show();
-}
-
-void Tcomp::softClick() {
-  engine->PlayClickSound();
-  ssoft->Show();
-  Hide();
-}
+void Tcomp::softClick() { frame::ShowThenHide(this, ssoft); }
 
 void Tcomp::internetClick() {
   engine->PlayClickSound();

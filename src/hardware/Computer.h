@@ -2,17 +2,12 @@
 // The computer screen: the parts installed in the player's computer, whether
 // it works, and the way to the device manager, the programs, the internet
 // and the free disk space.
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class Tcomp : public ui::Form {
+class Tcomp : public Screen {
  public:
   explicit Tcomp(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* details;
   ui::Label* zag2l;
   // Part rows: caption, then the slot it shows.
@@ -52,9 +47,8 @@ class Tcomp : public ui::Form {
   ui::Label* z;
   ui::Label* link;
 
-  void FormCreate();
-  void FormShow();
-  void closeClick();
+  void FormCreate() override;
+  void FormShow() override;
   void deviceClick();
   void programClick();
   void softClick();
@@ -65,8 +59,8 @@ class Tcomp : public ui::Form {
  private:
   ui::Image* MakePictureButton(const char* name, int left, int buttonTop, const char* hint);
   void ResetProgramAndDevice();
-  void ResetAll();
-  SkinSet skins_{"ctrl"};  // program, device, then the software button
+  // The frame's skin set holds program, device, then the software button;
+  // the software button keeps its own besides.
   SkinSet softSkins_{"ctrl", SkinSet::Mode::Solo};
 };
 

@@ -9,93 +9,148 @@ namespace {
 constexpr int kListWidth = 320;
 constexpr int kRight = 344;             // where the installed labels and the buttons start on a tab
 constexpr int kValueColour = 0xFFFF00;  // aqua, as a classic colour value
+
+// --- inserting and ejecting ---
+
+int ModemKind(const std::string& modem) {
+  if (modem == "Sprinter 56k") return 1;
+  if (modem == "Sprinter ADSL") return 2;
+  return 0;
+}
+
+// Whether the rule took the part into the computer.
+using InstallRule = bool (*)(const std::string& name);
+
+// Inserts the selected entry of a list through an install rule; the entry
+// leaves the list when the rule took it.
+void InsertSelected(ui::ListBox* list, InstallRule install) {
+  for (int i = 0; i < list->Items.Count(); ++i) {
+    if (list->ItemIndex != i) continue;
+    const std::string name = list->Items[i];  // a copy: the rule may add to the list
+    if (install(name)) {
+      list->Items.Delete(i);
+      list->ItemIndex = -1;
+    }
+  }
+}
+
+// A slot that takes a single part: its field, its installed label, its
+// inventory list, whether a board must be in first, whether it holds the
+// modem, and the rule that installs a part.
+struct Slot {
+  std::string Tzenx::*field;
+  ui::Label* Tdevset::*now;
+  ui::ListBox* Tdevset::*list;
+  bool needsBoard;
+  bool modem;
+  InstallRule install;
+};
+
+// The engine's install rules, as slots call them.
+template <bool (Tzenx::*install)(const std::string&)>
+bool Install(const std::string& name) {
+  return (engine->*install)(name);
+}
+bool InstallProcessor(const std::string& name) { return engine->InstallProcessor(name, engine->Amd, engine->Intel); }
+
+const Slot kProcessor{&Tzenx::Processor, &Tdevset::pnow, &Tdevset::plist, false, false, InstallProcessor};
+const Slot kVideo{&Tzenx::Video, &Tdevset::vnow, &Tdevset::vlist, true, false, Install<&Tzenx::InstallVideo>};
+const Slot kDisk{&Tzenx::Disk, &Tdevset::hnow, &Tdevset::hlist, true, false, Install<&Tzenx::InstallDisk>};
+const Slot kModem{&Tzenx::Modem, &Tdevset::mdnow, &Tdevset::mdlist, true, true, Install<&Tzenx::InstallModem>};
+const Slot kMonitor{&Tzenx::Monitor, &Tdevset::mnnow, &Tdevset::mnlist, false, false, Install<&Tzenx::InstallMonitor>};
+
+void InsertSingle(Tdevset& set, const Slot& slot) {
+  engine->PlayClickSound();
+  if (slot.needsBoard && engine->Mboard == "нет") {
+    engine->ShowInfoMessage("Установите материнскую плату!");
+    return;
+  }
+  // The part in the slot goes back to the end of the list first.
+  engine->*slot.field = "нет";
+  if ((set.*slot.now)->Caption != "нет") (set.*slot.list)->Items.Add((set.*slot.now)->Caption());
+  engine->RefreshDeviceLabels();
+  InsertSelected(set.*slot.list, slot.install);
+  if (slot.modem) engine->ModemType = ModemKind(engine->Modem);
+}
+
+void EjectSingle(Tdevset& set, const Slot& slot) {
+  engine->PlayClickSound();
+  engine->*slot.field = "нет";
+  if ((set.*slot.now)->Caption != "нет") (set.*slot.list)->Items.Add((set.*slot.now)->Caption());
+  if (slot.modem) engine->ModemType = ModemKind(engine->Modem);
+  engine->RefreshDeviceLabels();
+}
+
 }  // namespace
 
-ui::TabSheet* Tdevset::MakeTab(const char* name, const char* caption) {
-  auto* tab = new ui::TabSheet(lists);
-  tab->Name = name;
-  tab->Caption = caption;
-  frame::BindDrag(tab);
-  return tab;
-}
-
-ui::ListBox* Tdevset::MakeList(ui::TabSheet* tab, const char* name) {
-  auto* list = new ui::ListBox(tab);
-  list->Name = name;
-  list->SetBounds(8, 8, kListWidth, tab->Height - 16);
-  list->Color = ui::clBlack;
-  return list;
-}
-
-ui::Label* Tdevset::MakeCaption(ui::TabSheet* tab, const char* name, int captionTop, const char* caption) {
-  ui::Label* label = frame::MakeLabel(tab, name, kRight, captionTop, caption);
-  frame::BindDrag(label);
-  return label;
-}
-
-ui::Label* Tdevset::MakeNow(ui::TabSheet* tab, const char* name, int left, int nowTop) {
-  ui::Label* label = frame::MakeLabel(tab, name, left, nowTop, "нет");
-  label->Font.Color = ui::Color::FromValue(kValueColour);
-  frame::BindDrag(label);
-  return label;
-}
-
-Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
-  SetClientSize(715, 313);
-  Position = ui::FormPosition::ScreenCenter;
-  frame::UseScreenLook(this);
-
-  top = frame::MakeTitle(this, "Управление устройствами");
-  close = frame::MakeCloseLabel(this, "X", 700);
-
+Tdevset::Tdevset(ui::Application& app)
+    : Screen(app, {715, 313, "Управление устройствами", nullptr, "X", frame::Back(comp)}) {
   lists = new ui::PageControl(this);
   lists->Name = "lists";
   lists->Style = ui::TabStyle::FlatButtons;
   lists->SetBounds(8, 24, 699, 281);
 
-  // Processors.
-  pr = MakeTab("pr", "Процессоры");
-  plist = MakeList(pr, "plist");
-  pnow1 = MakeCaption(pr, "pnow1", 12, "Установлено: ");
-  pnow = MakeNow(pr, "pnow", kRight, 34);
-  // Memory: four slots, each caption with its label on one row.
-  rm = MakeTab("rm", "ОЗУ");
-  rlist = MakeList(rm, "rlist");
-  rnow1 = MakeCaption(rm, "rnow1", 12, "[1]Установлено:");
-  r1now = MakeNow(rm, "r1now", kRight + 124, 12);
-  Label4 = MakeCaption(rm, "Label4", 36, "[2]Установлено:");
-  r2now = MakeNow(rm, "r2now", kRight + 124, 36);
-  Label5 = MakeCaption(rm, "Label5", 60, "[3]Установлено:");
-  r3now = MakeNow(rm, "r3now", kRight + 124, 60);
-  Label6 = MakeCaption(rm, "Label6", 84, "[4]Установлено:");
-  r4now = MakeNow(rm, "r4now", kRight + 124, 84);
-  // Motherboards, with the platform of the installed one.
-  mb = MakeTab("mb", "Материнские платы");
-  mblist = MakeList(mb, "mblist");
-  mbnow1 = MakeCaption(mb, "mbnow1", 12, "Установлено:");
-  mbnow = MakeNow(mb, "mbnow", kRight, 34);
+  using S = Tdevset;
+  // One tab per kind of part, each with the list of the bought ones.
+  const struct {
+    ui::TabSheet* S::*tab;
+    const char* name;
+    const char* caption;
+    ui::ListBox* S::*list;
+    const char* listName;
+  } tabRows[] = {
+      {&S::pr, "pr", "Процессоры", &S::plist, "plist"},
+      {&S::rm, "rm", "ОЗУ", &S::rlist, "rlist"},
+      {&S::mb, "mb", "Материнские платы", &S::mblist, "mblist"},
+      {&S::vc, "vc", "Видео карты", &S::vlist, "vlist"},
+      {&S::h, "h", "Винчестеры", &S::hlist, "hlist"},
+      {&S::md, "md", "Модемы", &S::mdlist, "mdlist"},
+      {&S::mn, "mn", "Мониторы", &S::mnlist, "mnlist"},
+  };
+  for (const auto& row : tabRows) {
+    ui::TabSheet* tab = this->*row.tab = new ui::TabSheet(lists);
+    tab->Name = row.name;
+    tab->Caption = row.caption;
+    DragBy({tab});
+    ui::ListBox* list = this->*row.list = new ui::ListBox(tab);
+    list->Name = row.listName;
+    list->SetBounds(8, 8, kListWidth, tab->Height - 16);
+    list->Color = ui::clBlack;
+  }
+  // Each slot's caption and what is installed in it ("нет" while it is
+  // empty); the memory's four slots each have theirs on one row.
+  const struct {
+    ui::TabSheet* S::*tab;
+    ui::Label* S::*caption;
+    const char* captionName;
+    int captionTop;
+    const char* text;
+    ui::Label* S::*now;
+    const char* nowName;
+    int nowLeft;
+    int nowTop;
+  } slotRows[] = {
+      {&S::pr, &S::pnow1, "pnow1", 12, "Установлено: ", &S::pnow, "pnow", kRight, 34},
+      {&S::rm, &S::rnow1, "rnow1", 12, "[1]Установлено:", &S::r1now, "r1now", kRight + 124, 12},
+      {&S::rm, &S::Label4, "Label4", 36, "[2]Установлено:", &S::r2now, "r2now", kRight + 124, 36},
+      {&S::rm, &S::Label5, "Label5", 60, "[3]Установлено:", &S::r3now, "r3now", kRight + 124, 60},
+      {&S::rm, &S::Label6, "Label6", 84, "[4]Установлено:", &S::r4now, "r4now", kRight + 124, 84},
+      {&S::mb, &S::mbnow1, "mbnow1", 12, "Установлено:", &S::mbnow, "mbnow", kRight, 34},
+      {&S::vc, &S::vnow1, "vnow1", 12, "Установлено:", &S::vnow, "vnow", kRight, 34},
+      {&S::h, &S::Label1, "Label1", 12, "Установлено:", &S::hnow, "hnow", kRight, 34},
+      {&S::md, &S::Label2, "Label2", 12, "Установлено:", &S::mdnow, "mdnow", kRight, 34},
+      {&S::mn, &S::Label3, "Label3", 12, "Установлено:", &S::mnnow, "mnnow", kRight, 34},
+  };
+  for (const auto& row : slotRows) {
+    ui::TabSheet* tab = this->*row.tab;
+    ui::Label* caption = this->*row.caption = frame::MakeLabel(tab, row.captionName, kRight, row.captionTop, row.text);
+    ui::Label* now = this->*row.now = frame::MakeLabel(tab, row.nowName, row.nowLeft, row.nowTop, "нет");
+    now->Font.Color = ui::Color::FromValue(kValueColour);
+    DragBy({caption, now});
+  }
+  // The platform of the installed motherboard.
   ia = frame::MakeLabel(mb, "ia", kRight, 58, "-");
   ia->Font.Size = 9;
-  // Video cards.
-  vc = MakeTab("vc", "Видео карты");
-  vlist = MakeList(vc, "vlist");
-  vnow1 = MakeCaption(vc, "vnow1", 12, "Установлено:");
-  vnow = MakeNow(vc, "vnow", kRight, 34);
-  // Hard disks.
-  h = MakeTab("h", "Винчестеры");
-  hlist = MakeList(h, "hlist");
-  Label1 = MakeCaption(h, "Label1", 12, "Установлено:");
-  hnow = MakeNow(h, "hnow", kRight, 34);
-  // Modems.
-  md = MakeTab("md", "Модемы");
-  mdlist = MakeList(md, "mdlist");
-  Label2 = MakeCaption(md, "Label2", 12, "Установлено:");
-  mdnow = MakeNow(md, "mdnow", kRight, 34);
-  // Monitors.
-  mn = MakeTab("mn", "Мониторы");
-  mnlist = MakeList(mn, "mnlist");
-  Label3 = MakeCaption(mn, "Label3", 12, "Установлено:");
-  mnnow = MakeNow(mn, "mnnow", kRight, 34);
   // The window opens on the modems.
   lists->ActivePage = md;
 
@@ -130,18 +185,17 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
   };
   for (const Button& b : buttons) {
     const frame::Button made =
-        frame::MakeButton(tabs[b.tab], &skins_[b.tab], {b.name, kRight, b.top, 230, 32, b.caption},
+        frame::MakeButton(tabs[b.tab], &tabSkins_[b.tab], {b.name, kRight, b.top, 230, 32, b.caption},
                           [this, click = b.click] { (this->*click)(); });
     b.picture = made.picture;
     b.label = made.label;
     if (b.list != nullptr) b.list->OnDblClick = [this, click = b.click](ui::Control&) { (this->*click)(); };
   }
-  close->OnClick = [this](ui::Control&) { closeClick(); };
 
   // Moving over a tab, its list or its labels gives that tab's buttons the
   // normal skin (the disk list has no such handler).
   for (int i = 0; i < 7; ++i) {
-    auto reset = [this, i](ui::Control&, ui::ShiftState, int, int) { skins_[i].Reset(); };
+    auto reset = [this, i](ui::Control&, ui::ShiftState, int, int) { tabSkins_[i].Reset(); };
     tabs[i]->OnMouseMove = reset;
     for (ui::Control* c : tabs[i]->Controls()) {
       const bool isButton =
@@ -150,20 +204,17 @@ Tdevset::Tdevset(ui::Application& app) : ui::Form(app) {
       c->OnMouseMove = reset;
     }
   }
-  lists->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_[0].Reset(); };
+  lists->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { tabSkins_[0].Reset(); };
   top->OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) {
-    for (int i : {0, 1, 3, 5}) skins_[i].Reset();
+    for (int i : {0, 1, 3, 5}) tabSkins_[i].Reset();
   };
   OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) {
-    for (int i : {1, 2, 3, 6}) skins_[i].Reset();
+    for (int i : {1, 2, 3, 6}) tabSkins_[i].Reset();
   };
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
 }
 
 void Tdevset::FormCreate() {
   Color = ui::clBlack;
-  DoubleBuffered = true;
   lists->DoubleBuffered = true;
   for (int i = 0; i < lists->PageCount(); ++i) lists->Pages(i)->DoubleBuffered = true;
   for (ui::Image* picture :
@@ -173,71 +224,16 @@ void Tdevset::FormCreate() {
   engine->RefreshDeviceLabels();
 }
 
-// --- inserting and ejecting ---
-
-int Tdevset::ModemKind(const std::string& modem) {
-  if (modem == "Sprinter 56k") return 1;
-  if (modem == "Sprinter ADSL") return 2;
-  return 0;
-}
-
-void Tdevset::InsertSelected(ui::ListBox* list, InstallRule install) {
-  for (int i = 0; i < list->Items.Count(); ++i) {
-    if (list->ItemIndex != i) continue;
-    const std::string name = list->Items[i];  // a copy: the rule may add to the list
-    if (install(name)) {
-      list->Items.Delete(i);
-      list->ItemIndex = -1;
-    }
-  }
-}
-
-void Tdevset::InsertSingle(const Slot& slot, bool needsBoard, bool modem, InstallRule install) {
-  engine->PlayClickSound();
-  if (needsBoard && engine->Mboard == "нет") {
-    engine->ShowInfoMessage("Установите материнскую плату!");
-    return;
-  }
-  // The part in the slot goes back to the end of the list first.
-  *slot.field = "нет";
-  if (slot.now->Caption != "нет") slot.list->Items.Add(slot.now->Caption());
-  engine->RefreshDeviceLabels();
-  InsertSelected(slot.list, install);
-  if (modem) engine->ModemType = ModemKind(engine->Modem);
-}
-
-void Tdevset::EjectSingle(const Slot& slot, bool modem) {
-  engine->PlayClickSound();
-  *slot.field = "нет";
-  if (slot.now->Caption != "нет") slot.list->Items.Add(slot.now->Caption());
-  if (modem) engine->ModemType = ModemKind(engine->Modem);
-  engine->RefreshDeviceLabels();
-}
-
-void Tdevset::pgetClick() {
-  InsertSingle({&engine->Processor, pnow, plist}, false, false,
-               [](const std::string& name) { return engine->InstallProcessor(name, engine->Amd, engine->Intel); });
-}
-
-void Tdevset::vgetClick() {
-  InsertSingle({&engine->Video, vnow, vlist}, true, false,
-               [](const std::string& name) { return engine->InstallVideo(name); });
-}
-
-void Tdevset::hgetClick() {
-  InsertSingle({&engine->Disk, hnow, hlist}, true, false,
-               [](const std::string& name) { return engine->InstallDisk(name); });
-}
-
-void Tdevset::mdgetClick() {
-  InsertSingle({&engine->Modem, mdnow, mdlist}, true, true,
-               [](const std::string& name) { return engine->InstallModem(name); });
-}
-
-void Tdevset::mngetClick() {
-  InsertSingle({&engine->Monitor, mnnow, mnlist}, false, false,
-               [](const std::string& name) { return engine->InstallMonitor(name); });
-}
+void Tdevset::pgetClick() { InsertSingle(*this, kProcessor); }
+void Tdevset::pejectClick() { EjectSingle(*this, kProcessor); }
+void Tdevset::vgetClick() { InsertSingle(*this, kVideo); }
+void Tdevset::vejectClick() { EjectSingle(*this, kVideo); }
+void Tdevset::hgetClick() { InsertSingle(*this, kDisk); }
+void Tdevset::hejectClick() { EjectSingle(*this, kDisk); }
+void Tdevset::mdgetClick() { InsertSingle(*this, kModem); }
+void Tdevset::mdejectClick() { EjectSingle(*this, kModem); }
+void Tdevset::mngetClick() { InsertSingle(*this, kMonitor); }
+void Tdevset::mnejectClick() { EjectSingle(*this, kMonitor); }
 
 void Tdevset::rgetClick() {
   engine->PlayClickSound();
@@ -245,7 +241,7 @@ void Tdevset::rgetClick() {
     engine->ShowInfoMessage("Установите материнскую плату!");
     return;
   }
-  InsertSelected(rlist, [](const std::string& name) { return engine->InstallRam(name); });
+  InsertSelected(rlist, Install<&Tzenx::InstallRam>);
 }
 
 void Tdevset::mbgetClick() {
@@ -257,12 +253,6 @@ void Tdevset::mbgetClick() {
     return engine->InstallMotherboard(name);
   });
 }
-
-void Tdevset::pejectClick() { EjectSingle({&engine->Processor, pnow, plist}, false); }
-void Tdevset::vejectClick() { EjectSingle({&engine->Video, vnow, vlist}, false); }
-void Tdevset::hejectClick() { EjectSingle({&engine->Disk, hnow, hlist}, false); }
-void Tdevset::mdejectClick() { EjectSingle({&engine->Modem, mdnow, mdlist}, true); }
-void Tdevset::mnejectClick() { EjectSingle({&engine->Monitor, mnnow, mnlist}, false); }
 
 void Tdevset::rejectClick() {
   engine->PlayClickSound();
@@ -287,12 +277,8 @@ void Tdevset::mbejectClick() {
   engine->RemoveAllDevices();
 }
 
-// --- closing ---
-
 void Tdevset::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  comp->Show();
+  Screen::closeClick();
   CheckComputerComplete();
 }
 

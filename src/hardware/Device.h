@@ -2,22 +2,14 @@
 // The device manager: the bought parts that wait in one list per kind, what
 // is installed in each slot, and the buttons that put parts into the
 // computer and take them out, one tab per kind of part.
-#include <string>
-
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
+#include "engine/Screen.h"
 #include "ui/PageControl.h"
 #include "ui/TabSheet.h"
 
-class Tdevset : public ui::Form {
+class Tdevset : public Screen {
  public:
   explicit Tdevset(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::PageControl* lists;
 
   // Processors.
@@ -91,8 +83,8 @@ class Tdevset : public ui::Form {
   ui::Image* mneject;
   ui::Label* mnejectl;
 
-  void FormCreate();
-  void closeClick();
+  void FormCreate() override;
+  void closeClick() override;
   void CheckComputerComplete();
 
   // Inserts (the picture, its label and a double click on the list).
@@ -113,30 +105,11 @@ class Tdevset : public ui::Form {
   void mnejectClick();
 
   // The insert and eject buttons of each tab, in tab order.
-  SkinSet& TabSkins(int tab) { return skins_[tab]; }
+  SkinSet& TabSkins(int tab) { return tabSkins_[tab]; }
 
  private:
-  // One slot that takes a single part: its field, its installed label and
-  // its inventory list.
-  struct Slot {
-    std::string* field;
-    ui::Label* now;
-    ui::ListBox* list;
-  };
-  using InstallRule = bool (*)(const std::string& name);
-  ui::TabSheet* MakeTab(const char* name, const char* caption);
-  ui::ListBox* MakeList(ui::TabSheet* tab, const char* name);
-  ui::Label* MakeCaption(ui::TabSheet* tab, const char* name, int top, const char* caption);
-  ui::Label* MakeNow(ui::TabSheet* tab, const char* name, int left, int top);
-  void InsertSingle(const Slot& slot, bool needsBoard, bool modem, InstallRule install);
-  void EjectSingle(const Slot& slot, bool modem);
-  // Inserts the selected entry of a list through an install rule; the
-  // entry leaves the list when the rule took it.
-  static void InsertSelected(ui::ListBox* list, InstallRule install);
-  static int ModemKind(const std::string& modem);
-
-  SkinSet skins_[7] = {SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"},
-                       SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"}};
+  SkinSet tabSkins_[7] = {SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"},
+                          SkinSet{"ctrl"}, SkinSet{"ctrl"}, SkinSet{"ctrl"}};
 };
 
 extern Tdevset* devset;

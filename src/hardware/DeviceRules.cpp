@@ -56,29 +56,26 @@ void Tzenx::BuyDevice(int price, const std::string& name, const std::string& kin
 }
 
 void Tzenx::RefreshDeviceLabels() {
+  // Each slot's part as the computer screen and the device manager show it,
+  // each window in its own order.
+  using Shown = std::pair<std::string Tzenx::*, ui::Label*>;
   if (comp != nullptr) {
-    comp->proc->Caption = Processor;
-    comp->mboard->Caption = Mboard;
-    comp->video->Caption = Video;
-    comp->ram1->Caption = Ozu1;
-    comp->ram2->Caption = Ozu2;
-    comp->ram3->Caption = Ozu3;
-    comp->ram4->Caption = Ozu4;
-    comp->modem->Caption = Modem;
-    comp->monitor->Caption = Monitor;
-    comp->disk->Caption = Disk;
+    for (const auto& [field, label] :
+         {Shown{&Tzenx::Processor, comp->proc}, Shown{&Tzenx::Mboard, comp->mboard}, Shown{&Tzenx::Video, comp->video},
+          Shown{&Tzenx::Ozu1, comp->ram1}, Shown{&Tzenx::Ozu2, comp->ram2}, Shown{&Tzenx::Ozu3, comp->ram3},
+          Shown{&Tzenx::Ozu4, comp->ram4}, Shown{&Tzenx::Modem, comp->modem}, Shown{&Tzenx::Monitor, comp->monitor},
+          Shown{&Tzenx::Disk, comp->disk}}) {
+      label->Caption = this->*field;
+    }
   }
   if (devset != nullptr) {
-    devset->pnow->Caption = Processor;
-    devset->mbnow->Caption = Mboard;
-    devset->r1now->Caption = Ozu1;
-    devset->r2now->Caption = Ozu2;
-    devset->r3now->Caption = Ozu3;
-    devset->r4now->Caption = Ozu4;
-    devset->vnow->Caption = Video;
-    devset->hnow->Caption = Disk;
-    devset->mdnow->Caption = Modem;
-    devset->mnnow->Caption = Monitor;
+    for (const auto& [field, label] :
+         {Shown{&Tzenx::Processor, devset->pnow}, Shown{&Tzenx::Mboard, devset->mbnow},
+          Shown{&Tzenx::Ozu1, devset->r1now}, Shown{&Tzenx::Ozu2, devset->r2now}, Shown{&Tzenx::Ozu3, devset->r3now},
+          Shown{&Tzenx::Ozu4, devset->r4now}, Shown{&Tzenx::Video, devset->vnow}, Shown{&Tzenx::Disk, devset->hnow},
+          Shown{&Tzenx::Modem, devset->mdnow}, Shown{&Tzenx::Monitor, devset->mnnow}}) {
+      label->Caption = this->*field;
+    }
     if (Amd && !Intel) devset->ia->Caption = "AMD";
     if (!Amd && Intel) devset->ia->Caption = "Intel";
     if (!Amd && !Intel) devset->ia->Caption = "-";
@@ -108,8 +105,7 @@ void Tzenx::RemoveAllDevices() {
   Computer = false;
   ModemType = 0;
   AddExperience(3);
-  comp->soft->Enabled = false;
-  comp->softl->Enabled = false;
+  frame::SetEnabled({comp->soft, comp->softl}, false);
   // The programs go with the computer. Each silent removal takes at least
   // its own entry out; should one ever fail to, the entry is dropped here
   // so the pull-out always ends.
