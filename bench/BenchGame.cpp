@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <typeinfo>
 
+#include "Startup.h"
 #include "engine/Class.h"
 #include "engine/Scramble.h"
-#include "engine/Startup.h"
 #include "platform/Conversions.h"
 #include "platform/Cp1251.h"
 #include "platform/TextFile.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/Program.h"
+#include "Program.h"
 #include "platform/SystemFolder.h"
 #include "ui/SdlBackend.h"
 

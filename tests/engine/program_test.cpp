@@ -1,6 +1,6 @@
 // The program's run and its exit status: a run that ends normally says so,
 // and one that fails never reports success.
-#include "engine/Program.h"
+#include "Program.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Start-up: the forms in their order, the configuration loader, the log.
-#include "engine/Startup.h"
+#include "Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Startup.h"
 #include "engine/Class.h"
 #include "engine/Scramble.h"
-#include "engine/Startup.h"
 #include "platform/Cp1251.h"
 #include "platform/Launcher.h"
 #include "platform/TextFile.h"

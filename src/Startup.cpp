@@ -1,4 +1,4 @@
-#include "engine/Startup.h"
+#include "Startup.h"
 
 #include <functional>
 #include <vector>

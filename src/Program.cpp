@@ -1,10 +1,10 @@
-#include "engine/Program.h"
+#include "Program.h"
 
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
 
-#include "engine/Startup.h"
+#include "Startup.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
 
