@@ -98,10 +98,10 @@ BenchGame::BenchGame(const ProgramFolder& folder, bool showMainMenu, Backend kin
   CreateAllForms(*app_);
   if (headless_ == nullptr && !app_->Forms().empty()) {
     // No one at the keyboard: a window that waits for an answer is closed.
-    auto* closer = new ui::Timer(app_->Forms().front());
-    closer->Interval = 20;
-    closer->OnTimer = [this](ui::Control&) { closeModal(); };
-    closer->Enabled = true;
+    closer_ = new ui::Timer(app_->Forms().front());
+    closer_->Interval = 20;
+    closer_->OnTimer = [this](ui::Control&) { closeModal(); };
+    closer_->Enabled = true;
   }
   if (showMainMenu && app_->MainForm() != nullptr) app_->MainForm()->Show();
   pump();
@@ -112,6 +112,10 @@ BenchGame::~BenchGame() {
   app_->Terminate();
   app_->DestroyForms();
   ForgetAllForms();
+}
+
+void BenchGame::stopClosingModals() {
+  if (closer_ != nullptr) closer_->Enabled = false;
 }
 
 void BenchGame::closeModal() {

@@ -14,6 +14,7 @@
 #include "BareConfig.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
+#include "ui/Timer.h"
 
 namespace bench {
 
@@ -55,6 +56,10 @@ class BenchGame {
   // Runs the virtual clock forward timer by timer (headless only).
   void advance(uint64_t ms);
 
+  // In SDL windows: no more closing of windows that wait for an answer
+  // (for runs that open none, so that the closer's ticks stay out of them).
+  void stopClosingModals();
+
   int modalsAnswered() const { return answered_; }
   int modalsClosed() const { return closed_; }
 
@@ -64,6 +69,7 @@ class BenchGame {
 
   ui::HeadlessBackend* headless_ = nullptr;
   std::unique_ptr<ui::Application> app_;
+  ui::Timer* closer_ = nullptr;
   int answered_ = 0, closed_ = 0;
 };
 
