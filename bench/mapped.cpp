@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
   std::printf("start to window mapped under Xvfb (%zu pairs, fresh processes, taking turns):\n", gameTimes.size());
   std::printf("  game, main menu %dx%d      min %7.1f ms  median %7.1f ms\n", kWidth, kHeight, gMin, Median(gameTimes));
   std::printf("  bare SDL window of its size  min %7.1f ms  median %7.1f ms\n", bMin, Median(bareTimes));
-  std::printf("ratio main menu mapped / bare SDL window: min %.2fx  median %.2fx  (target <= 2.0x)\n", gMin / bMin,
+  std::printf("ratio main menu mapped / bare SDL window: min %.2fx  median %.2fx  (target <= 1.5x)\n", gMin / bMin,
               Median(gameTimes) / Median(bareTimes));
+  std::printf("goal mapped %.1f %.1f %.1f %.1f\n", gMin, Median(gameTimes), bMin, Median(bareTimes));
   return 0;
 }
