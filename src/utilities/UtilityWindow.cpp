@@ -70,6 +70,22 @@ ui::Button* Window::AddButton(int left, int buttonTop, int width, const std::str
   return button;
 }
 
+ui::Button* Window::AddCloseButton(int left, int buttonTop) {
+  ui::Button* done = AddButton(left, buttonTop, 120, "Закрыть");
+  done->OnClick = [this](ui::Control&) { Close(); };
+  return done;
+}
+
+ui::Memo* Window::AddMemo(const char* name, int left, int memoTop, int width, int height) {
+  auto* memo = new ui::Memo(this);
+  memo->Name = name;
+  memo->SetBounds(left, memoTop, width, height);
+  memo->Color = ui::clBlack;
+  memo->Font.Color = ui::clWhite;
+  memo->ScrollBars = ui::ScrollStyle::Vertical;
+  return memo;
+}
+
 std::string ProgramFolder() {
   const std::string path = platform::ExecutablePath(nullptr);
   if (path.empty()) return "./";

@@ -10,6 +10,7 @@
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/Memo.h"
 
 namespace utility {
 
@@ -22,6 +23,10 @@ class Window : public ui::Form {
 
   ui::Label* AddLabel(int left, int top, const std::string& caption, int width = 0);
   ui::Button* AddButton(int left, int top, int width, const std::string& caption);
+  // The "Закрыть" button that closes the window.
+  ui::Button* AddCloseButton(int left, int top);
+  // A read-only text box, white on black, scrolled up and down.
+  ui::Memo* AddMemo(const char* name, int left, int top, int width, int height);
 };
 
 // The folder of the running program, with a trailing '/'.
@@ -31,5 +36,15 @@ std::string ProgramFolder();
 // runs it. Returns the process's exit code.
 int Run(int argc, char** argv, const std::string& title,
         const std::function<Window*(ui::Application&, const std::vector<std::string>&)>& build);
+
+// Runs the one window of type W, which takes no arguments.
+template <typename W>
+int Run(int argc, char** argv, const std::string& title) {
+  return Run(argc, argv, title, [](ui::Application& app, const std::vector<std::string>&) -> Window* {
+    W* window = nullptr;
+    app.CreateForm(window);
+    return window;
+  });
+}
 
 }  // namespace utility

@@ -34,13 +34,8 @@ class BugWindow : public utility::Window {
     state = AddLabel(12, 94,
                      found ? "Последние строки журнала (" + std::to_string(lines.size()) + " всего):"
                            : "Журнала пока нет: он появится, когда Вы начнете игру.");
-    last = new ui::Memo(this);
-    last->Name = "last";
-    last->SetBounds(12, 114, 496, 170);
-    last->Color = ui::clBlack;
-    last->Font.Color = ui::clWhite;
+    last = AddMemo("last", 12, 114, 496, 170);
     last->Font.Size = 11;
-    last->ScrollBars = ui::ScrollStyle::Vertical;
     std::string tail;
     for (size_t i = lines.size() > 12 ? lines.size() - 12 : 0; i < lines.size(); ++i) {
       tail += platform::Cp1251ToUtf8(lines[i]) + "\r\n";
@@ -52,8 +47,7 @@ class BugWindow : public utility::Window {
       const bool copied = SDL_SetClipboardText(path.c_str()) == 0;
       state->Caption = copied ? "Путь к журналу скопирован в буфер обмена." : "Не удалось скопировать путь.";
     };
-    auto* done = AddButton(388, 294, 120, "Закрыть");
-    done->OnClick = [this](ui::Control&) { Close(); };
+    AddCloseButton(388, 294);
   }
 
   ui::Edit* where;
@@ -64,10 +58,4 @@ class BugWindow : public utility::Window {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return utility::Run(argc, argv, "Zendrix Bug Informer", [](ui::Application& app, const std::vector<std::string>&) {
-    BugWindow* window = nullptr;
-    app.CreateForm(window);
-    return window;
-  });
-}
+int main(int argc, char** argv) { return utility::Run<BugWindow>(argc, argv, "Zendrix Bug Informer"); }

@@ -40,12 +40,7 @@ class BuilderWindow : public utility::Window {
              "Эта версия игры собирается из исходных текстов (cmake и ninja); картинки, звуки и настройки "
              "создаются при сборке. Здесь можно проверить, что все файлы игры на месте:",
              456);
-    report = new ui::Memo(this);
-    report->Name = "report";
-    report->SetBounds(12, 96, 456, 224);
-    report->Color = ui::clBlack;
-    report->Font.Color = ui::clWhite;
-    report->ScrollBars = ui::ScrollStyle::Vertical;
+    report = AddMemo("report", 12, 96, 456, 224);
     std::string list;
     int missing = 0;
     for (const char* file : kFiles) {
@@ -59,8 +54,7 @@ class BuilderWindow : public utility::Window {
                       : "Не хватает файлов: " + std::to_string(missing) + ". Соберите игру заново.") +
         "\r\n\r\n" + list;
     report->Text = text;
-    auto* done = AddButton(348, 328, 120, "Закрыть");
-    done->OnClick = [this](ui::Control&) { Close(); };
+    AddCloseButton(348, 328);
   }
 
   ui::Memo* report;
@@ -68,10 +62,4 @@ class BuilderWindow : public utility::Window {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return utility::Run(argc, argv, "Zendrix Builder", [](ui::Application& app, const std::vector<std::string>&) {
-    BuilderWindow* window = nullptr;
-    app.CreateForm(window);
-    return window;
-  });
-}
+int main(int argc, char** argv) { return utility::Run<BuilderWindow>(argc, argv, "Zendrix Builder"); }

@@ -73,12 +73,7 @@ class InfoWindow : public utility::Window {
     topics->Color = ui::Color{0, 2, 79};
     topics->Font.Color = ui::clWhite;
     for (const auto& topic : kTopics) topics->Items.Add(topic.first);
-    text = new ui::Memo(this);
-    text->Name = "text";
-    text->SetBounds(266, 24, 386, 368);
-    text->Color = ui::clBlack;
-    text->Font.Color = ui::clWhite;
-    text->ScrollBars = ui::ScrollStyle::Vertical;
+    text = AddMemo("text", 266, 24, 386, 368);
     topics->OnClick = [this](ui::Control&) { Open(topics->ItemIndex); };
     topics->OnKeyUp = [this](ui::Control&, int&, ui::ShiftState) { Open(topics->ItemIndex); };
   }

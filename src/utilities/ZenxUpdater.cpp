@@ -14,17 +14,10 @@ class UpdaterWindow : public utility::Window {
              "Обновление через Интернет в этой версии не работает: программа не выходит в сеть. Новая версия "
              "ставится заново из ее исходных текстов.",
              376);
-    auto* done = AddButton(268, 136, 120, "Закрыть");
-    done->OnClick = [this](ui::Control&) { Close(); };
+    AddCloseButton(268, 136);
   }
 };
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return utility::Run(argc, argv, "Zendrix Updater", [](ui::Application& app, const std::vector<std::string>&) {
-    UpdaterWindow* window = nullptr;
-    app.CreateForm(window);
-    return window;
-  });
-}
+int main(int argc, char** argv) { return utility::Run<UpdaterWindow>(argc, argv, "Zendrix Updater"); }
