@@ -9,10 +9,7 @@ Taddk* addk = nullptr;
 Taddk::Taddk(ui::Application& app)
     : Screen(app, {300, 182, "Добавление денег в копилку", "main", "X", frame::Back(kop)}) {
   top->OnMouseMove = nullptr;
-  lla = frame::MakeLabel(this, "lla", 16, 28, "Денег в копилке:");
-  kopilka = savings::MakeValue(this, "kopilka", 28);
-  Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
-  money = savings::MakeValue(this, "money", 48);
+  std::tie(lla, kopilka, Label2, money) = savings::MakeBalance(this, "lla", "Label2");
   Label1 = frame::MakeLabel(this, "Label1", 16, 76, "Сколько денег добавить в копилку:");
   count = savings::MakeAmountField(this);
 
@@ -21,10 +18,7 @@ Taddk::Taddk(ui::Application& app)
   ResetSkinsOver({Label1, count});
 }
 
-void Taddk::FormShow() {
-  kopilka->Caption = labels::Unsigned(engine->Kopilka);
-  money->Caption = labels::Unsigned(engine->Money);
-}
+void Taddk::FormShow() { savings::ShowBalance(kopilka, money); }
 
 void Taddk::addClick() {
   engine->PlayClickSound();

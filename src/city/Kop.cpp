@@ -38,10 +38,23 @@ void DigitsOnly(ui::Edit* field) {
   };
 }
 
-ui::Label* MakeValue(ui::Form* form, const char* name, int top) {
-  ui::Label* value = frame::MakeLabel(form, name, 160, top, "0");
-  value->Font.Color = ui::Color::FromValue(0xFFFF00);
-  return value;
+std::tuple<ui::Label*, ui::Label*, ui::Label*, ui::Label*> MakeBalance(ui::Form* form, const char* savingsCaption,
+                                                                       const char* cashCaption) {
+  auto value = [form](const char* name, int top) {
+    ui::Label* label = frame::MakeLabel(form, name, 160, top, "0");
+    label->Font.Color = ui::Color::FromValue(0xFFFF00);
+    return label;
+  };
+  ui::Label* savings = frame::MakeLabel(form, savingsCaption, 16, 28, "Денег в копилке:");
+  ui::Label* kopilka = value("kopilka", 28);
+  ui::Label* cash = frame::MakeLabel(form, cashCaption, 16, 48, "Денег у игрока:");
+  ui::Label* money = value("money", 48);
+  return {savings, kopilka, cash, money};
+}
+
+void ShowBalance(ui::Label* kopilka, ui::Label* money) {
+  kopilka->Caption = labels::Unsigned(engine->Kopilka);
+  money->Caption = labels::Unsigned(engine->Money);
 }
 
 ui::Edit* MakeAmountField(ui::Form* form) {
@@ -60,10 +73,7 @@ ui::Edit* MakeAmountField(ui::Form* form) {
 
 Tkop::Tkop(ui::Application& app) : Screen(app, {260, 172, "Копилка", "menu", "X", frame::Back(person)}) {
   top->OnMouseMove = nullptr;
-  lla = frame::MakeLabel(this, "lla", 16, 28, "Денег в копилке:");
-  kopilka = savings::MakeValue(this, "kopilka", 28);
-  Label1 = frame::MakeLabel(this, "Label1", 16, 48, "Денег у игрока:");
-  money = savings::MakeValue(this, "money", 48);
+  std::tie(lla, kopilka, Label1, money) = savings::MakeBalance(this, "lla", "Label1");
   AddButtons<Tkop>({
       {&Tkop::add, &Tkop::addl, {"add", 20, 78, 220, 37, "Добавить денег в копилку"}, &Tkop::addClick},
       {&Tkop::place, &Tkop::placel, {"place", 20, 122, 220, 37, "Взять денег из копилки"}, &Tkop::placeClick},
@@ -72,19 +82,6 @@ Tkop::Tkop(ui::Application& app) : Screen(app, {260, 172, "Копилка", "men
   ResetSkinsOver({lla, kopilka});
 }
 
-void Tkop::FormShow() {
-  kopilka->Caption = labels::Unsigned(engine->Kopilka);
-  money->Caption = labels::Unsigned(engine->Money);
-}
-
-void Tkop::addClick() {
-  engine->PlayClickSound();
-  Hide();
-  addk->Show();
-}
-
-void Tkop::placeClick() {
-  engine->PlayClickSound();
-  Hide();
-  takek->Show();
-}
+void Tkop::FormShow() { savings::ShowBalance(kopilka, money); }
+void Tkop::addClick() { frame::HideThenShow(this, addk); }
+void Tkop::placeClick() { frame::HideThenShow(this, takek); }

@@ -3,6 +3,7 @@
 // the deposit and the withdrawal. Closing it goes back to the character sheet.
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "engine/Screen.h"
 #include "ui/Edit.h"
@@ -44,8 +45,14 @@ bool TypedAmount(const ui::Edit* field, uint32_t& amount);
 // What the entry fields let through when typed: digits and Backspace.
 void DigitsOnly(ui::Edit* field);
 
-// The look the three windows share: a caption with its aqua value beside it.
-ui::Label* MakeValue(ui::Form* form, const char* name, int top);
+// What the three windows show first, one under the other: "Денег в копилке:"
+// with the savings `kopilka` beside it, "Денег у игрока:" with the cash
+// `money`, each value in aqua. Gives the two captions (named as asked) and
+// the two values.
+std::tuple<ui::Label*, ui::Label*, ui::Label*, ui::Label*> MakeBalance(ui::Form* form, const char* savingsCaption,
+                                                                       const char* cashCaption);
+// Writes the savings and the cash into the values MakeBalance made.
+void ShowBalance(ui::Label* kopilka, ui::Label* money);
 
 // The amount field `count` of the deposit and withdrawal windows: navy, aqua
 // digits, "0" at first, digits and Backspace only.

@@ -8,10 +8,7 @@ Ttakek* takek = nullptr;
 
 Ttakek::Ttakek(ui::Application& app)
     : Screen(app, {300, 182, "Взять деньги из копилки", "main", "X", frame::Back(kop)}) {
-  Label1 = frame::MakeLabel(this, "Label1", 16, 28, "Денег в копилке:");
-  kopilka = savings::MakeValue(this, "kopilka", 28);
-  Label2 = frame::MakeLabel(this, "Label2", 16, 48, "Денег у игрока:");
-  money = savings::MakeValue(this, "money", 48);
+  std::tie(Label1, kopilka, Label2, money) = savings::MakeBalance(this, "Label1", "Label2");
   Label3 = frame::MakeLabel(this, "Label3", 16, 76, "Сколько денег взять из копилки:");
   count = savings::MakeAmountField(this);
 
@@ -21,8 +18,7 @@ Ttakek::Ttakek(ui::Application& app)
 }
 
 void Ttakek::FormShow() {
-  kopilka->Caption = labels::Unsigned(engine->Kopilka);
-  money->Caption = labels::Unsigned(engine->Money);
+  savings::ShowBalance(kopilka, money);
   count->Text = "0";
 }
 
