@@ -1,7 +1,9 @@
 #include "engine/Screen.h"
 
 #include "engine/Class.h"
+#include "ui/Button.h"
 #include "ui/ListBox.h"
+#include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 Screen::Screen(ui::Application& app, const ScreenFrame& frame)
@@ -83,3 +85,41 @@ ui::ListBox* frame::MakeList(ui::Control* parent, const char* name, int left, in
   list->Font.Color = ui::clWhite;
   return list;
 }
+
+namespace frame {
+
+ui::Button* MakePush(ui::Control* parent, const PushRow& row, std::function<void()> onClick) {
+  auto* button = new ui::Button(parent);
+  button->Name = row.name;
+  button->Caption = row.caption;
+  button->SetBounds(row.left, row.top, row.width, row.height);
+  if (row.fontSize != 0) button->Font.Size = row.fontSize;
+  if (row.style != 0) button->Font.Style = row.style;
+  button->Font.Color = ui::clBlack;
+  if (row.hint != nullptr) button->Hint = row.hint;
+  if (onClick) button->OnClick = [onClick = std::move(onClick)](ui::Control&) { onClick(); };
+  return button;
+}
+
+ui::Label* MakeBox(ui::Control* parent, const BoxRow& row) {
+  ui::Label* label = MakeLabel(parent, row.name, row.left, row.top, row.caption);
+  label->AutoSize = false;
+  label->SetBounds(row.left, row.top, row.width, row.height);
+  label->Alignment = row.alignment;
+  label->Layout = row.layout;
+  label->WordWrap = row.wordWrap;
+  if (row.fontSize != 0) label->Font.Size = row.fontSize;
+  if (row.style != 0) label->Font.Style = row.style;
+  return label;
+}
+
+ui::ProgressBar* MakeBar(ui::Control* parent, const char* name, int left, int top, int width, int height, int max) {
+  auto* bar = new ui::ProgressBar(parent);
+  bar->Name = name;
+  bar->SetBounds(left, top, width, height);
+  bar->Min = 0;
+  bar->Max = max;
+  return bar;
+}
+
+}  // namespace frame

@@ -220,3 +220,65 @@ class ListBox;
 namespace frame {
 ui::ListBox* MakeList(ui::Control* parent, const char* name, int left, int top, int width, int height);
 }  // namespace frame
+
+// Push buttons and labels of a fixed size, one row each
+// (`frame::AddPushes(this, {...})`, `frame::AddBoxes(this, {...})`), and
+// progress bars.
+namespace ui {
+class Button;
+class ProgressBar;
+}  // namespace ui
+
+namespace frame {
+
+// A standard push button: its caption in black in the window's font, bold or
+// of another size where the row says so.
+struct PushRow {
+  const char* name;
+  int left, top, width, height;
+  const char* caption;
+  ui::FontStyles style = 0;
+  int fontSize = 0;  // 0: the window's
+  const char* hint = nullptr;
+};
+ui::Button* MakePush(ui::Control* parent, const PushRow& row, std::function<void()> onClick);
+template <typename S>
+struct PushLine {
+  ui::Button* S::*button;
+  PushRow look;
+  void (S::*click)();
+};
+template <typename S>
+void AddPushes(S* screen, std::initializer_list<PushLine<S>> rows) {
+  for (const PushLine<S>& row : rows) {
+    screen->*row.button = MakePush(screen, row.look, [screen, click = row.click] { (screen->*click)(); });
+  }
+}
+
+// A transparent label of a fixed size: its text aligned and laid out in that
+// box, wrapped where the row says so, bold or of another size where given.
+struct BoxRow {
+  const char* name;
+  int left, top, width, height;
+  const char* caption;
+  ui::Alignment alignment = ui::Alignment::LeftJustify;
+  ui::TextLayout layout = ui::TextLayout::Top;
+  bool wordWrap = false;
+  int fontSize = 0;  // 0: the window's
+  ui::FontStyles style = 0;
+};
+ui::Label* MakeBox(ui::Control* parent, const BoxRow& row);
+template <typename S>
+struct BoxLine {
+  ui::Label* S::*label;
+  BoxRow look;
+};
+template <typename S>
+void AddBoxes(S* screen, std::initializer_list<BoxLine<S>> rows) {
+  for (const BoxLine<S>& row : rows) screen->*row.label = MakeBox(screen, row.look);
+}
+
+// A progress bar from 0 to `max`.
+ui::ProgressBar* MakeBar(ui::Control* parent, const char* name, int left, int top, int width, int height, int max);
+
+}  // namespace frame
