@@ -12,45 +12,31 @@ namespace {
 const ui::Color kValueColor{255, 214, 102};
 }
 
-TgameDev::TgameDev(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 400, 226);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Проект игры");
-  close = frame::MakeCloseLabel(this, "X", 385);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  // The name has room for a second line: a long one wraps there.
+TgameDev::TgameDev(ui::Application& app) : Screen(app, {400, 226, "Проект игры", "main", "X", frame::Back(menu)}) {
+  // The title strip leaves the skins as they are.
+  top->OnMouseMove = nullptr;
+  // Each line a caption and its value; the name has room for a second line:
+  // a long one wraps there.
   struct Row {
-    ui::Label*& value;
+    ui::Label* TgameDev::*value;
     const char* name;
     const char* caption;
     int lines;
-  } const rows[] = {{name, "name", "Название:", 2},        {lang, "lang", "Язык:", 1},
-                    {graphics, "graphics", "Графика:", 1}, {genre, "genre", "Жанр:", 1},
-                    {days, "days", "Срок разработки:", 1}, {price, "price", "Цена игры:", 1}};
+  } const rows[] = {{&TgameDev::name, "name", "Название:", 2},        {&TgameDev::lang, "lang", "Язык:", 1},
+                    {&TgameDev::graphics, "graphics", "Графика:", 1}, {&TgameDev::genre, "genre", "Жанр:", 1},
+                    {&TgameDev::days, "days", "Срок разработки:", 1}, {&TgameDev::price, "price", "Цена игры:", 1}};
   int rowTop = 28;
   for (const Row& row : rows) {
-    frame::BindDrag(frame::MakeLabel(this, std::string(row.name) + "c", 16, rowTop, row.caption));
-    row.value = frame::MakeLabel(this, row.name, 150, rowTop, "");
-    row.value->AutoSize = false;
-    row.value->WordWrap = row.lines > 1;
-    row.value->SetBounds(150, rowTop, 242, 16 * row.lines);
-    row.value->Font.Color = kValueColor;
-    frame::BindDrag(row.value);
+    ui::Label* caption = frame::MakeLabel(this, std::string(row.name) + "c", 16, rowTop, row.caption);
+    ui::Label* value = frame::MakeBox(this, {row.name, 150, rowTop, 242, 16 * row.lines, "", {}, {}, row.lines > 1});
+    value->Font.Color = kValueColor;
+    DragBy({caption, value});
+    this->*row.value = value;
     rowTop += 4 + 16 * row.lines;
   }
-  const frame::Button b =
-      frame::MakeButton(this, &skins_, {"dev", 125, 176, 150, 37, "Начать разработку"}, [this] { devClick(); });
-  dev = b.picture;
-  devl = b.label;
-
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnCreate = [this](ui::Control&) {
-    DoubleBuffered = true;
-    skins_.Reset();
-  };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  AddButtons<TgameDev>({
+      {&TgameDev::dev, &TgameDev::devl, {"dev", 125, 176, 150, 37, "Начать разработку"}, &TgameDev::devClick},
+  });
 }
 
 int TgameDev::RunDays() const {
@@ -83,12 +69,6 @@ void TgameDev::devClick() {
   menu->DevActive = true;
   SetDevelopmentCaption("Разработка игры...");
   engine->WriteLog("Начата разработка игры...");
-  Hide();
-  menu->Show();
-}
-
-void TgameDev::closeClick() {
-  engine->PlayCloseSound();
   Hide();
   menu->Show();
 }

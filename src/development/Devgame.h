@@ -4,17 +4,12 @@
 // development run on the game screen.
 #include <string>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 
-class TgameDev : public ui::Form {
+class TgameDev : public Screen {
  public:
   explicit TgameDev(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* name;
   ui::Label* lang;
   ui::Label* graphics;
@@ -32,12 +27,8 @@ class TgameDev : public ui::Form {
   int RunDays() const;
   int Price() const;
 
-  void FormShow();
+  void FormShow() override;
   void devClick();
-  void closeClick();
-
- private:
-  SkinSet skins_{"main"};
 };
 
 extern TgameDev* gameDev;

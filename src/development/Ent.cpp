@@ -17,14 +17,11 @@ std::string Trimmed(const std::string& text) {
 }
 }  // namespace
 
-Tenter::Tenter(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 300, 130);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Название игры");
-  close = frame::MakeCloseLabel(this, "X", 285);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  Label1 = frame::MakeLabel(this, "Label1", 16, 28, "Введите название игры:");
-  frame::BindDrag(Label1);
+Tenter::Tenter(ui::Application& app) : Screen(app, {300, 130, "Название игры", "main", "X", frame::Back(devmenu)}) {
+  // The title strip leaves the skins as they are.
+  top->OnMouseMove = nullptr;
+  AddLabels<Tenter>({{&Tenter::Label1, "Label1", 16, 28, "Введите название игры:"}});
+  DragBy({Label1});
   name = new ui::Edit(this);
   name->Name = "name";
   name->SetBounds(16, 48, 268, 21);
@@ -34,17 +31,9 @@ Tenter::Tenter(ui::Application& app) : ui::Form(app) {
   name->OnKeyDown = [this](ui::Control&, int& key, ui::ShiftState) {
     if (key == ui::VK_RETURN) okClick();
   };
-  const frame::Button b = frame::MakeButton(this, &skins_, {"ok", 75, 82, 150, 37, "Готово"}, [this] { okClick(); });
-  ok = b.picture;
-  okl = b.label;
-
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnCreate = [this](ui::Control&) {
-    DoubleBuffered = true;
-    skins_.Reset();
-  };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  AddButtons<Tenter>({
+      {&Tenter::ok, &Tenter::okl, {"ok", 75, 82, 150, 37, "Готово"}, &Tenter::okClick},
+  });
 }
 
 void Tenter::FormShow() {
@@ -63,10 +52,4 @@ void Tenter::okClick() {
   SetDevelopmentCaption("Разработка игры");
   Hide();
   gameDev->Show();
-}
-
-void Tenter::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  devmenu->Show();
 }

@@ -7,10 +7,9 @@
 Tgameset* gameset = nullptr;
 
 Tgameset::Tgameset(ui::Application& app) : ChoiceScreen(app, "Тип игры", 2) {
-  frame::Button b = AddChoice("g2d", "2D игра", [this] { g2dClick(); });
-  g2d = b.picture, g2dl = b.label;
-  b = AddChoice("g3d", "3D игра", [this] { g3dClick(); });
-  g3d = b.picture, g3dl = b.label;
+  frame::AddColumn(this, &skins_, kChoices,
+                   {{&Tgameset::g2d, &Tgameset::g2dl, "g2d", "2D игра", &Tgameset::g2dClick},
+                    {&Tgameset::g3d, &Tgameset::g3dl, "g3d", "3D игра", &Tgameset::g3dClick}});
   g3d->Hint = "Дольше в разработке, дороже в продаже";
 }
 

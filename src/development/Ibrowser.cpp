@@ -15,44 +15,27 @@ constexpr int kSlowTick = 1000;
 constexpr int kFastTick = 500;
 }  // namespace
 
-Tbrowser::Tbrowser(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 420, 220);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Интернет-браузер");
-  close = frame::MakeCloseLabel(this, "X", 405);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  address = frame::MakeLabel(this, "address", 0, 22, "http://www.zenx-net.ru/");
-  address->AutoSize = false;
+Tbrowser::Tbrowser(ui::Application& app) : Screen(app, {420, 220, "Интернет-браузер", "main", "X", frame::Back(inet)}) {
+  // The title strip leaves the skins as they are.
+  top->OnMouseMove = nullptr;
+  address = frame::MakeBox(this, {"address", 8, 22, 404, 18, "http://www.zenx-net.ru/"});
   address->Transparent = false;
   address->Color = ui::clWhite;
   address->Font.Color = ui::clBlack;
-  address->SetBounds(8, 22, 404, 18);
-  welcome = frame::MakeLabel(this, "welcome", 0, 56, "Добро пожаловать в Интернет!");
+  AddLabels<Tbrowser>({{&Tbrowser::welcome, "welcome", 0, 56, "Добро пожаловать в Интернет!"}});
   welcome->Font.Size = 16;
   welcome->Font.Style = ui::fsBold;
   welcome->PlaceBySize([](ui::Label& l) { l.Left = (420 - l.Width) / 2; });
-  const frame::Button b =
-      frame::MakeButton(this, &skins_, {"site", 135, 96, 150, 37, "Выставка игр"}, [this] { siteClick(); });
-  site = b.picture;
-  sitel = b.label;
-  line = frame::MakeLabel(this, "line", 12, 158, "");
-  billl = frame::MakeLabel(this, "billl", 12, 182, "");
+  AddButtons<Tbrowser>({
+      {&Tbrowser::site, &Tbrowser::sitel, {"site", 135, 96, 150, 37, "Выставка игр"}, &Tbrowser::siteClick},
+  });
+  AddLabels<Tbrowser>({
+      {&Tbrowser::line, "line", 12, 158, ""},
+      {&Tbrowser::billl, "billl", 12, 182, ""},
+  });
   billl->Font.Style = ui::fsBold;
-  for (ui::Control* c : std::initializer_list<ui::Control*>{address, welcome, line, billl}) frame::BindDrag(c);
-
-  timer = new ui::Timer(this);
-  timer->Name = "timer";
-  timer->Enabled = false;
-  timer->Interval = kSlowTick;
-  timer->OnTimer = [this](ui::Control&) { timerTimer(); };
-
-  frame::BindDrag(this);
-  OnMouseMove = [this](ui::Control&, ui::ShiftState, int, int) { skins_.Reset(); };
-  OnCreate = [this](ui::Control&) {
-    DoubleBuffered = true;
-    skins_.Reset();
-  };
+  DragBy({address, welcome, line, billl});
+  frame::AddTimers(this, {{&Tbrowser::timer, "timer", kSlowTick, &Tbrowser::timerTimer}});
 }
 
 bool Tbrowser::SlowLine() { return engine->ModemType == 1; }
@@ -71,16 +54,10 @@ void Tbrowser::timerTimer() {
 
 void Tbrowser::ShowBill() { billl->Caption = "Счёт за Интернет: " + platform::UIntToStr(Bill) + " руб."; }
 
-void Tbrowser::siteClick() {
-  engine->PlayClickSound();
-  Hide();
-  sBazar->Show();
-}
+void Tbrowser::siteClick() { frame::HideThenShow(this, sBazar); }
 
 void Tbrowser::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  inet->Show();
+  Screen::closeClick();
   timer->Enabled = false;
   // Nothing spent online costs nothing: no payment, and no end of the game.
   if (Bill == 0) {

@@ -4,18 +4,13 @@
 // the bill, or ends the game when the money cannot pay it.
 #include <cstdint>
 
-#include "engine/Frame.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 #include "ui/Timer.h"
 
-class Tbrowser : public ui::Form {
+class Tbrowser : public Screen {
  public:
   explicit Tbrowser(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* address;
   ui::Label* welcome;
   ui::Label* line;
@@ -33,11 +28,10 @@ class Tbrowser : public ui::Form {
   void Connect();
   void timerTimer();
   void siteClick();
-  void closeClick();
+  void closeClick() override;
 
  private:
   void ShowBill();
-  SkinSet skins_{"main"};
 };
 
 extern Tbrowser* browser;

@@ -8,10 +8,9 @@
 Tlangset* langset = nullptr;
 
 Tlangset::Tlangset(ui::Application& app) : ChoiceScreen(app, "Язык программирования", 2) {
-  frame::Button b = AddChoice("cpp", "С++", [this] { cppClick(); });
-  cpp = b.picture, cppl = b.label;
-  b = AddChoice("pas", "Pascal", [this] { pasClick(); });
-  pas = b.picture, pasl = b.label;
+  frame::AddColumn(this, &skins_, kChoices,
+                   {{&Tlangset::cpp, &Tlangset::cppl, "cpp", "С++", &Tlangset::cppClick},
+                    {&Tlangset::pas, &Tlangset::pasl, "pas", "Pascal", &Tlangset::pasClick}});
 }
 
 void Tlangset::cppClick() {

@@ -9,10 +9,9 @@
 Tprset* prset = nullptr;
 
 Tprset::Tprset(ui::Application& app) : ChoiceScreen(app, "Выбор проекта", 2) {
-  frame::Button b = AddChoice("game", "Игра", [this] { gameClick(); });
-  game = b.picture, gamel = b.label;
-  b = AddChoice("ddoc", "Дизайн-документ", [this] { ddocClick(); });
-  ddoc = b.picture, ddocl = b.label;
+  frame::AddColumn(this, &skins_, kChoices,
+                   {{&Tprset::game, &Tprset::gamel, "game", "Игра", &Tprset::gameClick},
+                    {&Tprset::ddoc, &Tprset::ddocl, "ddoc", "Дизайн-документ", &Tprset::ddocClick}});
 }
 
 void Tprset::gameClick() {

@@ -7,20 +7,12 @@
 Tsggenre* sggenre = nullptr;
 
 Tsggenre::Tsggenre(ui::Application& app) : ChoiceScreen(app, "Жанр игры", 4) {
-  struct Row {
-    ui::Image*& picture;
-    ui::Label*& label;
-    const char* name;
-    const char* genre;
-  } const rows[] = {{arcade, arcadel, "arcade", "Аркада"},
-                    {puzzle, puzzlel, "puzzle", "Головоломка"},
-                    {match, matchl, "match", "Три в ряд"},
-                    {hidden, hiddenl, "hidden", "Поиск предметов"}};
-  for (const Row& row : rows) {
-    const frame::Button b = AddChoice(row.name, row.genre, [this, genre = row.genre] { genreClick(genre); });
-    row.picture = b.picture;
-    row.label = b.label;
-  }
+  DoubleBuffered = false;
+  frame::AddColumn(this, &skins_, kChoices,
+                   {{&Tsggenre::arcade, &Tsggenre::arcadel, "arcade", "Аркада", &Tsggenre::arcadeClick},
+                    {&Tsggenre::puzzle, &Tsggenre::puzzlel, "puzzle", "Головоломка", &Tsggenre::puzzleClick},
+                    {&Tsggenre::match, &Tsggenre::matchl, "match", "Три в ряд", &Tsggenre::matchClick},
+                    {&Tsggenre::hidden, &Tsggenre::hiddenl, "hidden", "Поиск предметов", &Tsggenre::hiddenClick}});
 }
 
 void Tsggenre::genreClick(const char* genre) {

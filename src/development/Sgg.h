@@ -16,6 +16,11 @@ class Tsggenre : public ChoiceScreen {
   ui::Image* hidden;
   ui::Label* hiddenl;
 
+  // Each button chooses the genre of its caption.
+  void arcadeClick() { genreClick("Аркада"); }
+  void puzzleClick() { genreClick("Головоломка"); }
+  void matchClick() { genreClick("Три в ряд"); }
+  void hiddenClick() { genreClick("Поиск предметов"); }
   void genreClick(const char* genre);
 };
 
