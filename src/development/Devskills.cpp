@@ -25,46 +25,32 @@ const ui::Color kValueColor{255, 214, 102};
 std::string DefaultName(int i) { return "Навык " + platform::IntToStr(i + 1); }
 }  // namespace
 
-TdevSkill::TdevSkill(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 500, kRowTop + kSkills * kRowStep + 34);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Продвинутые навыки");
-  close = frame::MakeCloseLabel(this, "X", 485);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
+TdevSkill::TdevSkill(ui::Application& app)
+    : Screen(app, {500, kRowTop + kSkills * kRowStep + 34, "Продвинутые навыки", nullptr, "X", frame::Back(person)}) {
+  // A row a skill: its name, its ten cells, its level and its step button.
   for (int i = 0; i < kSkills; ++i) {
     const int rowTop = kRowTop + i * kRowStep;
     const std::string n = platform::IntToStr(i + 1);
     Skills[i].name = DefaultName(i);
-    names[i] = frame::MakeLabel(this, "name" + n, 12, rowTop + 1, Skills[i].name);
-    names[i]->AutoSize = false;
-    names[i]->SetBounds(12, rowTop + 1, kCellLeft - 20, 16);
-    frame::BindDrag(names[i]);
+    names[i] = frame::MakeBox(this, {("name" + n).c_str(), 12, rowTop + 1, kCellLeft - 20, 16, Skills[i].name.c_str()});
+    DragBy({names[i]});
     for (int j = 0; j < 10; ++j) {
       auto* cell = new ui::Image(this);
       cell->Name = "s" + n + "c" + platform::IntToStr(j + 1);
       cell->SetBounds(kCellLeft + 20 * j, rowTop, 19, 17);
-      frame::BindDrag(cell);
+      DragBy({cell});
       cells_[i][j] = cell;
     }
     levels[i] = frame::MakeLabel(this, "lev" + n, kCellLeft + 206, rowTop + 1, "0");
     levels[i]->Font.Color = kValueColor;
     levels[i]->Font.Style = ui::fsBold;
     levels[i]->Hint = "Уровень навыка";
-    plus[i] = new ui::Button(this);
-    plus[i]->Name = "plus" + n;
-    plus[i]->SetBounds(kCellLeft + 232, rowTop, 24, 18);
-    plus[i]->Caption = "+";
-    plus[i]->Font.Color = ui::clBlack;
-    plus[i]->Hint = "Поднять навык за опыт";
-    plus[i]->OnClick = [this, i](ui::Control&) { plusClick(i); };
+    plus[i] = frame::MakePush(
+        this, {("plus" + n).c_str(), kCellLeft + 232, rowTop, 24, 18, "+", 0, 0, "Поднять навык за опыт"},
+        [this, i] { plusClick(i); });
   }
   info = frame::MakeLabel(this, "info", 12, kRowTop + kSkills * kRowStep + 8, "");
-  frame::BindDrag(info);
-
-  frame::BindDrag(this);
-  OnCreate = [this](ui::Control&) { FormCreate(); };
-  OnShow = [this](ui::Control&) { FormShow(); };
+  DragBy({info});
 }
 
 std::string TdevSkill::ReadSkills(const std::vector<std::string>& scrambledLines, int highestLevel) {
@@ -163,10 +149,4 @@ void TdevSkill::plusClick(int i) {
   }
   DrawRow(i);
   engine->WriteLog("Добавление продвинутого навыка...");
-}
-
-void TdevSkill::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  person->Show();
 }

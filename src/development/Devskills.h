@@ -6,12 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/Screen.h"
 #include "ui/Button.h"
-#include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
 
-class TdevSkill : public ui::Form {
+class TdevSkill : public Screen {
  public:
   static constexpr int kSkills = 13;
 
@@ -23,17 +21,14 @@ class TdevSkill : public ui::Form {
     int bar = 0;  // filled cells of the current level, 0 to 10
   };
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* info;
   std::array<Skill, kSkills> Skills{};
   std::array<ui::Label*, kSkills> names{};
   std::array<ui::Label*, kSkills> levels{};
   std::array<ui::Button*, kSkills> plus{};
 
-  void FormCreate();
-  void FormShow();
-  void closeClick();
+  void FormCreate() override;
+  void FormShow() override;
   // One step of skill i, paid with experience.
   void plusClick(int i);
   // The levels of all thirteen skills together; a sum past the int range

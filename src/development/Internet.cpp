@@ -2,72 +2,41 @@
 
 #include "development/Ibrowser.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 #include "hardware/Computer.h"
 #include "platform/Conversions.h"
 
 Tinet* inet = nullptr;
 
 namespace {
-constexpr int kKeyLeft = 70;
-constexpr int kKeyTop = 112;
+// The keypad: 1 2 3 / 4 5 6 / 7 8 9 / _ 0 _, places counted from 0 row by
+// row; the clear key takes the place after the 0.
 constexpr int kKey = 40;
 constexpr int kKeyStep = 46;
+constexpr int KeyLeft(int place) { return 70 + (place % 3) * kKeyStep; }
+constexpr int KeyTop(int place) { return 112 + (place / 3) * kKeyStep; }
 }  // namespace
 
-Tinet::Tinet(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 280, 350);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Интернет");
-  close = frame::MakeCloseLabel(this, "X", 265);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-
-  phones = frame::MakeLabel(this, "phones", 12, 24, "");
-  phones->AutoSize = false;
-  phones->SetBounds(12, 24, 256, 36);
-  phones->WordWrap = true;
-  phones->Font.Size = 11;
-  frame::BindDrag(phones);
-
-  number = frame::MakeLabel(this, "number", 40, 68, "");
-  number->AutoSize = false;
+Tinet::Tinet(ui::Application& app) : Screen(app, {280, 350, "Интернет", nullptr, "X", frame::Back(comp)}) {
+  constexpr auto kCentre = ui::Alignment::Center;
+  frame::AddBoxes(this, {{&Tinet::phones, {"phones", 12, 24, 256, 36, "", {}, {}, true, 11}},
+                         {&Tinet::number,
+                          {"number", 40, 66, 200, 34, "", kCentre, ui::TextLayout::Center, false, 18, ui::fsBold}}});
   number->Transparent = false;
   number->Color = ui::clNavy;
-  number->Font.Size = 18;
-  number->Font.Style = ui::fsBold;
-  number->Alignment = ui::Alignment::Center;
-  number->Layout = ui::TextLayout::Center;
-  number->SetBounds(40, 66, 200, 34);
-  frame::BindDrag(number);
+  DragBy({phones, number});
 
-  // 1 2 3 / 4 5 6 / 7 8 9 / _ 0 _
   for (int d = 0; d <= 9; ++d) {
     const int place = d == 0 ? 10 : d - 1;
-    auto* key = new ui::Button(this);
+    const std::string n = platform::IntToStr(d);
     // 'b', not "b": GCC 12 at -O3 warns falsely of an overlapping copy in a
     // one-letter literal + std::string (-Wrestrict, GCC bug 105329).
-    key->Name = 'b' + platform::IntToStr(d);
-    key->Caption = platform::IntToStr(d);
-    key->SetBounds(kKeyLeft + (place % 3) * kKeyStep, kKeyTop + (place / 3) * kKeyStep, kKey, kKey);
-    key->Font.Size = 16;
-    key->Font.Style = ui::fsBold;
-    key->Font.Color = ui::clBlack;
-    key->OnClick = [this, d](ui::Control&) { digitClick(d); };
-    digits[d] = key;
+    digits[d] =
+        frame::MakePush(this, {('b' + n).c_str(), KeyLeft(place), KeyTop(place), kKey, kKey, n.c_str(), ui::fsBold, 16},
+                        [this, d] { digitClick(d); });
   }
-  clear = new ui::Button(this);
-  clear->Name = "clear";
-  clear->Caption = "Сброс";
-  clear->Font.Color = ui::clBlack;
-  clear->SetBounds(kKeyLeft + 2 * kKeyStep, kKeyTop + 3 * kKeyStep, kKey + 20, kKey);
-  clear->OnClick = [this](ui::Control&) { clearClick(); };
-  call = new ui::Button(this);
-  call->Name = "call";
-  call->Caption = "Позвонить";
-  call->SetBounds(70, 304, 132, 32);
-  call->Font.Style = ui::fsBold;
-  call->Font.Color = ui::clBlack;
-  call->OnClick = [this](ui::Control&) { callClick(); };
+  frame::AddPushes(this,
+                   {{&Tinet::clear, {"clear", KeyLeft(11), KeyTop(11), kKey + 20, kKey, "Сброс"}, &Tinet::clearClick},
+                    {&Tinet::call, {"call", 70, 304, 132, 32, "Позвонить", ui::fsBold}, &Tinet::callClick}});
 
   // The number can be typed on the keyboard as well.
   KeyPreview = true;
@@ -83,8 +52,6 @@ Tinet::Tinet(ui::Application& app) : ui::Form(app) {
       key = 0;
     }
   };
-  frame::BindDrag(this);
-  OnShow = [this](ui::Control&) { FormShow(); };
 }
 
 void Tinet::FormShow() {
@@ -119,10 +86,4 @@ void Tinet::callClick() {
   Hide();
   browser->Connect();
   browser->Show();
-}
-
-void Tinet::closeClick() {
-  engine->PlayCloseSound();
-  Hide();
-  comp->Show();
 }

@@ -6,29 +6,25 @@
 #include <array>
 #include <string>
 
+#include "engine/Screen.h"
 #include "ui/Button.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
 
-class Tinet : public ui::Form {
+class Tinet : public Screen {
  public:
   static constexpr int kMaxDigits = 11;
 
   explicit Tinet(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* phones;
   ui::Label* number;
   std::array<ui::Button*, 10> digits{};  // b0 .. b9
   ui::Button* call;
   ui::Button* clear;
 
-  void FormShow();
+  void FormShow() override;
   void digitClick(int digit);
   void callClick();
   void clearClick();
-  void closeClick();
 };
 
 extern Tinet* inet;

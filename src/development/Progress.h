@@ -1,16 +1,13 @@
 #pragma once
 // The progress of the development run: the game's name and how much of it
 // is done. The run itself goes on on the game screen, while time passes.
-#include "ui/Form.h"
-#include "ui/Label.h"
+#include "engine/Screen.h"
 #include "ui/ProgressBar.h"
 
-class TdevProgress : public ui::Form {
+class TdevProgress : public Screen {
  public:
   explicit TdevProgress(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* name;
   ui::ProgressBar* bar;
   ui::Label* percent;
@@ -18,7 +15,7 @@ class TdevProgress : public ui::Form {
 
   // Shows the game screen's run as it stands.
   void Draw();
-  void closeClick();
+  void FormShow() override { Draw(); }
 };
 
 extern TdevProgress* devProgress;

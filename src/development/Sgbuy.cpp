@@ -2,39 +2,19 @@
 
 #include "development/Sitebazar.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 #include "platform/Conversions.h"
 
 TssgBuy* ssgBuy = nullptr;
 
-TssgBuy::TssgBuy(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 320, 146);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Продажа игры");
-  close = frame::MakeCloseLabel(this, "X", 305);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
+TssgBuy::TssgBuy(ui::Application& app) : Screen(app, {320, 146, "Продажа игры", nullptr, "X", frame::Back(sBazar)}) {
+  DoubleBuffered = false;
   // A long name takes a second line.
-  game = frame::MakeLabel(this, "game", 16, 28, "");
-  game->AutoSize = false;
-  game->WordWrap = true;
-  game->SetBounds(16, 28, 288, 32);
-  price = frame::MakeLabel(this, "price", 16, 68, "");
+  frame::AddTexts(this, {{&TssgBuy::game, "game", 16, 28, 288, 32, ""}});
+  AddLabels<TssgBuy>({{&TssgBuy::price, "price", 16, 68, ""}});
   price->Font.Style = ui::fsBold;
-  frame::BindDrag(game);
-  frame::BindDrag(price);
-  buy = new ui::Button(this);
-  buy->Name = "buy";
-  buy->Caption = "Продать";
-  buy->Font.Color = ui::clBlack;
-  buy->SetBounds(30, 102, 120, 28);
-  buy->OnClick = [this](ui::Control&) { buyClick(); };
-  cancel = new ui::Button(this);
-  cancel->Name = "cancel";
-  cancel->Caption = "Отказаться";
-  cancel->Font.Color = ui::clBlack;
-  cancel->SetBounds(170, 102, 120, 28);
-  cancel->OnClick = [this](ui::Control&) { closeClick(); };
-  frame::BindDrag(this);
+  DragBy({game, price});
+  frame::AddPushes(this, {{&TssgBuy::buy, {"buy", 30, 102, 120, 28, "Продать"}, &TssgBuy::buyClick},
+                          {&TssgBuy::cancel, {"cancel", 170, 102, 120, 28, "Отказаться"}, &TssgBuy::closeClick}});
 }
 
 void TssgBuy::Offer(int index) {
@@ -64,12 +44,6 @@ void TssgBuy::buyClick() {
   engine->AddMoney(static_cast<uint32_t>(amount));
   engine->WriteLog("Продажа игры...");
   engine->ShowInfoMessage("Вы продали игру \"" + title + "\" за " + platform::IntToStr(amount) + " руб.");
-  Hide();
-  sBazar->Show();
-}
-
-void TssgBuy::closeClick() {
-  engine->PlayCloseSound();
   Hide();
   sBazar->Show();
 }

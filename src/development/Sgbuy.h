@@ -1,16 +1,13 @@
 #pragma once
 // The sale of a finished game from the exhibition site: the game and its
 // price; selling it brings the money and takes it off the site.
+#include "engine/Screen.h"
 #include "ui/Button.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
 
-class TssgBuy : public ui::Form {
+class TssgBuy : public Screen {
  public:
   explicit TssgBuy(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* game;
   ui::Label* price;
   ui::Button* buy;
@@ -21,7 +18,6 @@ class TssgBuy : public ui::Form {
 
   void Offer(int index);
   void buyClick();
-  void closeClick();
 };
 
 extern TssgBuy* ssgBuy;

@@ -3,46 +3,25 @@
 #include "development/Ibrowser.h"
 #include "development/Sgbuy.h"
 #include "engine/Class.h"
-#include "engine/Frame.h"
 
 TsBazar* sBazar = nullptr;
 
 namespace {
-// A step of the page every half second on the dial-up line, every tenth on the fast one.
+// The page loads in ten steps: one every half second on the dial-up line,
+// every tenth on the fast one.
+constexpr int kLoadSteps = 10;
 constexpr int kSlowStep = 500;
 constexpr int kFastStep = 100;
 }  // namespace
 
-TsBazar::TsBazar(ui::Application& app) : ui::Form(app) {
-  frame::UseScreenLook(this, 400, 290);
-  Position = ui::FormPosition::ScreenCenter;
-  top = frame::MakeTitle(this, "Выставка игр");
-  close = frame::MakeCloseLabel(this, "X", 385);
-  close->OnClick = [this](ui::Control&) { closeClick(); };
-  status = frame::MakeLabel(this, "status", 12, 24, "");
-  frame::BindDrag(status);
-  load = new ui::ProgressBar(this);
-  load->Name = "load";
-  load->SetBounds(12, 46, 376, 16);
-  load->Min = 0;
-  load->Max = kLoadSteps;
-  list = new ui::ListBox(this);
-  list->Name = "list";
-  list->SetBounds(12, 70, 376, 170);
-  list->Color = ui::clBlack;
-  list->Font.Color = ui::clWhite;
-  sell = new ui::Button(this);
-  sell->Name = "sell";
-  sell->Caption = "Продать игру";
-  sell->Font.Color = ui::clBlack;
-  sell->SetBounds(130, 250, 140, 28);
-  sell->OnClick = [this](ui::Control&) { sellClick(); };
-  timer = new ui::Timer(this);
-  timer->Name = "timer";
-  timer->Enabled = false;
-  timer->OnTimer = [this](ui::Control&) { timerTimer(); };
-  frame::BindDrag(this);
-  OnShow = [this](ui::Control&) { FormShow(); };
+TsBazar::TsBazar(ui::Application& app) : Screen(app, {400, 290, "Выставка игр", nullptr, "X", frame::Back(browser)}) {
+  AddLabels<TsBazar>({{&TsBazar::status, "status", 12, 24, ""}});
+  DragBy({status});
+  load = frame::MakeBar(this, "load", 12, 46, 376, 16, kLoadSteps);
+  list = frame::MakeList(this, "list", 12, 70, 376, 170);
+  frame::AddPushes(this, {{&TsBazar::sell, {"sell", 130, 250, 140, 28, "Продать игру"}, &TsBazar::sellClick}});
+  // Its pace is given each time the page is shown.
+  frame::AddTimers(this, {{&TsBazar::timer, "timer", 1000, &TsBazar::timerTimer}});
 }
 
 void TsBazar::FormShow() {
@@ -84,6 +63,7 @@ void TsBazar::sellClick() {
   ssgBuy->Show();
 }
 
+// The page stops loading before the window goes.
 void TsBazar::closeClick() {
   engine->PlayCloseSound();
   timer->Enabled = false;

@@ -2,31 +2,26 @@
 // The exhibition site: once its page has loaded (slowly on the dial-up
 // line), it lists the player's finished games with their prices; a game
 // chosen there goes to the sale window. Closing it goes back to the browser.
+#include "engine/Screen.h"
 #include "ui/Button.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
-class TsBazar : public ui::Form {
+class TsBazar : public Screen {
  public:
-  static constexpr int kLoadSteps = 10;
-
   explicit TsBazar(ui::Application& app);
 
-  ui::Label* top;
-  ui::Label* close;
   ui::Label* status;
   ui::ProgressBar* load;
   ui::ListBox* list;
   ui::Button* sell;
   ui::Timer* timer;  // the page loading
 
-  void FormShow();
+  void FormShow() override;
   void timerTimer();
   void sellClick();
-  void closeClick();
+  void closeClick() override;
 };
 
 extern TsBazar* sBazar;
