@@ -13,16 +13,12 @@ Tgameset::Tgameset(ui::Application& app) : ChoiceScreen(app, "Тип игры", 
   g3d->Hint = "Дольше в разработке, дороже в продаже";
 }
 
-void Tgameset::g2dClick() {
-  engine->PlayClickSound();
-  gameDev->Graphics = "2D";
-  Hide();
-  sggenre->Show();
-}
+void Tgameset::g2dClick() { Choose("2D"); }
+void Tgameset::g3dClick() { Choose("3D"); }
 
-void Tgameset::g3dClick() {
+void Tgameset::Choose(const char* graphics) {
   engine->PlayClickSound();
-  gameDev->Graphics = "3D";
+  gameDev->Graphics = graphics;
   Hide();
   sggenre->Show();
 }

@@ -15,6 +15,9 @@ class Tgameset : public ChoiceScreen {
 
   void g2dClick();
   void g3dClick();
+
+ private:
+  void Choose(const char* graphics);
 };
 
 extern Tgameset* gameset;

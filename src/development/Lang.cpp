@@ -13,33 +13,21 @@ Tlangset::Tlangset(ui::Application& app) : ChoiceScreen(app, "Язык прог�
                     {&Tlangset::pas, &Tlangset::pasl, "pas", "Pascal", &Tlangset::pasClick}});
 }
 
-void Tlangset::cppClick() {
-  engine->PlayClickSound();
-  if (engine->CppCompiler.empty()) {
-    engine->ShowInfoMessage("У Вас не установлен компилятор С++!");
-    return;
-  }
-  if (!(skills->CellsAdded[0] > 0)) {
-    engine->ShowInfoMessage("Вы ещё не умеете программировать на С++! Нужна хотя бы одна заполненная ячейка навыка.");
-    return;
-  }
-  menu->DevLanguage = "С++";
-  Hide();
-  prset->Show();
-}
+void Tlangset::cppClick() { Choose(engine->CppCompiler, 0, "С++"); }
+void Tlangset::pasClick() { Choose(engine->PascalCompiler, 1, "Pascal"); }
 
-void Tlangset::pasClick() {
+void Tlangset::Choose(const std::string& compiler, int skill, const std::string& language) {
   engine->PlayClickSound();
-  if (engine->PascalCompiler.empty()) {
-    engine->ShowInfoMessage("У Вас не установлен компилятор Pascal!");
+  if (compiler.empty()) {
+    engine->ShowInfoMessage("У Вас не установлен компилятор " + language + "!");
     return;
   }
-  if (!(skills->CellsAdded[1] > 0)) {
-    engine->ShowInfoMessage(
-        "Вы ещё не умеете программировать на Pascal! Нужна хотя бы одна заполненная ячейка навыка.");
+  if (!(skills->CellsAdded[skill] > 0)) {
+    engine->ShowInfoMessage("Вы ещё не умеете программировать на " + language +
+                            "! Нужна хотя бы одна заполненная ячейка навыка.");
     return;
   }
-  menu->DevLanguage = "Pascal";
+  menu->DevLanguage = language;
   Hide();
   prset->Show();
 }
