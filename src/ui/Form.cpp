@@ -286,7 +286,8 @@ void Form::AddDirtyRect(const Rect& r) {
   dirtyRects_.push_back(add);
 }
 
-// A hidden form keeps no canvas: its window holds what it showed last.
+// A hidden form keeps no canvas (nor does its window keep the picture): it
+// is drawn whole when shown again.
 void Form::ForgetCanvas() {
   canvas_ = Bitmap();
   dirtyAll_ = true;

@@ -430,9 +430,14 @@ bool SdlBackend::PollEvent(Event& out) {
           return true;
         }
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-          // SDL makes the window surface anew at the new size, without the picture.
+          // SDL makes the window surface anew at the new size, without the
+          // picture. When the game set the size itself and drew since, the
+          // surface it drew into is the new one, and it still holds the
+          // picture: SDL updates a surface it still has (here none of it)
+          // and refuses one it has let go of.
           Window* w = Find(IdOf(e.window.windowID));
           if (w == nullptr || !w->holdsPicture) continue;
+          if (SDL_UpdateWindowSurfaceRects(w->sdl, nullptr, 0) == 0) continue;
           w->holdsPicture = false;
           out.type = Event::Type::Repaint;
           out.window = IdOf(e.window.windowID);
@@ -539,6 +544,7 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
+  Regrow(*w);
   AwaitRelease(*w);
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
@@ -570,10 +576,44 @@ void SdlBackend::HideWindow(WindowId id) {
   const bool withdrawn = Mapped(*w);
   SDL_HideWindow(w->sdl);
   w->visible = false;
+  bool released = true;
   if (withdrawn) {
     w->held = true;
     AwaitRelease(*w);
+    released = !w->held;
+  } else if (display_ != nullptr && w->xid != 0) {
+    released = Released(*w);
   }
+  if (released) GiveBackPixels(*w);
+}
+
+// A hidden window gives back its pixels. SDL frees a window's framebuffer
+// only to make one of another size, so the window takes the smallest size,
+// with a framebuffer of one pixel, until it is drawn or shown again (its
+// form draws all of it then anyway). Only a window that is ours alone is
+// resized: one the manager still holds (minimised) keeps its pixels.
+void SdlBackend::GiveBackPixels(Window& window) {
+  if (window.shrunk) return;
+  SDL_SetWindowSize(window.sdl, 1, 1);
+  if (SDL_GetWindowSurface(window.sdl) == nullptr) SDL_ClearError();
+  // SDL reads the resize's notice now, while the window is this size for
+  // it too; read after the window has its size back, the notice would make
+  // SDL take it for the small size again.
+  SDL_PumpEvents();
+  window.shrunk = true;
+  window.holdsPicture = false;
+}
+
+// A window that gave back its pixels gets its size again, and a new
+// framebuffer when next drawn.
+void SdlBackend::Regrow(Window& window) {
+  if (!window.shrunk) return;
+  window.shrunk = false;
+  AwaitRelease(window);
+  SDL_SetWindowSize(window.sdl, window.params.width, window.params.height);
+  // SDL puts a shaped window out of sight when it changes its size; the
+  // shape itself stays the server's.
+  if (window.params.shaped) SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 
 bool SdlBackend::Mapped(const Window& window) {
@@ -638,6 +678,7 @@ void SdlBackend::ResizeWindow(WindowId id, int width, int height) {
   if (Window* w = Find(id)) {
     w->params.width = width;
     w->params.height = height;
+    if (w->shrunk) return;  // it takes the size when it is shown
     AwaitRelease(*w);
     SDL_SetWindowSize(w->sdl, width, height);
   }
@@ -677,6 +718,7 @@ void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
 void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) {
   Window* w = Find(id);
   if (w == nullptr || canvas.Empty()) return;
+  Regrow(*w);
   if (w->params.shaped && !w->shapeApplied && !w->visible) ApplyShape(*w, canvas);
   SDL_Surface* target = SDL_GetWindowSurface(w->sdl);
   if (target == nullptr) return;

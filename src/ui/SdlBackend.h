@@ -66,6 +66,9 @@ class SdlBackend : public Backend {
     bool holdsPicture = false;
     // Hidden, but the window manager may not have let go of it yet.
     bool held = false;
+    // Hidden at the smallest size, its pixels given back; it gets its size
+    // again when it is next drawn or shown.
+    bool shrunk = false;
   };
   class Mixer;
   // Waits until SDL has opened the display; throws when it could not.
@@ -76,6 +79,8 @@ class SdlBackend : public Backend {
   bool Mapped(const Window& window);
   bool Released(const Window& window);
   void AwaitRelease(Window& window);
+  void GiveBackPixels(Window& window);
+  void Regrow(Window& window);
 
   std::chrono::steady_clock::time_point start_;
   std::future<std::string> opening_;  // the error, if SDL could not open the display

@@ -1,6 +1,6 @@
 // The real windows' present path on SDL's dummy display: what a window's
 // surface holds after windows are drawn part by part, hidden and shown again
-// is exactly the form drawn whole.
+// is exactly the form drawn whole; a hidden window holds no pixels.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -96,6 +96,50 @@ TEST(SdlPresent, TheWindowShowsTheFormDrawnWholeAfterEveryPartialPresent) {
   expectWhole("the window hidden, changed and shown again");
   form->SetClientSize(200, 120);
   expectWhole("the window made smaller");
+  app.DestroyForms();
+}
+
+// Counts how often it is drawn.
+class Counted : public ui::Control {
+ public:
+  using ui::Control::Control;
+  int paints = 0;
+
+ protected:
+  void Paint(ui::Canvas&) override { ++paints; }
+};
+
+TEST(SdlPresent, AHiddenWindowGivesBackItsPixelsAndComesBackDrawnOnce) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  ui::Application app(std::make_unique<ui::SdlBackend>());
+  ui::Form* form = nullptr;
+  app.CreateForm(form);
+  form->Caption = "окно без пикселей";
+  form->SetClientSize(300, 200);
+  form->Color = ui::clNavy;
+  auto* counted = new Counted(form);
+  counted->SetBounds(10, 10, 50, 50);
+  form->Show();
+  app.ProcessMessages();
+  SDL_Window* window = WindowTitled("окно без пикселей");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(counted->paints, 1);
+  for (int round = 1; round <= 2; ++round) {
+    form->Hide();
+    app.ProcessMessages();
+    const SDL_Surface* hidden = SDL_GetWindowSurface(window);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_LE(hidden->w * hidden->h, 1) << "round " << round;
+    if (round == 2) form->SetClientSize(280, 190);  // a size set while hidden is the one shown
+    const int paints = counted->paints;
+    form->Show();
+    app.ProcessMessages();
+    app.ProcessMessages();
+    EXPECT_EQ(counted->paints, paints + 1) << "drawn once when shown, round " << round;
+    form->MarkDirty();
+    EXPECT_EQ(Mismatch(window, form->Render()), "") << "round " << round;
+  }
   app.DestroyForms();
 }
 
