@@ -122,9 +122,6 @@ void Form::VisibleChanged() {
   if (Visible) {
     // A window whose show handler is still running comes up before this one.
     app_.MapShownForms();
-    PlaceOnDesktop();
-    EnsureWindow();
-    backend.MoveWindow(window_, Left, Top);
     MarkDirty();
     app_.FormShown(this);
     // A window that is shown puts the keyboard in its first field.
@@ -150,14 +147,21 @@ void Form::VisibleChanged() {
   inVisibleChange_ = false;
 }
 
+// The form is drawn before its window is made or placed: at the start of
+// the program that is while the display is still opening.
 void Form::MapWindow() {
   auto& waiting = app_.unmapped_;
   const auto it = std::find(waiting.begin(), waiting.end(), this);
   if (it == waiting.end()) return;
   waiting.erase(it);
-  if (!Visible || window_ == 0) return;
+  if (!Visible) return;
   Backend& backend = app_.GetBackend();
-  app_.PresentNow(this);
+  const bool draws = backend.Draws();
+  if (draws) Render();
+  PlaceOnDesktop();
+  EnsureWindow();
+  backend.MoveWindow(window_, Left, Top);
+  if (draws) backend.Present(window_, canvas_, repainted_);
   backend.ShowWindow(window_);
   backend.RaiseWindow(window_);
 }

@@ -85,7 +85,8 @@ class Form : public Control {
   bool CloseQuery();
 
   void VisibleChanged();
-  // Presents the form and maps its window, once its show handler has run.
+  // Draws the form, makes and places its window, presents and maps it, once
+  // its show handler has run.
   void MapWindow();
   void EnsureWindow();
   void PlaceOnDesktop();

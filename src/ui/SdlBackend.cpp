@@ -320,9 +320,6 @@ SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {
     std::string error;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
       SDL_StartTextInput();
-      arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-      hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-      beam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
     } else {
       error = std::string("cannot open a display: ") + SDL_GetError();
     }
@@ -773,9 +770,15 @@ ShiftState SdlBackend::GlobalButtons() {
   return ButtonShift(SDL_GetGlobalMouseState(nullptr, nullptr));
 }
 
+// A cursor is made when first asked for, not on the way to the first window.
 void SdlBackend::SetCursor(Cursor cursor) {
   Started();
-  SDL_Cursor* c = cursor == Cursor::HandPoint ? hand_ : cursor == Cursor::IBeam ? beam_ : arrow_;
+  SDL_Cursor*& c = cursor == Cursor::HandPoint ? hand_ : cursor == Cursor::IBeam ? beam_ : arrow_;
+  if (c == nullptr) {
+    c = SDL_CreateSystemCursor(cursor == Cursor::HandPoint ? SDL_SYSTEM_CURSOR_HAND
+                               : cursor == Cursor::IBeam   ? SDL_SYSTEM_CURSOR_IBEAM
+                                                           : SDL_SYSTEM_CURSOR_ARROW);
+  }
   if (c != nullptr) SDL_SetCursor(c);
 }
 
