@@ -159,8 +159,11 @@ void Form::MapWindow() {
   const bool draws = backend.Draws();
   if (draws) Render();
   PlaceOnDesktop();
-  EnsureWindow();
-  backend.MoveWindow(window_, Left, Top);
+  if (window_ == 0) {
+    EnsureWindow();  // made where the form is
+  } else {
+    backend.MoveWindow(window_, Left, Top);
+  }
   if (draws) backend.Present(window_, canvas_, repainted_);
   backend.ShowWindow(window_);
   backend.RaiseWindow(window_);
