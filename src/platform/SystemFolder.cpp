@@ -42,6 +42,17 @@ std::string GetSystemDirectoryA() {
   return folder;
 }
 
+std::string CacheFolder() {
+  std::string folder;
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
+    folder = std::string(cache) + "/zendrix2";
+  } else {
+    folder = HomeFolder() + "/.cache/zendrix2";
+  }
+  MakeFolders(folder);
+  return folder;
+}
+
 std::string ExecutablePath(const char* argv0) {
   char buffer[PATH_MAX];
   const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);

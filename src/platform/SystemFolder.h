@@ -9,6 +9,11 @@ namespace platform {
 // without a trailing separator whether or not it could be created.
 std::string GetSystemDirectoryA();
 
+// The per-user folder for what the program keeps only to start faster:
+// $XDG_CACHE_HOME/zendrix2, else ~/.cache/zendrix2. Created (mode 0700) when
+// missing, like the system folder.
+std::string CacheFolder();
+
 // The running program's own file (what the program is started as when the
 // system cannot tell).
 std::string ExecutablePath(const char* argv0);

@@ -7,8 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
+#include <vector>
 
+#include "platform/SystemFolder.h"
 #include "platform/TextFile.h"
 
 namespace ui {
@@ -17,6 +21,61 @@ namespace {
 constexpr const char* kFallbackRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kFallbackBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
+// One file for each program: a configuration may choose by the program's name.
+std::string ChoicesFile() { return platform::CacheFolder() + "/fonts." + program_invocation_short_name; }
+
+// What else fontconfig's answers depend on: its version, the program's name,
+// the language, and where the configuration and the fonts are looked for.
+std::string FontEnvironment() {
+  std::string out = std::to_string(FcGetVersion()) + "\t" + program_invocation_short_name;
+  for (const char* name : {"FC_LANG", "LC_ALL", "LC_CTYPE", "LANG", "FONTCONFIG_FILE", "FONTCONFIG_PATH",
+                           "FONTCONFIG_SYSROOT", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+    out += std::string("\t") + name;
+    if (const char* value = std::getenv(name)) out += std::string("=") + value;
+  }
+  return out;
+}
+
+// Where fontconfig's answers came from: every configuration file and folder
+// it read and the folders they lie in (a file added beside them), the font
+// folders it knows, and where a user's own configuration and fonts appear.
+std::vector<std::string> FontconfigSources() {
+  std::vector<std::string> paths;
+  auto take = [&paths](FcStrList* list, bool withFolder) {
+    if (list == nullptr) return;
+    while (const FcChar8* item = FcStrListNext(list)) {
+      std::string path = reinterpret_cast<const char*>(item);
+      const size_t slash = path.rfind('/');
+      if (withFolder && slash != std::string::npos && slash > 0) paths.push_back(path.substr(0, slash));
+      paths.push_back(std::move(path));
+    }
+    FcStrListDone(list);
+  };
+  take(FcConfigGetConfigFiles(nullptr), true);
+  take(FcConfigGetConfigDirs(nullptr), false);
+  take(FcConfigGetFontDirs(nullptr), false);
+  auto folder = [](const char* variable, const std::string& otherwise) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0' ? std::string(value) : otherwise;
+  };
+  const std::string home = folder("HOME", "");
+  const std::string config = folder("XDG_CONFIG_HOME", home + "/.config");
+  const std::string data = folder("XDG_DATA_HOME", home + "/.local/share");
+  for (const std::string& path :
+       {config + "/fontconfig", config + "/fontconfig/fonts.conf", config + "/fontconfig/conf.d", home + "/.fonts.conf",
+        home + "/.fonts.conf.d", home + "/.fonts", data + "/fonts"}) {
+    paths.push_back(path);
+  }
+  return paths;
+}
+
+// The files fontconfig chose on this machine, in this run or remembered from
+// an earlier one: a fact of the machine, the same for every cache.
+FontChoices& Known() {
+  static FontChoices known = FontChoices::Load(ChoicesFile(), FontEnvironment());
+  return known;
+}
+
 }  // namespace
 
 FontCache::FontCache() {
@@ -24,7 +83,7 @@ FontCache::FontCache() {
   static bool started = false;
   if (!started) {
     started = true;
-    fontconfigReady_ = std::async(std::launch::async, [] { FcInit(); });
+    if (Known().Empty()) fontconfigReady_ = std::async(std::launch::async, [] { FcInit(); });
   }
 }
 
@@ -52,15 +111,16 @@ const FontCache::Mapping& FontCache::MapFile(const std::string& path) {
   return mappings_.emplace(path, mapping).first->second;
 }
 
-const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
-  const auto key = std::make_tuple(family, bold, italic);
+const FontFile& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
+  const FontChoices::Key key{family, bold, italic};
   if (auto it = files_.find(key); it != files_.end()) return it->second;
-  // Which file fontconfig picks for a family is a fact of the machine that
-  // doesn't change while the program runs; it is asked once per process.
-  static std::map<std::tuple<std::string, bool, bool>, FileChoice> machine;
-  if (auto it = machine.find(key); it != machine.end()) return files_.emplace(key, it->second).first->second;
+  // Which file fontconfig picks for a family doesn't change while the
+  // program runs; it is asked once per process, and not at all while the
+  // answer of an earlier run still holds.
+  FontChoices& known = Known();
+  if (const FontFile* file = known.Find(key)) return files_.emplace(key, *file).first->second;
   if (fontconfigReady_.valid()) fontconfigReady_.get();
-  FileChoice choice;
+  FontFile choice;
   if (FcPattern* pattern = FcPatternCreate()) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -86,7 +146,9 @@ const FontCache::FileChoice& FontCache::FindFile(const std::string& family, bool
     choice.path = bold ? kFallbackBold : kFallbackRegular;
     choice.boldFace = bold;
   }
-  machine.emplace(key, choice);
+  known.Set(key, choice);
+  known.Watch(FontconfigSources());
+  known.Save(ChoicesFile(), FontEnvironment());
   return files_.emplace(key, choice).first->second;
 }
 
@@ -97,7 +159,7 @@ TTF_Font* FontCache::Get(const FontInfo& info) {
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   const bool bold = (info.style & fsBold) != 0;
   const bool italic = (info.style & fsItalic) != 0;
-  const FileChoice& file = FindFile(info.name, bold, italic);
+  const FontFile& file = FindFile(info.name, bold, italic);
   const Mapping& bytes = MapFile(file.path);
   TTF_Font* font = nullptr;
   if (bytes.data != nullptr) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "ui/Font.h"
+#include "ui/FontChoices.h"
 
 typedef struct _TTF_Font TTF_Font;
 
@@ -32,11 +33,7 @@ class FontCache {
   int LineHeight(const FontInfo& info);
 
  private:
-  struct FileChoice {
-    std::string path;
-    bool boldFace = false;
-  };
-  const FileChoice& FindFile(const std::string& family, bool bold, bool italic);
+  const FontFile& FindFile(const std::string& family, bool bold, bool italic);
   // The font file's bytes, mapped once and shared by every size opened from
   // it: FreeType then reads glyphs from memory, not by a seek and a read each.
   struct Mapping {
@@ -47,13 +44,14 @@ class FontCache {
 
   std::map<std::string, Mapping> mappings_;
 
-  std::map<std::tuple<std::string, bool, bool>, FileChoice> files_;
+  std::map<FontChoices::Key, FontFile> files_;
   std::map<std::tuple<std::string, int, FontStyles>, TTF_Font*> fonts_;
   // Widths already measured, per font: labels measure the same texts often.
   std::map<TTF_Font*, std::unordered_map<std::string, int>> widths_;
   bool ready_ = false;
-  // fontconfig reads its configuration on a thread of its own while the
-  // program starts; the first look-up of a font file waits for it.
+  // Unless the files fontconfig chose in an earlier run still hold, it reads
+  // its configuration on a thread of its own while the program starts; the
+  // first look-up of a font file waits for it.
   std::future<void> fontconfigReady_;
 };
 
