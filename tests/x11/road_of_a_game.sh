@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The road of a game in real windows: a new game from the main menu, the
-# registration typed in Russian and Latin, the instructions shown whole with
-# Alt+Enter, game days passing on the game screen, back to the main menu and
-# out through the quit dialog; the log ends with the lines quitting writes.
+# registration typed in Russian (one letter made with the compose key) and
+# Latin, the instructions shown whole with Alt+Enter, game days passing on
+# the game screen, back to the main menu and out through the quit dialog;
+# the log ends with the lines quitting writes.
 source "$(dirname "$0")/lib/session.sh"
 
 MENU_W=253 MENU_H=411
@@ -11,6 +12,8 @@ INST_W=949 INST_H=643
 GAME_W=756 GAME_H=566
 
 x11_session_start
+# Right Alt is the compose key: the input method must read the compose table.
+setxkbmap -layout us,ru -option compose:ralt || x11_fail "setxkbmap could not make Right Alt the compose key"
 x11_game_start
 x11_wait_window $MENU_W $MENU_H
 x11_note "ok: main menu at $WIN_X,$WIN_Y"
@@ -34,7 +37,9 @@ for k in 0 1 2; do field_crop "$empty" $k "$ZX_OUT/field$k-empty.png"; done
 x11_wait_keyboard
 xdotool type --delay 100 'Иван'
 xdotool key Tab
-xdotool type --delay 100 'Петров'
+xdotool type --delay 100 'Ф'
+xdotool key --delay 100 Multi_key quotedbl Cyrillic_ie # ё
+xdotool type --delay 100 'доров'
 xdotool key Tab
 xdotool type --delay 100 'vanya'
 # Each field shows its text (more than a caret's worth of changed pixels).
@@ -100,7 +105,7 @@ x11_note "ok: the game ended"
 # --- the log: the player's lines, then the quit's lines at the end ---
 mapfile -t log < <(x11_log_lines) || true
 [[ ${#log[@]} -gt 0 ]] || x11_fail "no log \"ZendrixLog.log\" in the system folder"
-player=("Фамилия игрока: Петров" "Имя игрока: Иван" "Ник-нейм игрока: vanya" "---------------------------------------")
+player=("Фамилия игрока: Фёдоров" "Имя игрока: Иван" "Ник-нейм игрока: vanya" "---------------------------------------")
 first=-1
 for i in "${!log[@]}"; do [[ "${log[$i]}" == "${player[0]}" ]] && { first=$i; break; }; done
 ((first >= 9)) || x11_fail "the log has no line \"${player[0]}\" after the start lines"
