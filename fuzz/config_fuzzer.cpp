@@ -17,8 +17,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ScrambledFile.h"
 #include "engine/Class.h"
-#include "engine/Scramble.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
 
@@ -61,21 +61,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // Scramble each line as the data packer does; line ends stay as they are.
-  std::string file;
-  file.reserve(size);
-  size_t start = 0;
-  for (size_t i = 0; i <= size; ++i) {
-    if (i == size || data[i] == '\n') {
-      file += ScrambleLine(std::string_view(reinterpret_cast<const char*>(data) + start, i - start), kScrambleKey);
-      if (i < size) file += '\n';
-      start = i + 1;
-    }
-  }
-  {
-    std::ofstream out(configPath, std::ios::binary | std::ios::trunc);
-    out.write(file.data(), static_cast<std::streamsize>(file.size()));
-  }
+  WriteScrambled(configPath, data, size);
   try {
     engine->FormCreate();
   } catch (const std::runtime_error&) {

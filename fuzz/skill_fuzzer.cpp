@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "ScrambledFile.h"
 #include "development/Devskills.h"
-#include "engine/Scramble.h"
 #include "platform/TextFile.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
@@ -62,21 +62,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // Scramble each line as the data packer does; line ends stay as they are.
-  std::string file;
-  file.reserve(size);
-  size_t start = 0;
-  for (size_t i = 0; i <= size; ++i) {
-    if (i == size || data[i] == '\n') {
-      file += ScrambleLine(std::string_view(reinterpret_cast<const char*>(data) + start, i - start), kScrambleKey);
-      if (i < size) file += '\n';
-      start = i + 1;
-    }
-  }
-  {
-    std::ofstream out(skillPath, std::ios::binary | std::ios::trunc);
-    out.write(file.data(), static_cast<std::streamsize>(file.size()));
-  }
+  WriteScrambled(skillPath, data, size);
   std::vector<std::string> lines;
   if (!platform::LoadLines(skillPath, lines)) __builtin_trap();
 

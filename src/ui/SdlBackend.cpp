@@ -316,7 +316,7 @@ SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  opening_ = std::async(std::launch::async, [this]() -> std::string {
+  opening_ = std::async(std::launch::async, []() -> std::string {
     std::string error;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
       SDL_StartTextInput();
