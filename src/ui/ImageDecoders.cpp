@@ -200,7 +200,16 @@ Bitmap DecodeBmp(const uint8_t* data, size_t size) {
   return result;
 }
 
+bool FileBytes::operator==(const FileBytes& other) const {
+  return size == other.size && (size == 0 || std::memcmp(data.get(), other.data.get(), size) == 0);
+}
+
 Bitmap LoadPictureFile(const std::string& path) {
+  FileBytes bytes;
+  return LoadPictureFile(path, bytes);
+}
+
+Bitmap LoadPictureFile(const std::string& path, FileBytes& bytes) {
   // The whole file in one read.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw EInvalidGraphic("Cannot open file \"" + path + "\". No such file or directory");
@@ -210,18 +219,19 @@ Bitmap LoadPictureFile(const std::string& path) {
     throw EInvalidGraphic("Cannot read file \"" + path + "\"");
   }
   const size_t size = static_cast<size_t>(std::max<off_t>(st.st_size, 0));
-  std::unique_ptr<uint8_t[]> bytes(new uint8_t[size > 0 ? size : 1]);
+  bytes.data = std::make_unique_for_overwrite<uint8_t[]>(size > 0 ? size : 1);
+  bytes.size = size;
   size_t got = 0;
   while (got < size) {
-    const ssize_t n = ::read(fd, bytes.get() + got, size - got);
+    const ssize_t n = ::read(fd, bytes.data.get() + got, size - got);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     got += static_cast<size_t>(n);
   }
   ::close(fd);
   if (got < size) throw EInvalidGraphic("Cannot read file \"" + path + "\"");
-  if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.get(), size);
-  if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.get(), size);
+  if (HasExtension(path, ".jpg") || HasExtension(path, ".jpeg")) return DecodeJpeg(bytes.data.get(), size);
+  if (HasExtension(path, ".bmp")) return DecodeBmp(bytes.data.get(), size);
   throw EInvalidGraphic("Unknown picture file extension (" + path + ")");
 }
 

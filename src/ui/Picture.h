@@ -9,6 +9,8 @@
 
 namespace ui {
 
+struct FileBytes;
+
 class Picture {
  public:
   // Reads and decodes the file anew (nothing is cached). On failure throws
@@ -36,6 +38,8 @@ class Picture {
 
  private:
   std::shared_ptr<Bitmap> bitmap_;
+  // The file's bytes the pixels were decoded from; null once drawn on.
+  std::shared_ptr<const FileBytes> source_;
   std::string fileName_;
   int loads_ = 0;
   bool pixelsChanged_ = true;

@@ -47,6 +47,13 @@ TEST(PictureSharing, APictureDrawnOnOrAFileChangedLeavesTheOthersAsTheyWere) {
   // Drawn on alone, a picture still draws only on its own pixels.
   third.CopyRect(0, 0, blue, Rect{0, 0, 1, 1});
   EXPECT_EQ(second.Graphic().ColorAt(0, 0), (Color{0, 150, 0}));
+
+  // Loaded again from the unchanged file, a picture drawn on shows the file.
+  third.LoadFromFile(skin);
+  EXPECT_TRUE(third.PixelsChanged());
+  EXPECT_EQ(third.Graphic().ColorAt(0, 0), (Color{0, 150, 0}));
+  third.LoadFromFile(skin);
+  EXPECT_FALSE(third.PixelsChanged());
 }
 
 }  // namespace
