@@ -19,6 +19,7 @@
 #include <type_traits>
 
 #include "ui/HeadlessBackend.h"
+#include "ui/SharedFrame.h"
 
 namespace ui {
 
@@ -340,6 +341,7 @@ SdlBackend::~SdlBackend() {
   audio_.reset();
   if (!openError_.empty()) return;
   for (auto& [id, window] : windows_) {
+    window.frame.reset();
     if (window.sdl != nullptr) SDL_DestroyWindow(window.sdl);
   }
   windows_.clear();
@@ -366,10 +368,23 @@ WindowId SdlBackend::IdOf(uint32_t sdlWindowId) const {
   return 0;
 }
 
+// SDL reads the X connection once for each drain of its queue, not once for
+// each event taken: every reading costs a few system calls, most of them
+// finding nothing. What arrives during the drain is read at the next one.
+bool SdlBackend::NextSdlEvent(SDL_Event& e) {
+  if (!pumped_) {
+    SDL_PumpEvents();
+    pumped_ = true;
+  }
+  if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+  pumped_ = false;
+  return false;
+}
+
 bool SdlBackend::PollEvent(Event& out) {
   Started();
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  while (NextSdlEvent(e)) {
     out = Event{};
     switch (e.type) {
       case SDL_QUIT:
@@ -433,7 +448,7 @@ bool SdlBackend::PollEvent(Event& out) {
           // picture: SDL updates a surface it still has (here none of it)
           // and refuses one it has let go of.
           Window* w = Find(IdOf(e.window.windowID));
-          if (w == nullptr || !w->holdsPicture) continue;
+          if (w == nullptr || !w->holdsPicture || w->frame != nullptr) continue;
           if (SDL_UpdateWindowSurfaceRects(w->sdl, nullptr, 0) == 0) continue;
           w->holdsPicture = false;
           out.type = Event::Type::Repaint;
@@ -445,7 +460,7 @@ bool SdlBackend::PollEvent(Event& out) {
           Window* w = Find(id);
           if (w == nullptr) continue;
           if (w->holdsPicture) {
-            SDL_UpdateWindowSurface(w->sdl);
+            ShowPicture(*w);
             continue;
           }
           out.type = Event::Type::Repaint;
@@ -474,11 +489,11 @@ void SdlBackend::WaitEvent(uint64_t deadline) {
   deadline = std::min(deadline, audio_->CloseWhenQuiet(now));
   if (deadline != UINT64_MAX && deadline <= now) return;
   const int wait = static_cast<int>(deadline == UINT64_MAX ? 1000 : std::min<uint64_t>(deadline - now, 1000));
+  pumped_ = false;
   if (display_ == nullptr) {
     SDL_WaitEventTimeout(nullptr, wait);
     return;
   }
-  SDL_PumpEvents();
   if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
   // Sends what is buffered and takes in what has arrived; an event read by
   // an earlier reply (a window surface's sync) waits in Xlib's queue, not in the socket.
@@ -533,6 +548,7 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
 void SdlBackend::DestroyWindow(WindowId id) {
   if (Window* w = Find(id)) {
     if (keyboardWindow_ == w->sdl) keyboardWindow_ = nullptr;
+    w->frame.reset();
     SDL_DestroyWindow(w->sdl);
     windows_.erase(id);
   }
@@ -550,7 +566,9 @@ void SdlBackend::ShowWindow(WindowId id) {
   if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl)
     SDL_SetWindowInputFocus(keyboardWindow_);
   w->visible = true;
-  if (w->holdsPicture) SDL_UpdateWindowSurface(w->sdl);
+  ShowPicture(*w);
+  // Sent at once: the window is mapped already, and waits for its picture.
+  if (w->frame != nullptr) XFlush(display_);
 }
 
 // Under a window manager a shown window sits in the manager's frame. Hiding
@@ -590,6 +608,12 @@ void SdlBackend::HideWindow(WindowId id) {
 // form draws all of it then anyway). Only a window that is ours alone is
 // resized: one the manager still holds (minimised) keeps its pixels.
 void SdlBackend::GiveBackPixels(Window& window) {
+  if (UsesFrames(window)) {
+    // A shared frame is simply let go of; the window keeps its size.
+    window.frame.reset();
+    window.holdsPicture = false;
+    return;
+  }
   if (window.shrunk) return;
   SDL_SetWindowSize(window.sdl, 1, 1);
   if (SDL_GetWindowSurface(window.sdl) == nullptr) SDL_ClearError();
@@ -708,15 +732,36 @@ void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
   SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 
-// The canvas goes into the window surface part by part, row by row, as it
-// is: the window's own format is the canvas's with its top byte unused, so
-// nothing is blended or converted. Another format is converted by SDL, still
-// without blending.
+// The canvas goes into the window's shared frame, or else its window
+// surface, part by part, row by row, as it is: the window's own format is
+// the canvas's with its top byte unused, so nothing is blended or converted.
+// Another format of surface is converted by SDL, still without blending.
 void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) {
   Window* w = Find(id);
   if (w == nullptr || canvas.Empty()) return;
   Regrow(*w);
   if (w->params.shaped && !w->shapeApplied && !w->visible) ApplyShape(*w, canvas);
+  if (SharedFrame* frame = FrameFor(*w, canvas)) {
+    std::vector<Rect> parts;
+    if (!w->holdsPicture) {
+      parts.push_back(Rect{0, 0, canvas.Width(), canvas.Height()});
+    } else {
+      for (const Rect& r : changed) {
+        const Rect part = r.Intersect(Rect{0, 0, canvas.Width(), canvas.Height()});
+        if (!part.Empty()) parts.push_back(part);
+      }
+    }
+    for (const Rect& part : parts) {
+      for (int y = part.top; y < part.bottom(); ++y) {
+        const uint32_t* from = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width() + part.left;
+        std::memcpy(frame->Row(y) + part.left, from, static_cast<size_t>(part.width) * 4);
+      }
+    }
+    w->holdsPicture = true;
+    if (!w->visible) return;
+    for (const Rect& part : parts) frame->Put(part);
+    return;
+  }
   SDL_Surface* target = SDL_GetWindowSurface(w->sdl);
   if (target == nullptr) return;
   const Rect bounds = Rect{0, 0, canvas.Width(), canvas.Height()}.Intersect(Rect{0, 0, target->w, target->h});
@@ -758,6 +803,42 @@ void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Re
   SDL_UpdateWindowSurfaceRects(w->sdl, rects.data(), static_cast<int>(rects.size()));
 }
 
+// On X11 a window's picture lives in memory shared with the server (see
+// SharedFrame), made at the canvas's size when first drawn or when the size
+// changed. SDL's window surface would do the same, but it waits for the
+// server's answer after every present: a round trip for every move of the
+// mouse over a button. A window the server cannot share memory with, or
+// whose pixels are not the canvas's words, is left to SDL.
+SharedFrame* SdlBackend::FrameFor(Window& window, const Bitmap& canvas) {
+  if (!UsesFrames(window)) return nullptr;
+  if (sharing_ == Sharing::Unknown) sharing_ = SharedFrame::Supported(display_) ? Sharing::Yes : Sharing::No;
+  if (sharing_ == Sharing::No) return nullptr;
+  if (window.frame != nullptr && window.frame->Width() == canvas.Width() && window.frame->Height() == canvas.Height()) {
+    return window.frame.get();
+  }
+  window.frame.reset();
+  window.holdsPicture = false;
+  bool refused = false;
+  window.frame = SharedFrame::Make(display_, window.xid, canvas.Width(), canvas.Height(), refused);
+  if (refused) sharing_ = Sharing::No;
+  if (window.frame == nullptr) window.frameless = true;
+  return window.frame.get();
+}
+
+bool SdlBackend::UsesFrames(const Window& window) const {
+  return display_ != nullptr && window.xid != 0 && !window.frameless && sharing_ != Sharing::No;
+}
+
+// Shows the window's picture again, as the window holds it.
+void SdlBackend::ShowPicture(Window& window) {
+  if (!window.holdsPicture) return;
+  if (window.frame != nullptr) {
+    window.frame->Put(Rect{0, 0, window.frame->Width(), window.frame->Height()});
+  } else {
+    SDL_UpdateWindowSurface(window.sdl);
+  }
+}
+
 Point SdlBackend::GlobalMouse() {
   Started();
   int x = 0, y = 0;
@@ -779,7 +860,9 @@ void SdlBackend::SetCursor(Cursor cursor) {
                                : cursor == Cursor::IBeam   ? SDL_SYSTEM_CURSOR_IBEAM
                                                            : SDL_SYSTEM_CURSOR_ARROW);
   }
-  if (c != nullptr) SDL_SetCursor(c);
+  // SDL defines a cursor on every window and flushes even when it is the
+  // one already shown: a move from button to button would wake the server.
+  if (c != nullptr && SDL_GetCursor() != c) SDL_SetCursor(c);
 }
 
 std::string SdlBackend::ClipboardText() {

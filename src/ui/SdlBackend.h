@@ -1,6 +1,7 @@
 #pragma once
 // Real windows through SDL2: borderless windows (shaped by a colour key
-// where asked) showing the forms' canvases through the window surface, the
+// where asked) showing the forms' canvases (on X11 through memory shared
+// with the server, elsewhere through SDL's window surface), the
 // mouse and keyboard, the clipboard, and sound through SDL2_mixer. Without
 // a sound card the game plays silently.
 #include <chrono>
@@ -14,10 +15,13 @@
 
 struct SDL_Window;
 struct SDL_Cursor;
+union SDL_Event;
 struct Mix_Chunk;
 struct _XDisplay;
 
 namespace ui {
+
+class SharedFrame;
 
 // The backend a program runs on: the headless one only when asked for,
 // otherwise real windows. Throws std::runtime_error when there is no display.
@@ -69,6 +73,9 @@ class SdlBackend : public Backend {
     // Hidden at the smallest size, its pixels given back; it gets its size
     // again when it is next drawn or shown.
     bool shrunk = false;
+    // Its picture in memory shared with the X server, while it has one.
+    std::unique_ptr<SharedFrame> frame;
+    bool frameless = false;  // none can be made for it: SDL's surface holds its picture
   };
   class Mixer;
   // Waits until SDL has opened the display; throws when it could not.
@@ -81,6 +88,10 @@ class SdlBackend : public Backend {
   void AwaitRelease(Window& window);
   void GiveBackPixels(Window& window);
   void Regrow(Window& window);
+  bool NextSdlEvent(SDL_Event& e);
+  SharedFrame* FrameFor(Window& window, const Bitmap& canvas);
+  bool UsesFrames(const Window& window) const;
+  void ShowPicture(Window& window);
 
   std::chrono::steady_clock::time_point start_;
   std::future<std::string> opening_;  // the error, if SDL could not open the display
@@ -89,8 +100,10 @@ class SdlBackend : public Backend {
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
   unsigned long wmState_ = 0;             // the atom WM_STATE
+  enum class Sharing { Unknown, Yes, No } sharing_ = Sharing::Unknown;  // the display's memory sharing
   WindowId nextId_ = 1;
-  ClickCount clicks_;  // double clicks within one window only
+  bool pumped_ = false;  // SDL has read the connection since its queue was last found empty
+  ClickCount clicks_;    // double clicks within one window only
   std::unique_ptr<Mixer> audio_;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
