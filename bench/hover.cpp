@@ -14,7 +14,8 @@
 // moves' skins, back to back and at that pace. Per move: the CPU of this
 // process (the hand's own work taken out), its wall time, and the CPU of the
 // X server (its process found from the connection's socket). Prints min and
-// median of each and the ratios against the floor back to back; judges nothing.
+// median of each, the ratios against the floor back to back and at the same
+// pace, and the ratios round by round; judges nothing.
 #include <SDL.h>
 
 #include <algorithm>
@@ -284,11 +285,27 @@ int main(int argc, char** argv) {
       Min(gamePaced.server) / Min(bare0.cpu), Median(gamePaced.server) / Median(bare0.cpu));
   std::printf("      at the hand's pace against the floor at that pace: min %.2fx median %.2fx\n",
               Min(gamePaced.cpu) / Min(barePaced.cpu), Median(gamePaced.cpu) / Median(barePaced.cpu));
+  // Each round's game turn against the same round's floor turn: the two
+  // ran within a second of each other, so a machine whose speed drifts
+  // (another guest, the host) moves both.
+  auto paired = [](const Series& game, const Series& floor) {
+    std::vector<double> ratios;
+    for (size_t i = 0; i < game.cpu.size() && i < floor.cpu.size(); ++i) ratios.push_back(game.cpu[i] / floor.cpu[i]);
+    return ratios;
+  };
+  const std::vector<double> pairedBack = paired(game0, bare0), pairedPaced = paired(gamePaced, barePaced);
+  std::printf(
+      "      round by round, each against the floor of its pace: back to back min %.2fx median %.2fx, at the "
+      "hand's pace min %.2fx median %.2fx\n",
+      Min(pairedBack), Median(pairedBack), Min(pairedPaced), Median(pairedPaced));
   // Lines for bench/run.sh's table: kind, figure min and median, floor min
-  // and median, X server min and median (microseconds a move).
-  std::printf("goal %s paced %.1f %.1f %.1f %.1f %.1f %.1f\n", key, Min(gamePaced.cpu), Median(gamePaced.cpu),
-              Min(bare0.cpu), Median(bare0.cpu), Min(gamePaced.server), Median(gamePaced.server));
-  std::printf("goal %s back-to-back %.1f %.1f %.1f %.1f %.1f %.1f\n", key, Min(game0.cpu), Median(game0.cpu),
-              Min(bare0.cpu), Median(bare0.cpu), Min(game0.server), Median(game0.server));
+  // and median, X server min and median (microseconds a move), the floor
+  // at the same pace min and median, the round-by-round ratio min and median.
+  std::printf("goal %s paced %.1f %.1f %.1f %.1f %.1f %.1f %.1f %.1f %.2f %.2f\n", key, Min(gamePaced.cpu),
+              Median(gamePaced.cpu), Min(bare0.cpu), Median(bare0.cpu), Min(gamePaced.server), Median(gamePaced.server),
+              Min(barePaced.cpu), Median(barePaced.cpu), Min(pairedPaced), Median(pairedPaced));
+  std::printf("goal %s back-to-back %.1f %.1f %.1f %.1f %.1f %.1f %.1f %.1f %.2f %.2f\n", key, Min(game0.cpu),
+              Median(game0.cpu), Min(bare0.cpu), Median(bare0.cpu), Min(game0.server), Median(game0.server),
+              Min(bare0.cpu), Median(bare0.cpu), Min(pairedBack), Median(pairedBack));
   return sink == 0xFFFFFFFFu ? 1 : 0;
 }
