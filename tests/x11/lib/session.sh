@@ -90,7 +90,9 @@ x11_session_start() {
 
   local fifo="$X11_TMP/displayfd"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${X11_SCREEN_W}x${X11_SCREEN_H}x24" -noreset -nolisten tcp \
+  # ZX_XVFB_ARGS: more for the server, e.g. "-extension MIT-SHM".
+  # shellcheck disable=SC2086
+  Xvfb -displayfd 3 -screen 0 "${X11_SCREEN_W}x${X11_SCREEN_H}x24" -noreset -nolisten tcp ${ZX_XVFB_ARGS:-} \
     3>"$fifo" >"$ZX_OUT/xvfb.txt" 2>&1 &
   X11_XVFB_PID=$!
   local number=""
