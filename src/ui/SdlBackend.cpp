@@ -732,6 +732,33 @@ void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
   SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 
+// What of the canvas goes to the window: all of what the window can show
+// until it holds a whole picture, then the changed parts.
+std::vector<Rect> SdlBackend::PartsToPresent(const Window& window, const Bitmap& canvas, const Rect& bounds,
+                                             const std::vector<Rect>& changed) {
+  std::vector<Rect> parts;
+  if (!window.holdsPicture || bounds.width != canvas.Width() || bounds.height != canvas.Height()) {
+    parts.push_back(bounds);
+    return parts;
+  }
+  for (const Rect& r : changed) {
+    const Rect part = r.Intersect(bounds);
+    if (!part.Empty()) parts.push_back(part);
+  }
+  return parts;
+}
+
+// The canvas's rows of each part into the rows rowOf(y) gives, as they are.
+void SdlBackend::CopyParts(const Bitmap& canvas, const std::vector<Rect>& parts,
+                           const std::function<uint32_t*(int)>& rowOf) {
+  for (const Rect& part : parts) {
+    for (int y = part.top; y < part.bottom(); ++y) {
+      const uint32_t* from = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width() + part.left;
+      std::memcpy(rowOf(y) + part.left, from, static_cast<size_t>(part.width) * 4);
+    }
+  }
+}
+
 // The canvas goes into the window's shared frame, or else its window
 // surface, part by part, row by row, as it is: the window's own format is
 // the canvas's with its top byte unused, so nothing is blended or converted.
@@ -742,21 +769,8 @@ void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Re
   Regrow(*w);
   if (w->params.shaped && !w->shapeApplied && !w->visible) ApplyShape(*w, canvas);
   if (SharedFrame* frame = FrameFor(*w, canvas)) {
-    std::vector<Rect> parts;
-    if (!w->holdsPicture) {
-      parts.push_back(Rect{0, 0, canvas.Width(), canvas.Height()});
-    } else {
-      for (const Rect& r : changed) {
-        const Rect part = r.Intersect(Rect{0, 0, canvas.Width(), canvas.Height()});
-        if (!part.Empty()) parts.push_back(part);
-      }
-    }
-    for (const Rect& part : parts) {
-      for (int y = part.top; y < part.bottom(); ++y) {
-        const uint32_t* from = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width() + part.left;
-        std::memcpy(frame->Row(y) + part.left, from, static_cast<size_t>(part.width) * 4);
-      }
-    }
+    const std::vector<Rect> parts = PartsToPresent(*w, canvas, Rect{0, 0, canvas.Width(), canvas.Height()}, changed);
+    CopyParts(canvas, parts, [&](int y) { return frame->Row(y); });
     w->holdsPicture = true;
     if (!w->visible) return;
     for (const Rect& part : parts) frame->Put(part);
@@ -765,26 +779,14 @@ void SdlBackend::Present(WindowId id, const Bitmap& canvas, const std::vector<Re
   SDL_Surface* target = SDL_GetWindowSurface(w->sdl);
   if (target == nullptr) return;
   const Rect bounds = Rect{0, 0, canvas.Width(), canvas.Height()}.Intersect(Rect{0, 0, target->w, target->h});
-  std::vector<Rect> parts;
-  if (!w->holdsPicture || bounds.width != canvas.Width() || bounds.height != canvas.Height()) {
-    parts.push_back(bounds);
-  } else {
-    for (const Rect& r : changed) {
-      const Rect part = r.Intersect(bounds);
-      if (!part.Empty()) parts.push_back(part);
-    }
-  }
+  const std::vector<Rect> parts = PartsToPresent(*w, canvas, bounds, changed);
   if (parts.empty()) return;
   const Uint32 format = target->format->format;
   if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
     if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-    for (const Rect& part : parts) {
-      for (int y = part.top; y < part.bottom(); ++y) {
-        const uint32_t* from = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width() + part.left;
-        auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch) + part.left;
-        std::memcpy(to, from, static_cast<size_t>(part.width) * 4);
-      }
-    }
+    CopyParts(canvas, parts, [&](int y) {
+      return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target->pixels) + y * target->pitch);
+    });
     if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
   } else if (SDL_Surface* source = WrapCanvas(canvas)) {
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);

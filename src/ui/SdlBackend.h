@@ -5,10 +5,12 @@
 // mouse and keyboard, the clipboard, and sound through SDL2_mixer. Without
 // a sound card the game plays silently.
 #include <chrono>
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Backend.h"
 #include "ui/ClickCount.h"
@@ -90,6 +92,10 @@ class SdlBackend : public Backend {
   void Regrow(Window& window);
   bool NextSdlEvent(SDL_Event& e);
   SharedFrame* FrameFor(Window& window, const Bitmap& canvas);
+  static std::vector<Rect> PartsToPresent(const Window& window, const Bitmap& canvas, const Rect& bounds,
+                                          const std::vector<Rect>& changed);
+  static void CopyParts(const Bitmap& canvas, const std::vector<Rect>& parts,
+                        const std::function<uint32_t*(int)>& rowOf);
   bool UsesFrames(const Window& window) const;
   void ShowPicture(Window& window);
 
