@@ -45,10 +45,10 @@ void Tmenu::ttimeTimer() {
     dow->Caption = calendar::kWeekdays[engine->Nday];
     if (month->Caption == "Январь") {
       if (!NewYearDone) {
-        // A stay from December has written this year already; the rest of
-        // the new year is still to come.
-        if (!YearTurnedByStay) year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
-        YearTurnedByStay = false;
+        // A stay may have shown this year already, or the clock's coming
+        // one early; the rest of the new year is still to come.
+        if (!YearShownEarly && !NewYearShown) year->Caption = platform::IntToStr(labels::ReadCount(year) + 1);
+        NewYearShown = false;
         NewYearDone = true;
         engine->SanInThisYear = false;
         sanatory->go->Enabled = true;
@@ -56,6 +56,7 @@ void Tmenu::ttimeTimer() {
       }
     } else {
       NewYearDone = false;
+      NewYearShown = false;
     }
     if (dow->Caption == "Вторник") engine->Nday = -1;
     if (month->Caption == "Август") engine->Nmonth = -1;
@@ -65,6 +66,11 @@ void Tmenu::ttimeTimer() {
   }
   engine->Nmonth = Wrap(engine->Nmonth + 1, 12);
   month->Caption = calendar::kMonths[engine->Nmonth].name;
+  if (month->Caption == "Январь" && YearShownEarly) {
+    // The clock's own new year, whose year a stay from December has shown.
+    YearShownEarly = false;
+    NewYearShown = true;
+  }
   UpdateCourseYear();
   day->Caption = "1";
   engine->Money = static_cast<int>(static_cast<uint32_t>(labels::ReadCount(money)) + static_cast<uint32_t>(engine->St));

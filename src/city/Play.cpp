@@ -249,7 +249,8 @@ void Tmenu::FormCreate() {
   CourseYear = 1;
   Devt1On = true, Devt2On = false, Devt3On = false;
   NewYearDone = false;
-  YearTurnedByStay = false;
+  YearShownEarly = false;
+  NewYearShown = false;
   Soft1On = true, Soft2On = false;
   TworkOn = true;
   MoodWarned = false, HealthWarned = false;

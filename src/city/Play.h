@@ -108,7 +108,13 @@ class Tmenu : public Screen {
   int CourseYear = 1;
   bool Devt1On = true, Devt2On = false, Devt3On = false;
   bool NewYearDone = false;
-  bool YearTurnedByStay = false;  // a stay from December has written this January's year
+  // The year label turns once for each new year of the clock's own calendar
+  // (its month passing from December to January). A stay from December shows
+  // the coming year early (YearShownEarly); when the clock's January then
+  // comes, its year is already shown (NewYearShown) until the label leaves
+  // January.
+  bool YearShownEarly = false;
+  bool NewYearShown = false;
   bool Soft1On = true, Soft2On = false;
   bool TworkOn = true;
   bool MoodWarned = false, HealthWarned = false;

@@ -319,16 +319,21 @@ void Tzenx::GoToSanatorium() {
   const std::string next = kMonths[(index + 1) % 12];
   menu->day->Caption = platform::IntToStr(day);
   menu->month->Caption = next;
-  // A month away that passes the year's turn turns the year here, once.
-  // From December the clock's new-year turn is still to come this January
-  // and does all the rest of it (the new year's stay among it) but the year.
+  // The year label turns once for each new year of the clock's own
+  // calendar. A stay from December shows the coming year at once, and that
+  // new year then does not turn it again, however many stays come between.
   // From the first of January, before the clock turned the year, the turn
   // is made here and the clock leaves this January alone.
   if (next == "Январь") {
-    menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
-    menu->YearTurnedByStay = true;
+    if (!menu->YearShownEarly) {
+      menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+      menu->YearShownEarly = true;
+    }
   } else if (month == "Январь" && !menu->NewYearDone) {
-    menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+    if (!menu->YearShownEarly && !menu->NewYearShown) {
+      menu->year->Caption = platform::IntToStr(labels::ReadCount(menu->year) + 1);
+    }
+    menu->NewYearShown = false;
     menu->NewYearDone = true;
   }
   Health = 100;

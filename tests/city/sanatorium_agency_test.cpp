@@ -16,6 +16,7 @@ struct Date {
   std::string day, month, year;
   bool operator==(const Date&) const = default;
 };
+void PrintTo(const Date& d, std::ostream* os) { *os << d.day << ' ' << d.month << ' ' << d.year; }
 Date Today() { return {menu->day->Caption(), menu->month->Caption(), menu->year->Caption()}; }
 
 // Sets the date labels and the clock's own month and day counters together.
@@ -79,6 +80,51 @@ TEST(Sanatorium, AStayInDecemberTurnsTheYearOnceAndTheClocksNewYearBringsTheButt
     }
   }
   EXPECT_EQ(turns, (std::vector<Date>{{"2", "Январь", "2009"}}));
+}
+
+// A stay in December and a second one in the January it showed, before the
+// clock's own January has come: that January repeats, and still the year
+// label turns once for it. The button comes back at each January the label
+// shows, so a third stay is offered there, and the year turns next a year on.
+TEST(Sanatorium, StaysAcrossOneWinterTurnTheYearOnce) {
+  GameHarness h(Rich());
+  OnGameScreen();
+  menu->AttendsUniversity = false;
+  SetDate("15", 3, "Декабрь", "2007", 32);
+  auto stayFromGameScreen = [&h] {
+    menu->Hide();
+    sanatory->Show();
+    Stay(h);
+    sanatory->Hide();
+    menu->Show();
+  };
+  stayFromGameScreen();
+  EXPECT_EQ(Today(), (Date{"15", "Январь", "2008"}));
+  Tick(h);
+  EXPECT_TRUE(sanatory->go->Enabled);
+  stayFromGameScreen();
+  EXPECT_EQ(Today(), (Date{"16", "Февраль", "2008"}));
+  EXPECT_EQ(engine->Nmonth, 3);  // the clock's own month is still December
+  while (menu->month->Caption() != "Январь") Tick(h);
+  EXPECT_EQ(Today(), (Date{"1", "Январь", "2008"}));
+  Tick(h);
+  EXPECT_EQ(Today(), (Date{"2", "Январь", "2008"}));
+  EXPECT_FALSE(engine->SanInThisYear);
+  EXPECT_TRUE(sanatory->go->Enabled);
+  stayFromGameScreen();
+  EXPECT_EQ(Today(), (Date{"2", "Февраль", "2008"}));
+
+  std::vector<Date> turns;  // each day the year label changed
+  std::string year = "2008";
+  for (int i = 0; i < 420; ++i) {
+    Tick(h);
+    if (menu->year->Caption() != year) {
+      year = menu->year->Caption();
+      turns.push_back(Today());
+    }
+  }
+  EXPECT_EQ(turns, (std::vector<Date>{{"2", "Январь", "2009"}}));
+  EXPECT_TRUE(engine->Student);  // 2009 is still a year of study
 }
 
 // On the first of January the clock has not yet turned the year; a month's
