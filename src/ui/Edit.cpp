@@ -53,19 +53,7 @@ void Edit::Insert(const std::string& text) {
   Text = current.substr(0, at) + clean + current.substr(at);
 }
 
-void Edit::Paste() {
-  const std::string pasted = App().GetBackend().ClipboardText();
-  std::string passed;
-  for (size_t pos = 0; pos < pasted.size();) {
-    char32_t ch = platform::DecodeUtf8(pasted, pos);
-    if (ch == '\r' || ch == '\n') break;  // one line only, as pasting into a field does
-    if (ch < 32 || !platform::Cp1251CanHold(ch)) continue;
-    Control::KeyPress(ch);
-    if (ch == 0) return;  // the handler refuses a character: the text stays out whole
-    passed += platform::EncodeUtf8(ch);
-  }
-  Insert(passed);
-}
+void Edit::Paste() { Insert(App().GetBackend().ClipboardText()); }
 
 void Edit::KeyDown(int& key, ShiftState shift) {
   Control::KeyDown(key, shift);

@@ -2,8 +2,10 @@
 // A one-line text field. It takes Russian and Latin text (only what the
 // Cyrillic code page can hold), Backspace and Delete, the arrows, Home, End,
 // Ctrl+V and Shift+Insert; its key-press handler sees each character first
-// and can drop it by setting it to 0. Pasted text meets the handler too, one
-// character at a time, and goes in only if it drops none of them.
+// and can drop it by setting it to 0. Ctrl+V comes as a typed control
+// character (22), so a handler that takes only some characters drops it;
+// Shift+Insert is a key, and its text goes in past the handler, as pasting
+// is the one way other text reaches such a field.
 #include <string>
 
 #include "ui/Control.h"
@@ -35,8 +37,7 @@ class Edit : public Control {
 
  private:
   void Insert(const std::string& text);
-  // The clipboard's first line, if the key-press handler passes all of it: a
-  // field that takes digits only takes no "1e3" or "1,5" in part.
+  // The clipboard's first line, at the caret.
   void Paste();
   int CharacterAt(int x);
   int caret_ = 0;

@@ -54,7 +54,7 @@ void TypeInto(GameHarness& h, ui::Edit* field, const std::string& text) {
   h.type(text);
 }
 
-// Puts text into an emptied field by Shift+Insert.
+// Puts text into an emptied field by Shift+Insert, past the digits-only filter.
 void PasteInto(GameHarness& h, ui::Edit* field, const std::string& text) {
   h.click(field);
   field->Text = "";
@@ -248,17 +248,16 @@ TEST(SavingsBox, PastedTextIsReadAsANumberOrRefused) {
     const char* message;  // nullptr: none
     int savings;          // afterwards
   };
-  // Pasting meets the digits-only filter as typing does: text with anything
-  // else stays out whole, and the empty field deposits nothing.
+  // Shift+Insert puts the text in as it is; the conversion reads it as a
+  // number truncated toward zero, or refuses it.
   const Case cases[] = {
-      {"привет", "", nullptr, 300},
-      {"-5", "", nullptr, 300},
-      {"1e3", "", nullptr, 300},
-      {"1,5", "", nullptr, 300},
-      {"0.75", "", nullptr, 300},
-      {"4294967396", "4294967396", "Введите правильное число!", 300},  // beyond 32 bits: would wrap to 100
+      {"привет", "привет", "Введите правильное число!", 300},
+      {"-5", "-5", "Вы не можете положить такую сумму в копилку!", 300},  // a huge amount
+      {"0.75", "0.75", nullptr, 300},                                     // truncated to 0: nothing
+      {"4294967396", "4294967396", "Введите правильное число!", 300},     // beyond 32 bits: would wrap to 100
       {"4294967296", "4294967296", "Введите правильное число!", 300},
-      {"150", "150", "Вы положили деньги в копилку!", 450},
+      {"-4294967000", "-4294967000", "Введите правильное число!", 300},  // would wrap to 296
+      {"150,9", "150,9", "Вы положили деньги в копилку!", 450},          // truncated to 150
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -278,10 +277,14 @@ TEST(SavingsBox, PastedTextIsReadAsANumberOrRefused) {
   }
   EXPECT_EQ(menu->money->Caption(), "850");
 
-  // The same filter and limit on the withdrawal: 2^32 + 100 would take 100.
+  // Ctrl+V is a typed control character, and the digits filter drops it.
   h.click(kop->place);
-  PasteInto(h, takek->count, "1e2");
+  h.click(takek->count);
+  takek->count->Text = "";
+  h.backend().SetClipboard("100");
+  h.key('V', ui::ssCtrl);
   EXPECT_EQ(takek->count->Text(), "");
+  // The same limit on the withdrawal: 2^32 + 100 would take 100.
   PasteInto(h, takek->count, "4294967396");
   h.answerEnter();
   h.click(takek->take);
