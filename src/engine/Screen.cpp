@@ -1,6 +1,7 @@
 #include "engine/Screen.h"
 
 #include "engine/Class.h"
+#include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/ListBox.h"
 #include "ui/ProgressBar.h"
@@ -28,6 +29,14 @@ void Screen::closeClick() {
   engine->PlayCloseSound();
   Hide();
   if (ui::Form* form = back_ ? back_() : nullptr) form->Show();
+}
+
+void Screen::CloseRequested() {
+  if (App().MainForm() == this || OnCloseQuery || (IsModal() && close == nullptr)) {
+    ui::Form::CloseRequested();
+    return;
+  }
+  if (close != nullptr && close->IsShowing() && close->IsEnabled()) closeClick();
 }
 
 void Screen::DragBy(std::initializer_list<ui::Control*> handles) {

@@ -61,6 +61,14 @@ class Screen : public ui::Form {
   const SkinSet& Skins() const { return skins_; }
 
  protected:
+  // The window manager's close does what the close label does, when the
+  // label is shown and may be clicked, and nothing otherwise: a screen never
+  // goes without leading somewhere. The main menu still ends the program, a
+  // screen that asks before closing (the game screen) still asks, and a
+  // message window or dialog without a close label is answered as any modal
+  // window is.
+  void CloseRequested() override;
+
   // One skinned button of the screen, one row: the member for its picture
   // and its caption label (null for a button without a caption), its look
   // and place, its click.

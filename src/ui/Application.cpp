@@ -348,7 +348,7 @@ void Application::Dispatch(const Event& e) {
       break;
     case Event::Type::CloseRequest: {
       Form* form = FormOf(e.window);
-      if (AcceptsInput(form)) form->Close();
+      if (AcceptsInput(form)) form->CloseRequested();
       break;
     }
     case Event::Type::Quit:

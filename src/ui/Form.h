@@ -67,6 +67,9 @@ class Form : public Control {
 
  protected:
   void Paint(Canvas& canvas) override;
+  // The window manager asks to close the window (Alt+F4, a task bar's
+  // close): the same as Close() unless the form says otherwise.
+  virtual void CloseRequested() { Close(); }
 
  private:
   // The application creates and destroys forms and moves the keyboard.

@@ -333,6 +333,66 @@ TEST(BankCredit, AForcedRepaymentIsLeftOnlyByPayingFromTheSanatoriumOrTheCompute
   EXPECT_FALSE(menu->Visible);
 }
 
+// The window manager's close (Alt+F4) leaves a forced repayment up, whether
+// the deadline came on the game screen or on the travel screen: still
+// forced, the debt kept, and paying afterwards clears it as ever.
+TEST(BankCredit, TheWindowManagersCloseLeavesAForcedRepaymentUp) {
+  GameHarness h(Rich());
+  // The close is answered first; the window, still waiting, gets the second
+  // answer: paying.
+  auto closeThenPay = [&h](ui::Form* beneath) {
+    h.answerModal([&h, beneath](ui::Form& modal) {
+      ASSERT_EQ(&modal, give);
+      h.clearSounds();
+      h.closeWindow(give);
+      h.closeWindow(beneath);  // deaf under the repayment
+    });
+    h.answerModal([&h, beneath](ui::Form& modal) {
+      ASSERT_EQ(&modal, give);
+      EXPECT_TRUE(give->Visible);
+      EXPECT_TRUE(give->Forced);
+      EXPECT_FALSE(give->close->Enabled);
+      EXPECT_NE(engine->Dolg, 0);
+      EXPECT_TRUE(engine->Duty);
+      EXPECT_EQ(beneath->Visible, beneath != menu);
+      EXPECT_TRUE(h.sounds().empty());
+      h.click(give->okl);
+    });
+  };
+
+  // Due on the game screen.
+  ToCreditWindow(h);
+  Enter(h, "250");
+  h.click(take->ok);
+  h.click(bank->exit);
+  h.click(travel->close);
+  ASSERT_TRUE(menu->Visible);
+  closeThenPay(menu);
+  SetDate("2", "Февраль");
+  h.advance(100);
+  EXPECT_EQ(engine->Dolg, 0);
+  EXPECT_FALSE(give->Forced);
+  EXPECT_TRUE(give->close->Enabled);
+  EXPECT_FALSE(give->Visible);
+  EXPECT_TRUE(bank->Visible);
+
+  // Due on the travel screen.
+  h.click(bank->takel);
+  SetDate("3", "Март");
+  Enter(h, "1000");
+  h.click(take->ok);
+  h.click(bank->exit);
+  ASSERT_TRUE(travel->Visible);
+  closeThenPay(travel);
+  SetDate("3", "Август");
+  h.advance(100);
+  EXPECT_EQ(engine->Dolg, 0);
+  EXPECT_FALSE(engine->Duty);
+  EXPECT_FALSE(give->Forced);
+  EXPECT_TRUE(bank->Visible);
+  EXPECT_FALSE(h.app().Terminated());
+}
+
 TEST(BankCredit, RepaymentNeedsOneRoubleMoreThanTheDebt) {
   GameHarness h(Rich());
   ToCreditWindow(h);

@@ -35,6 +35,15 @@ TEST(MainMenu, StartsWithNewGameAllNormalSkinsAndSaveDisabled) {
   EXPECT_EQ(Form1->game->Height, 37);
 }
 
+// The main menu is the program's main window: the window manager's close
+// (Alt+F4) ends the program, without the quit dialog.
+TEST(MainMenu, TheWindowManagersCloseEndsTheProgram) {
+  GameHarness h;
+  h.closeWindow(Form1);
+  EXPECT_TRUE(h.app().Terminated());
+  EXPECT_TRUE(h.messagesShown().empty());
+}
+
 TEST(MainMenu, SaveButtonFollowsTheStartingOnGameFlag) {
   GameHarness h({.config = {{"OnGame", "1"}}});
   EXPECT_TRUE(Form1->save->Enabled);

@@ -81,6 +81,17 @@ TEST(InfoMessage, NeverTouchesTheTimersAndEmptiesItsTextWhenClosed) {
   EXPECT_FALSE(mess->Visible);
 }
 
+// The window manager's close (Alt+F4) closes a message window, which has no
+// close label, as any modal window is closed.
+TEST(InfoMessage, TheWindowManagersCloseClosesIt) {
+  GameHarness h;
+  h.answerModal([&](ui::Form& m) { h.closeWindow(&m); });
+  engine->ShowInfoMessage("Проверка");
+  EXPECT_FALSE(mess->Visible);
+  EXPECT_EQ(mess->text->Caption(), "");
+  EXPECT_FALSE(h.app().Terminated());
+}
+
 TEST(MessageWindows, OkSkinFollowsTheMouseAndTheWindowIsShapedByRed) {
   GameHarness h;
   h.answerModal([&](ui::Form&) {

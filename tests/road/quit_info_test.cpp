@@ -129,6 +129,22 @@ TEST(InformationWindow, LinksStartTheUtilitiesWithTheClickSound) {
   EXPECT_EQ(h.sounds().back(), "close.wav");
 }
 
+// Alone on the desktop, the information window goes where its close label
+// leads when the window manager closes it (Alt+F4): back to the main menu,
+// with the close sound.
+TEST(InformationWindow, TheWindowManagersCloseLeadsWhereItsCloseLabelDoes) {
+  GameHarness h;
+  h.click(Form1->help);
+  ASSERT_TRUE(infor->Visible);
+  ASSERT_FALSE(Form1->Visible);
+  h.clearSounds();
+  h.closeWindow(infor);
+  EXPECT_FALSE(infor->Visible);
+  EXPECT_TRUE(Form1->Visible);
+  EXPECT_EQ(h.sounds(), std::vector<std::string>{"close.wav"});
+  EXPECT_FALSE(h.app().Terminated());
+}
+
 TEST(InformationWindow, LinkColoursFollowTheTable) {
   GameHarness h;
   h.click(Form1->help);

@@ -62,6 +62,35 @@ TEST(Registration, FieldsLookAndKeepTheirTextAcrossBack) {
   EXPECT_EQ(init->nick->Text(), "Annx");
 }
 
+// Neither registration nor the instructions has a close label: the window
+// manager's close (Alt+F4) leaves each of them up, alone on the desktop, and
+// it still takes the keyboard.
+TEST(Registration, TheWindowManagersCloseLeavesItAndTheInstructionsUp) {
+  GameHarness h;
+  h.click(Form1->game);
+  ASSERT_TRUE(init->Visible);
+  h.clearSounds();
+  h.closeWindow(init);
+  EXPECT_TRUE(init->Visible);
+  EXPECT_FALSE(Form1->Visible);
+  EXPECT_FALSE(h.app().Terminated());
+  EXPECT_TRUE(h.sounds().empty());
+  h.type("Иван");
+  EXPECT_EQ(init->name->Text(), "Иван");
+  h.click(init->sname);
+  h.type("Петров");
+  h.click(init->nick);
+  h.type("vanya");
+  h.click(init->next);
+  ASSERT_TRUE(inst->Visible);
+  h.closeWindow(inst);
+  EXPECT_TRUE(inst->Visible);
+  EXPECT_FALSE(init->Visible);
+  EXPECT_FALSE(h.app().Terminated());
+  h.click(inst->back);
+  EXPECT_TRUE(init->Visible);
+}
+
 TEST(Instructions, TypewriterTypesOneCharacterEvery50MsCountingALineBreakAsTwo) {
   GameHarness h({.prepare = [](const std::string& dir) { WriteInstructions(dir, "\xC0\xE1\r\n\xE2"); }});
   road::Register(h);  // "Аб", line break, "в": five characters

@@ -55,6 +55,7 @@ class GameHarness {
   // Keys and text go to the window that has the keyboard.
   void type(const std::string& utf8) { input_->type(utf8); }
   void key(int virtualKey, ui::ShiftState shift = 0) { input_->key(virtualKey, shift); }
+  void closeWindow(ui::Form* form) { input_->closeWindow(form); }
   // Runs the virtual clock forward, firing every timer at its time.
   void advance(uint64_t ms) { input_->advance(ms); }
   void pump() { input_->pump(); }

@@ -184,6 +184,14 @@ void InputDriver::key(int virtualKey, ui::ShiftState shift) {
   pump();
 }
 
+void InputDriver::closeWindow(ui::Form* form) {
+  ui::Event e;
+  e.type = ui::Event::Type::CloseRequest;
+  e.window = form->Window();
+  backend_.Post(e);
+  pump();
+}
+
 void InputDriver::pump() {
   if (!app_.Terminated()) app_.ProcessMessages();
 }

@@ -28,6 +28,8 @@ class InputDriver {
   void drag(ui::Control* control, int dx, int dy);
   void type(const std::string& utf8);
   void key(int virtualKey, ui::ShiftState shift = 0);
+  // The window manager's close of the form's window (Alt+F4, a task bar's close).
+  void closeWindow(ui::Form* form);
   // Runs the clock forward timer by timer. A loop that keeps reporting work
   // due without getting on (no time passes, round after round) fails the
   // test and jumps to the end.
