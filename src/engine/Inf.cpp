@@ -21,6 +21,7 @@ void Tinfor::Recolour(ui::Label* blue, ui::Label* red, const std::vector<ui::Lab
 }
 
 Tinfor::Tinfor(ui::Application& app) : Screen(app, {329, 367, "Информация", nullptr, "X", frame::Back(Form1)}) {
+  close->Left = 312;
   close->Transparent = false;
   close->Color = ui::clNavy;
   logo = new ui::Image(this);

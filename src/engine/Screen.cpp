@@ -21,7 +21,12 @@ Screen::Screen(ui::Application& app, const ScreenFrame& frame)
   frame::BindDrag(this);
   if (frame.skins != nullptr) ResetSkinsOver({this});
   if (frame.skins != nullptr && top != nullptr) ResetSkinsOver({top});
-  OnCreate = [this](ui::Control&) { FormCreate(); };
+  OnCreate = [this](ui::Control&) {
+    // The title strip takes the face and size the screen gave its window,
+    // but stays white when the window's own font is of another colour.
+    if (top != nullptr) top->Font.Color = ui::clWhite;
+    FormCreate();
+  };
   OnShow = [this](ui::Control&) { FormShow(); };
 }
 

@@ -222,3 +222,19 @@ TEST(Frames, TheScreenFrameDescribedOnceDoesWhatEveryScreenDid) {
   EXPECT_TRUE(h.exceptions().empty());
   FrameProbe::backTo = nullptr;
 }
+
+// Every title strip is white text on navy, whatever font its window takes
+// after the strip is made (the department chooser's is black).
+TEST(Frames, EveryTitleIsWhiteOnNavy) {
+  GameHarness h;
+  int titles = 0;
+  for (ui::Form* form : h.app().Forms()) {
+    auto* screen = dynamic_cast<Screen*>(form);
+    if (screen == nullptr || screen->top == nullptr) continue;
+    SCOPED_TRACE(form->Name());
+    ++titles;
+    EXPECT_EQ(screen->top->Font.Color(), ui::clWhite);
+    EXPECT_EQ(screen->top->Color(), ui::clNavy);
+  }
+  EXPECT_GT(titles, 50);
+}

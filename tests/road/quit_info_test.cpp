@@ -123,6 +123,7 @@ TEST(InformationWindow, LinksStartTheUtilitiesWithTheClickSound) {
   EXPECT_EQ(h.launches()[2].first, h.gameDir() + "//bin/ZenxBuilder");
   EXPECT_EQ(h.launches()[3].first, h.gameDir() + "//bin/ZenxUpdater");
   EXPECT_EQ(h.sounds(), std::vector<std::string>(4, "click.wav"));
+  EXPECT_EQ(infor->close->Left, 312);  // two pixels left of the usual place
   h.click(infor->close);
   EXPECT_FALSE(infor->Visible);
   EXPECT_TRUE(Form1->Visible);
