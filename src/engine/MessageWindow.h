@@ -28,6 +28,9 @@ class MessageWindow : public Screen {
   MessageWindow(ui::Application& app, const Layout& layout);
   // Makes the window shaped and loads its pictures and the normal skin.
   void FormCreate() override;
+  // The window manager's close answers the message as its OK does: a
+  // game-over message still ends the game.
+  void CloseRequested() override { okClick(); }
 
  private:
   std::string prefix_;

@@ -20,6 +20,11 @@ class Tques : public Screen {
   void yesClick();
   void noClick();
   void FormKeyDown(int& key, ui::ShiftState shift);
+
+ protected:
+  // The window manager's close is "НЕТ": the player stays where he was, and
+  // the game screen's clock runs again as after "НЕТ".
+  void CloseRequested() override { noClick(); }
 };
 
 extern Tques* ques;

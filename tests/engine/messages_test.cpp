@@ -55,6 +55,22 @@ TEST(GameMessage, SpaceOnAGameOverMessageEndsTheProgram) {
   EXPECT_EQ(log.back(), "/////////////////////////////////");
 }
 
+// The window manager's close answers a game message as OK does: a game-over
+// message still ends the game, another one resumes the game screen's clock.
+TEST(GameMessage, TheWindowManagersCloseAnswersAsOk) {
+  GameHarness h;
+  menu->Show();
+  h.answerModal([&](ui::Form& m) { h.closeWindow(&m); });
+  engine->ShowGameMessage("Сообщение");
+  EXPECT_FALSE(mes->Visible);
+  EXPECT_TRUE(menu->ttime->Enabled);
+  EXPECT_FALSE(h.app().Terminated());
+  h.answerModal([&](ui::Form& m) { h.closeWindow(&m); });
+  engine->ShowGameMessage("Конец", true);
+  EXPECT_TRUE(h.app().Terminated());
+  EXPECT_EQ(h.logLines().back(), "/////////////////////////////////");
+}
+
 TEST(InfoMessage, NeverTouchesTheTimersAndEmptiesItsTextWhenClosed) {
   GameHarness h;
   menu->Show();

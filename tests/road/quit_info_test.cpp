@@ -85,6 +85,19 @@ TEST(QuitDialog, NoFromTheGameScreenResumesTheClock) {
   EXPECT_EQ(menu->day->Caption(), "3");
 }
 
+// The window manager's close is "НЕТ": from the game screen the clock runs on.
+TEST(QuitDialog, TheWindowManagersCloseAnswersNo) {
+  GameHarness h;
+  road::StartGame(h);
+  h.answerModal([&](ui::Form& m) { h.closeWindow(&m); });
+  h.click(menu->qexit);
+  EXPECT_FALSE(ques->Visible);
+  EXPECT_FALSE(h.app().Terminated());
+  EXPECT_TRUE(menu->ttime->Enabled);
+  h.advance(1500);
+  EXPECT_EQ(menu->day->Caption(), "3");
+}
+
 TEST(QuitDialog, NoFromTheMainMenuDuringAGameKeepsTimeStopped) {
   GameHarness h;
   road::StartGame(h);
