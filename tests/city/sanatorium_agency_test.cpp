@@ -35,6 +35,20 @@ void Tick(GameHarness& h) {
   h.discardAnswers();
 }
 
+// The days among the next `days` on which the year label changed.
+std::vector<Date> YearTurnsIn(GameHarness& h, int days) {
+  std::vector<Date> turns;
+  std::string year = menu->year->Caption();
+  for (int i = 0; i < days; ++i) {
+    Tick(h);
+    if (menu->year->Caption() != year) {
+      year = menu->year->Caption();
+      turns.push_back(Today());
+    }
+  }
+  return turns;
+}
+
 void Stay(GameHarness& h) {
   h.answerEnter();
   h.click(sanatory->gol);
@@ -70,16 +84,7 @@ TEST(Sanatorium, AStayInDecemberTurnsTheYearOnceAndTheClocksNewYearBringsTheButt
   EXPECT_TRUE(sanatory->go->Enabled);
   EXPECT_TRUE(sanatory->gol->Enabled);
 
-  std::vector<Date> turns;  // each day the year label changed
-  std::string year = "2008";
-  for (int i = 0; i < 420; ++i) {
-    Tick(h);
-    if (menu->year->Caption() != year) {
-      year = menu->year->Caption();
-      turns.push_back(Today());
-    }
-  }
-  EXPECT_EQ(turns, (std::vector<Date>{{"2", "Январь", "2009"}}));
+  EXPECT_EQ(YearTurnsIn(h, 420), (std::vector<Date>{{"2", "Январь", "2009"}}));
 }
 
 // A stay in December and a second one in the January it showed, before the
@@ -114,16 +119,7 @@ TEST(Sanatorium, StaysAcrossOneWinterTurnTheYearOnce) {
   stayFromGameScreen();
   EXPECT_EQ(Today(), (Date{"2", "Февраль", "2008"}));
 
-  std::vector<Date> turns;  // each day the year label changed
-  std::string year = "2008";
-  for (int i = 0; i < 420; ++i) {
-    Tick(h);
-    if (menu->year->Caption() != year) {
-      year = menu->year->Caption();
-      turns.push_back(Today());
-    }
-  }
-  EXPECT_EQ(turns, (std::vector<Date>{{"2", "Январь", "2009"}}));
+  EXPECT_EQ(YearTurnsIn(h, 420), (std::vector<Date>{{"2", "Январь", "2009"}}));
   EXPECT_TRUE(engine->Student);  // 2009 is still a year of study
 }
 
