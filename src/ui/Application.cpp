@@ -166,6 +166,24 @@ void Application::PopModal(Form* form) {
   }
 }
 
+WindowId Application::ModalOwner(const Form* form) const {
+  const auto it = std::find(modal_.begin(), modal_.end(), form);
+  if (it == modal_.end()) return 0;
+  const Form* owner = modalReturn_[static_cast<size_t>(it - modal_.begin())];
+  return owner != nullptr && owner != form && owner->Visible && owner->HasWindow() ? owner->Window() : 0;
+}
+
+// Under a window manager a click raises the window clicked, the one a modal
+// window blocks too, and may give it the keyboard: the modal window comes
+// back on top with the keyboard, or it would wait hidden for an answer.
+void Application::BringModalForward(const Form* blocked) {
+  if (modal_.empty() || popupForm_ != nullptr || blocked == nullptr || blocked == hint_.get()) return;
+  Form* modal = modal_.back();
+  if (blocked == modal || !blocked->Visible || !modal->Visible || !modal->HasWindow()) return;
+  active_ = modal;
+  backend_->RaiseWindow(modal->Window());
+}
+
 void Application::CancelMouseCapture() {
   capture_ = nullptr;
   clickArmed_ = false;
@@ -363,7 +381,10 @@ void Application::DispatchMouseDown(Form* form, const Event& e) {
     if (activePopup_ != nullptr) activePopup_->Dismiss();
     return;
   }
-  if (!AcceptsInput(form)) return;
+  if (!AcceptsInput(form)) {
+    BringModalForward(form);
+    return;
+  }
   if (hintShown_) {
     hintShown_ = false;
     hint_->Hide();
@@ -451,7 +472,10 @@ void Application::DispatchMouseUp(Form* form, const Event& e) {
 
 void Application::DispatchKeyDown(Form* form, const Event& e) {
   if (popupForm_ != nullptr) form = popupForm_;  // an open menu has the keyboard
-  if (!AcceptsInput(form)) return;
+  if (!AcceptsInput(form)) {
+    BringModalForward(form);
+    return;
+  }
   if (hintShown_) {
     hintShown_ = false;
     hint_->Hide();

@@ -96,6 +96,12 @@ class Application {
   void MapShownForms();
   void PushModal(Form* form);
   void PopModal(Form* form);
+  // The window a modal form came over: the one that had the keyboard when it
+  // was shown, while that one is up; 0 when there is none.
+  WindowId ModalOwner(const Form* form) const;
+  // Brings the modal window forward with the keyboard after a press or a
+  // key on a window it blocks.
+  void BringModalForward(const Form* blocked);
   void CancelMouseCapture();
   void BeginWindowDrag(Form* form, Point grab);
   bool IsPopupForm(const Form* form) const;

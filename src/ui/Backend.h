@@ -85,6 +85,10 @@ class Backend {
   virtual void ResizeWindow(WindowId id, int width, int height) = 0;
   virtual void RaiseWindow(WindowId id) = 0;
   virtual void MinimizeWindow(WindowId id) = 0;
+  // Makes window id, from its next showing on, a dialog of window owner,
+  // which a window manager keeps above the owner; owner 0 makes it an
+  // ordinary window again.
+  virtual void SetModalFor(WindowId id, WindowId owner) = 0;
   // Shows a freshly drawn canvas in the window; only the parts in `changed`
   // differ from the canvas presented before.
   virtual void Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) = 0;

@@ -165,6 +165,10 @@ void Form::MapWindow() {
     backend.MoveWindow(window_, Left, Top);
   }
   if (draws) backend.Present(window_, canvas_, repainted_);
+  // A modal window is a dialog of the window it came over, so that a window
+  // manager never puts that window over it; shown otherwise, it is an
+  // ordinary window again.
+  backend.SetModalFor(window_, modal_ ? app_.ModalOwner(this) : 0);
   backend.ShowWindow(window_);
   backend.RaiseWindow(window_);
 }

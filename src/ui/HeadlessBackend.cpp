@@ -156,4 +156,8 @@ void HeadlessBackend::MinimizeWindow(WindowId id) {
   if (auto it = windows_.find(id); it != windows_.end()) it->second.minimized = true;
 }
 
+void HeadlessBackend::SetModalFor(WindowId id, WindowId owner) {
+  if (auto it = windows_.find(id); it != windows_.end()) it->second.modalFor = owner;
+}
+
 }  // namespace ui

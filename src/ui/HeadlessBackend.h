@@ -31,6 +31,7 @@ class HeadlessBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
+  void SetModalFor(WindowId id, WindowId owner) override;
   void Present(WindowId, const Bitmap&, const std::vector<Rect>&) override {}
   bool Draws() const override { return false; }
   Point GlobalMouse() override { return mouse_; }
@@ -60,6 +61,7 @@ class HeadlessBackend : public Backend {
     WindowParams params;
     bool visible = false;
     bool minimized = false;
+    WindowId modalFor = 0;  // the window it is a dialog of; 0: none
   };
   const std::map<WindowId, WindowRecord>& Windows() const { return windows_; }
   // The window on top, most recently raised last.

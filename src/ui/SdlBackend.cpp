@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <SDL_shape.h>
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -559,6 +560,7 @@ void SdlBackend::ShowWindow(WindowId id) {
   if (w == nullptr) return;
   Regrow(*w);
   AwaitRelease(*w);
+  MarkDialog(*w);
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
@@ -717,6 +719,44 @@ void SdlBackend::RaiseWindow(WindowId id) {
 
 void SdlBackend::MinimizeWindow(WindowId id) {
   if (Window* w = Find(id)) SDL_MinimizeWindow(w->sdl);
+}
+
+void SdlBackend::SetModalFor(WindowId id, WindowId owner) {
+  if (Window* w = Find(id)) w->owner = owner;
+}
+
+// A window manager keeps a dialog (window type _NET_WM_WINDOW_TYPE_DIALOG)
+// above the window it is transient for (WM_TRANSIENT_FOR). It reads both
+// when the window is mapped, so they are written just before it is shown.
+// SDL_SetWindowModalFor writes the transient hint (and, in SDL 2.26, nothing
+// else); the type is written here. The window stays borderless: SDL's Motif
+// hints are left as they are. The state _NET_WM_STATE_MODAL is not set: a
+// desktop that attaches modal dialogs to their window (GNOME's) would move
+// the box onto the window's title and keep the player from dragging it.
+// Without a window manager nothing reads these.
+void SdlBackend::MarkDialog(Window& window) {
+  if (display_ == nullptr || window.xid == 0) return;
+  const Window* owner = window.owner != 0 ? Find(window.owner) : nullptr;
+  const bool dialog = owner != nullptr && owner != &window && owner->xid != 0;
+  if (!dialog && !window.dialog) return;
+  if (dialog && !window.dialog) {
+    ::Window before = 0;
+    window.transientFor = XGetTransientForHint(display_, window.xid, &before) != 0 ? before : 0;
+  }
+  if (dialog) {
+    SDL_SetWindowModalFor(window.sdl, owner->sdl);
+  } else if (window.transientFor != 0) {
+    XSetTransientForHint(display_, window.xid, window.transientFor);
+  } else {
+    XDeleteProperty(display_, window.xid, XA_WM_TRANSIENT_FOR);
+  }
+  // An ordinary window of the game is of the type SDL gives it: normal (a
+  // menu or a hint is never modal).
+  const Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
+  const Atom kind = XInternAtom(display_, dialog ? "_NET_WM_WINDOW_TYPE_DIALOG" : "_NET_WM_WINDOW_TYPE_NORMAL", False);
+  XChangeProperty(display_, window.xid, type, XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&kind), 1);
+  window.dialog = dialog;
 }
 
 // Pure red (or the form's key) in the first picture is cut out of the window.

@@ -50,6 +50,7 @@ class SdlBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
+  void SetModalFor(WindowId id, WindowId owner) override;
   void Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) override;
   bool Draws() const override { return true; }
   Point GlobalMouse() override;
@@ -78,6 +79,12 @@ class SdlBackend : public Backend {
     // Its picture in memory shared with the X server, while it has one.
     std::unique_ptr<SharedFrame> frame;
     bool frameless = false;  // none can be made for it: SDL's surface holds its picture
+    // The window it is to be a dialog of when next shown (0: none); whether
+    // its X properties make it one now; and the WM_TRANSIENT_FOR SDL gave
+    // it, given back when it is an ordinary window again.
+    WindowId owner = 0;
+    bool dialog = false;
+    unsigned long transientFor = 0;
   };
   class Mixer;
   // Waits until SDL has opened the display; throws when it could not.
@@ -98,6 +105,7 @@ class SdlBackend : public Backend {
                         const std::function<uint32_t*(int)>& rowOf);
   bool UsesFrames(const Window& window) const;
   void ShowPicture(Window& window);
+  void MarkDialog(Window& window);
 
   std::chrono::steady_clock::time_point start_;
   std::future<std::string> opening_;  // the error, if SDL could not open the display

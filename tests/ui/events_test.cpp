@@ -170,4 +170,30 @@ TEST_F(Events, ModalWindowBlocksInputToOtherWindows) {
   EXPECT_FALSE(dialog->Visible);
 }
 
+// A window manager raises the window clicked, and may give it the keyboard,
+// also when a modal window blocks it.
+TEST_F(Events, APressOrAKeyOnABlockedWindowBringsTheModalOneBackWithTheKeyboard) {
+  ui::Form* dialog = nullptr;
+  app_->CreateForm(dialog);
+  input_->answerModal([&](ui::Form& modal) {
+    events_.clear();
+    backend_->RaiseWindow(form_->Window());
+    input_->press(a_);
+    input_->release(a_);
+    EXPECT_TRUE(events_.empty());
+    EXPECT_EQ(backend_->Stacking().back(), modal.Window());
+    EXPECT_EQ(backend_->FocusWindow(), modal.Window());
+    backend_->RaiseWindow(form_->Window());
+    int key = 0;
+    form_->OnKeyDown = [&](ui::Control&, int& k, ui::ShiftState) { key = k; };
+    input_->key(ui::VK_SPACE);  // to the blocked window, which has the keyboard
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(backend_->Stacking().back(), modal.Window());
+    EXPECT_EQ(backend_->FocusWindow(), modal.Window());
+    modal.ModalResult = ui::mrOk;
+  });
+  dialog->ShowModal();
+  EXPECT_EQ(backend_->FocusWindow(), form_->Window());
+}
+
 }  // namespace

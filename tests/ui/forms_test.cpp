@@ -192,6 +192,26 @@ TEST_F(UiFixture, AfterAModalWindowTheKeyboardGoesBackAndNoHintShowsBeneathIt) {
   EXPECT_EQ(key, ui::VK_SPACE);
 }
 
+// A window manager keeps a modal window above the window it came over, and
+// a message box above the modal window it came over.
+TEST_F(UiFixture, AModalWindowIsADialogOfTheWindowItCameOverUntilShownOtherwise) {
+  ui::Form* dialog = nullptr;
+  app_->CreateForm(dialog);
+  auto modalFor = [&](const ui::Form& f) { return backend_->Windows().at(f.Window()).modalFor; };
+  input_->answerModal([&](ui::Form& modal) {
+    EXPECT_EQ(modalFor(modal), form_->Window());
+    input_->answerModal([&](ui::Form& box) {
+      EXPECT_EQ(modalFor(box), modal.Window());
+      box.ModalResult = ui::mrOk;
+    });
+    app_->MessageBox("Текст", "Информация", ui::MB_OK);
+    modal.ModalResult = ui::mrOk;
+  });
+  dialog->ShowModal();
+  dialog->Show();
+  EXPECT_EQ(modalFor(*dialog), 0u);
+}
+
 TEST_F(UiFixture, AlignedTitleSpansTheFormAndFollowsItsWidth) {
   auto* top = new ui::Label(form_);
   top->AutoSize = false;
