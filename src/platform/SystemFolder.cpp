@@ -17,6 +17,16 @@ std::string HomeFolder() {
   return "/tmp";
 }
 
+// The user's own home folder; empty when neither HOME nor the password
+// database names one.
+std::string OwnHomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr && *pw->pw_dir != '\0') {
+    return pw->pw_dir;
+  }
+  return "";
+}
+
 void MakeFolders(const std::string& path) {
   for (size_t pos = 1; pos <= path.size(); ++pos) {
     if (pos == path.size() || path[pos] == '/') {
@@ -46,8 +56,11 @@ std::string CacheFolder() {
   std::string folder;
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
     folder = std::string(cache) + "/zendrix2";
+  } else if (const std::string home = OwnHomeFolder(); !home.empty()) {
+    folder = home + "/.cache/zendrix2";
   } else {
-    folder = HomeFolder() + "/.cache/zendrix2";
+    // A folder shared with other users, such as /tmp, is no place for it.
+    return "";
   }
   MakeFolders(folder);
   return folder;

@@ -11,7 +11,9 @@ std::string GetSystemDirectoryA();
 
 // The per-user folder for what the program keeps only to start faster:
 // $XDG_CACHE_HOME/zendrix2, else ~/.cache/zendrix2. Created (mode 0700) when
-// missing, like the system folder.
+// missing, like the system folder. Empty when the user has no home folder of
+// their own (HOME unset or empty, and no entry in the password database) and
+// XDG_CACHE_HOME names none: nothing is then kept.
 std::string CacheFolder();
 
 // The running program's own file (what the program is started as when the

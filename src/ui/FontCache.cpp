@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <set>
 #include <vector>
 
 #include "platform/SystemFolder.h"
@@ -21,15 +22,28 @@ namespace {
 constexpr const char* kFallbackRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kFallbackBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
-// One file for each program: a configuration may choose by the program's name.
-std::string ChoicesFile() { return platform::CacheFolder() + "/fonts." + program_invocation_short_name; }
+// One file for each program: a configuration may choose by the program's
+// name. None without a cache folder.
+std::string ChoicesFile() {
+  const std::string folder = platform::CacheFolder();
+  return folder.empty() ? std::string() : folder + "/fonts." + program_invocation_short_name;
+}
 
-// What else fontconfig's answers depend on: its version, the program's name,
-// the language, and where the configuration and the fonts are looked for.
+// What else fontconfig's answers depend on: its version, the name of the
+// program's file (a configuration may test it), and every variable it reads
+// that can change an answer: the language, where the configuration and the
+// font folders are found (HOME for "~", the XDG folders for "xdg", the data
+// folders among them) and where its caches lie; newer versions also match on
+// the desktop's name. Those that only change what it prints (FC_DEBUG,
+// FC_DBG_MATCH_FILTER), how it reads its caches (FONTCONFIG_USE_MMAP) or the
+// times it writes into them (SOURCE_DATE_EPOCH) are left out.
 std::string FontEnvironment() {
-  std::string out = std::to_string(FcGetVersion()) + "\t" + program_invocation_short_name;
-  for (const char* name : {"FC_LANG", "LC_ALL", "LC_CTYPE", "LANG", "FONTCONFIG_FILE", "FONTCONFIG_PATH",
-                           "FONTCONFIG_SYSROOT", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+  const std::string running = platform::ExecutablePath(nullptr);
+  std::string out = std::to_string(FcGetVersion()) + "\t" + program_invocation_short_name + "\t" +
+                    running.substr(running.rfind('/') + 1);
+  for (const char* name :
+       {"FC_LANG", "LC_ALL", "LC_CTYPE", "LANG", "FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT", "HOME",
+        "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CACHE_HOME", "XDG_CURRENT_DESKTOP"}) {
     out += std::string("\t") + name;
     if (const char* value = std::getenv(name)) out += std::string("=") + value;
   }
@@ -69,22 +83,13 @@ std::vector<std::string> FontconfigSources() {
   return paths;
 }
 
-// The files fontconfig chose on this machine, in this run or remembered from
-// an earlier one: a fact of the machine, the same for every cache.
-FontChoices& Known() {
-  static FontChoices known = FontChoices::Load(ChoicesFile(), FontEnvironment());
-  return known;
-}
-
 }  // namespace
 
-FontCache::FontCache() {
+FontCache::FontCache() : choicesFile_(ChoicesFile()), environment_(FontEnvironment()) {
   ready_ = TTF_Init() == 0;
-  static bool started = false;
-  if (!started) {
-    started = true;
-    if (Known().Empty()) fontconfigReady_ = std::async(std::launch::async, [] { FcInit(); });
-  }
+  if (!choicesFile_.empty()) files_ = FontChoices::Load(choicesFile_, environment_);
+  remembered_ = !files_.Empty();
+  if (!remembered_) fontconfigReady_ = std::async(std::launch::async, [] { FcInit(); });
 }
 
 FontCache::~FontCache() {
@@ -111,15 +116,38 @@ const FontCache::Mapping& FontCache::MapFile(const std::string& path) {
   return mappings_.emplace(path, mapping).first->second;
 }
 
-const FontFile& FontCache::FindFile(const std::string& family, bool bold, bool italic) {
-  const FontChoices::Key key{family, bold, italic};
-  if (auto it = files_.find(key); it != files_.end()) return it->second;
+const FontFile& FontCache::FindFile(const FontChoices::Key& key) {
   // Which file fontconfig picks for a family doesn't change while the
-  // program runs; it is asked once per process, and not at all while the
-  // answer of an earlier run still holds.
-  FontChoices& known = Known();
-  if (const FontFile* file = known.Find(key)) return files_.emplace(key, *file).first->second;
+  // program runs; it is asked once, and not at all while the answer of an
+  // earlier run still holds.
+  if (const FontFile* file = files_.Find(key)) return *file;
+  files_.Set(key, AskFontconfig(key));
+  Remember();
+  return *files_.Find(key);
+}
+
+void FontCache::Remember() {
+  if (choicesFile_.empty()) return;
+  files_.Watch(FontconfigSources());
+  files_.Save(choicesFile_, environment_);
+}
+
+void FontCache::ForgetRemembered(const FontChoices::Key& key) {
+  remembered_ = false;
+  std::set<FontChoices::Key> families{key};
+  for (const auto& [font, opened] : fonts_) {
+    const auto& [name, size, style] = font;
+    families.insert({name, (style & fsBold) != 0, (style & fsItalic) != 0});
+  }
+  files_ = FontChoices();
+  for (const FontChoices::Key& family : families) files_.Set(family, AskFontconfig(family));
+  Remember();
+}
+
+FontFile FontCache::AskFontconfig(const FontChoices::Key& key) {
+  const auto& [family, bold, italic] = key;
   if (fontconfigReady_.valid()) fontconfigReady_.get();
+  ++questions_;
   FontFile choice;
   if (FcPattern* pattern = FcPatternCreate()) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -146,10 +174,7 @@ const FontFile& FontCache::FindFile(const std::string& family, bool bold, bool i
     choice.path = bold ? kFallbackBold : kFallbackRegular;
     choice.boldFace = bold;
   }
-  known.Set(key, choice);
-  known.Watch(FontconfigSources());
-  known.Save(ChoicesFile(), FontEnvironment());
-  return files_.emplace(key, choice).first->second;
+  return choice;
 }
 
 TTF_Font* FontCache::Get(const FontInfo& info) {
@@ -159,17 +184,17 @@ TTF_Font* FontCache::Get(const FontInfo& info) {
   if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   const bool bold = (info.style & fsBold) != 0;
   const bool italic = (info.style & fsItalic) != 0;
-  const FontFile& file = FindFile(info.name, bold, italic);
-  const Mapping& bytes = MapFile(file.path);
-  TTF_Font* font = nullptr;
-  if (bytes.data != nullptr) {
-    font = TTF_OpenFontRW(SDL_RWFromConstMem(bytes.data, static_cast<int>(bytes.size)), 1, size);
-  } else {
-    font = TTF_OpenFont(file.path.c_str(), size);
+  const FontChoices::Key family{info.name, bold, italic};
+  TTF_Font* font = OpenFile(FindFile(family).path, size);
+  if (font == nullptr && remembered_) {
+    // A file an earlier run chose stands as it was recorded, yet SDL_ttf
+    // cannot open it: that run's answers are not taken any more.
+    ForgetRemembered(family);
+    font = OpenFile(FindFile(family).path, size);
   }
   if (font != nullptr) {
     int style = TTF_STYLE_NORMAL;
-    if (bold && !file.boldFace) style |= TTF_STYLE_BOLD;
+    if (bold && !FindFile(family).boldFace) style |= TTF_STYLE_BOLD;
     if (info.style & fsUnderline) style |= TTF_STYLE_UNDERLINE;
     if (info.style & fsStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
     TTF_SetFontStyle(font, style);
@@ -177,6 +202,12 @@ TTF_Font* FontCache::Get(const FontInfo& info) {
   }
   fonts_.emplace(key, font);
   return font;
+}
+
+TTF_Font* FontCache::OpenFile(const std::string& path, int size) {
+  const Mapping& bytes = MapFile(path);
+  if (bytes.data == nullptr) return TTF_OpenFont(path.c_str(), size);
+  return TTF_OpenFontRW(SDL_RWFromConstMem(bytes.data, static_cast<int>(bytes.size)), 1, size);
 }
 
 TextSize FontCache::Measure(const FontInfo& info, std::string_view text) {

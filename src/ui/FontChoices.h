@@ -23,14 +23,18 @@ class FontChoices {
  public:
   using Key = std::tuple<std::string, bool, bool>;  // family, bold, italic
 
-  // How a file or folder stands now: its change time and size, or its absence.
+  // How a file or folder stands now: its modification time and size, or its
+  // absence ("-").
   static std::string Stamp(const std::string& path);
 
-  // The choices in `file`; none when it is missing or malformed, was written
-  // under another environment, or any path it watches stands otherwise now.
+  // The choices in `file`; none when it is missing, cut short or otherwise
+  // damaged, was written under another environment, any path it watches
+  // stands otherwise now, or any chosen file is missing or not the one
+  // recorded (another size or modification time).
   static FontChoices Load(const std::string& file, const std::string& environment);
-  // Writes the choices and the watched paths as they stand now; the file is
-  // replaced whole or not at all. False when it cannot be written.
+  // Writes the choices, each with how its file stands now, and the watched
+  // paths; a chosen file that is missing is left out. The file is replaced
+  // whole or not at all. False when it cannot be written.
   bool Save(const std::string& file, const std::string& environment) const;
 
   const FontFile* Find(const Key& key) const;

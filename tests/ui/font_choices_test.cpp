@@ -3,19 +3,77 @@
 // stand as they did, and never from a file that is damaged.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/SystemFolder.h"
 #include "platform/TempFolder.h"
+#include "ui/Canvas.h"
+#include "ui/FontCache.h"
 #include "ui/FontChoices.h"
 
 namespace {
 
 constexpr const char* kEnvironment = "21401\tzendrix2\tLANG=ru_RU.UTF-8\tHOME=/home/player";
+
+// Sets an environment variable, or removes it (null), until the scope ends.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr) {
+      ::setenv(name, value, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+const ui::FontInfo kRegular{"Verdana", 13, ui::clBlack, 0};
+const ui::FontInfo kBold{"Verdana", 13, ui::clBlack, ui::fsBold};
+
+// How many pixels a caption of the main menu covers in this font.
+int Covered(ui::FontCache& fonts, const ui::FontInfo& font) {
+  ui::Bitmap picture(200, 40);
+  ui::Canvas canvas(picture, &fonts);
+  int covered = 0;
+  for (uint8_t c : canvas.RenderText("Новая игра", font).coverage) covered += c != 0;
+  return covered;
+}
+
+// The cache file of this program under the cache folder `cacheHome`.
+std::string ChoicesFile(const std::string& cacheHome) {
+  return cacheHome + "/zendrix2/fonts." + program_invocation_short_name;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 // Moves a file's change time by `seconds`.
 void Touch(const std::string& path, long seconds = 1) {
@@ -77,16 +135,24 @@ TEST(FontChoices, AreTakenAgainOnlyWhileWhatTheyCameFromStandsAsItDid) {
 TEST(FontChoices, ADamagedFileIsNoChoiceAtAll) {
   testing_support::TempFolder folder;
   const std::string font = folder.Write("Sans.ttf", "font");
-  const std::string good = "zendrix2 font choices 1\nenvironment\t" + std::string(kEnvironment) + "\nwatch\t" +
-                           ui::FontChoices::Stamp(font) + "\t" + font + "\n";
-  const std::string choice = "choice\t0\t0\t0\tVerdana\t" + font + "\n";
-  ASSERT_FALSE(ui::FontChoices::Load(folder.Write("good", good + choice), kEnvironment).Empty());
+  const std::string stamp = ui::FontChoices::Stamp(font);
+  const std::string good =
+      "zendrix2 font choices 2\nenvironment\t" + std::string(kEnvironment) + "\nwatch\t" + stamp + "\t" + font + "\n";
+  const std::string choice = "choice\t0\t0\t0\tVerdana\t" + stamp + "\t" + font + "\n";
+  const std::string end = "end\n";
+  ASSERT_FALSE(ui::FontChoices::Load(folder.Write("good", good + choice + end), kEnvironment).Empty());
   for (const std::string& text :
-       {std::string(), std::string("garbage\n"), "zendrix2 font choices 2\n" + good.substr(24),
-        good + "choice\t0\t2\t0\tVerdana\t" + font + "\n", good + "choice\t0\t0\t0\tVerdana\n",
-        good + "choice\t0\t0\t0\tVerdana\t\n", good + "something else\n" + choice,
-        "zendrix2 font choices 1\nenvironment\t" + std::string(kEnvironment) + "\n" + choice,
-        std::string(3 << 20, 'x')}) {
+       {std::string(), std::string("garbage\n"), "zendrix2 font choices 1\n" + good.substr(24) + choice + end,
+        good + "choice\t0\t2\t0\tVerdana\t" + stamp + "\t" + font + "\n" + end,
+        good + "choice\t0\t0\t0\tVerdana\t" + stamp + "\n" + end,
+        good + "choice\t0\t0\t0\tVerdana\t" + stamp + "\t\n" + end, good + "something else\n" + choice + end,
+        "zendrix2 font choices 2\nenvironment\t" + std::string(kEnvironment) + "\n" + choice + end,
+        std::string(3 << 20, 'x'),
+        // Cut short: the last line, or the end of the last path, is missing.
+        good + choice, good + choice.substr(0, choice.size() - 5),
+        // A chosen file recorded as missing, or standing otherwise than recorded.
+        good + "choice\t0\t0\t0\tVerdana\t-\t" + folder.File("missing.ttf") + "\n" + end,
+        good + "choice\t0\t0\t0\tVerdana\t1.0 4\t" + font + "\n" + end}) {
     EXPECT_TRUE(ui::FontChoices::Load(folder.Write("damaged", text), kEnvironment).Empty()) << text.substr(0, 200);
   }
   EXPECT_TRUE(ui::FontChoices::Load(folder.File("missing"), kEnvironment).Empty());
@@ -99,6 +165,126 @@ TEST(FontChoices, ADamagedFileIsNoChoiceAtAll) {
   const ui::FontChoices again = ui::FontChoices::Load(folder.File("saved"), kEnvironment);
   EXPECT_EQ(again.Find({"Bad\tName", false, false}), nullptr);
   EXPECT_NE(again.Find({"Verdana", false, false}), nullptr);
+}
+
+// A start of the game on a cache left damaged by an earlier one: fontconfig is
+// asked again, the text is drawn, and the cache is written anew, whole.
+TEST(FontChoices, ADamagedCacheIsAskedAgainAndWrittenWhole) {
+  testing_support::TempFolder folder;
+  ScopedVariable cacheHome("XDG_CACHE_HOME", folder.path().c_str());
+  const std::string file = ChoicesFile(folder.path());
+  // A start that draws the two captions' fonts; how many questions it asked.
+  auto start = [](const char* what) {
+    ui::FontCache fonts;
+    EXPECT_GT(Covered(fonts, kRegular), 50) << what;
+    EXPECT_GT(Covered(fonts, kBold), 50) << what;
+    return fonts.FontconfigQuestions();
+  };
+  EXPECT_EQ(start("the first start"), 2);
+  const std::string whole = ReadFile(file);
+  ASSERT_NE(whole, "");
+  EXPECT_EQ(start("nothing damaged"), 0);
+
+  // The cache as a later start could find it, written the way the game does
+  // under the environment its second line names.
+  const size_t from = whole.find("\nenvironment\t") + 13;
+  const std::string environment = whole.substr(from, whole.find('\n', from) - from);
+  const ui::FontChoices chosen = ui::FontChoices::Load(file, environment);
+  ASSERT_FALSE(chosen.Empty());
+  const std::string regular = chosen.Find({"Verdana", false, false})->path;
+  const std::string bold = chosen.Find({"Verdana", true, false})->path;
+  auto rememberRegular = [&](const std::string& path) {
+    ui::FontChoices choices = chosen;
+    choices.Set({"Verdana", false, false}, {path, false});
+    ASSERT_TRUE(choices.Save(file, environment));
+  };
+  const std::string copy = folder.File("Sans.ttf");
+  struct Case {
+    const char* what;
+    std::function<void()> damage;
+  };
+  const std::vector<Case> cases = {
+      {"the last path cut short", [&] { std::filesystem::resize_file(file, std::filesystem::file_size(file) - 20); }},
+      {"a path to a missing file",
+       [&] {
+         std::filesystem::copy_file(regular, copy, std::filesystem::copy_options::overwrite_existing);
+         rememberRegular(copy);
+         std::filesystem::remove(copy);
+       }},
+      {"a path to a file that is no font",
+       [&] {
+         folder.Write("Sans.ttf", "no font at all");
+         rememberRegular(copy);
+       }},
+      {"a font file changed since",
+       [&] {
+         std::filesystem::copy_file(regular, copy, std::filesystem::copy_options::overwrite_existing);
+         rememberRegular(copy);
+         std::filesystem::copy_file(bold, copy, std::filesystem::copy_options::overwrite_existing);
+       }},
+  };
+  for (const Case& c : cases) {
+    { std::ofstream(file, std::ios::binary | std::ios::trunc) << whole; }
+    c.damage();
+    ASSERT_NE(ReadFile(file), whole) << c.what;
+    EXPECT_EQ(start(c.what), 2) << c.what;
+    EXPECT_EQ(ReadFile(file), whole) << c.what;
+    EXPECT_EQ(start(c.what), 0) << c.what << ": taken again at the start after";
+  }
+}
+
+// Another list of data folders may bring other fonts: fontconfig is asked.
+TEST(FontChoices, AnotherListOfDataFoldersIsAskedAgain) {
+  testing_support::TempFolder folder;
+  ScopedVariable cacheHome("XDG_CACHE_HOME", folder.path().c_str());
+  ScopedVariable dataFolders("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
+  auto start = [] {
+    ui::FontCache fonts;
+    EXPECT_GT(Covered(fonts, kRegular), 50);
+    return fonts.FontconfigQuestions();
+  };
+  EXPECT_EQ(start(), 1);
+  EXPECT_EQ(start(), 0);
+  const std::string more = folder.path() + ":/usr/local/share:/usr/share";
+  ScopedVariable moreFolders("XDG_DATA_DIRS", more.c_str());
+  EXPECT_EQ(start(), 1);
+  EXPECT_NE(ReadFile(ChoicesFile(folder.path())).find("XDG_DATA_DIRS=" + more + "\t"), std::string::npos);
+}
+
+// A user with no home folder of their own: nothing is kept, in no shared
+// folder either, and the text is drawn all the same.
+TEST(FontChoices, WithoutAHomeFolderNothingIsKept) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can become a user the password database does not know";
+  uid_t stranger = 54321;
+  while (::getpwuid(stranger) != nullptr) ++stranger;
+  testing_support::TempFolder folder;
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+  const std::string name = std::string("/.cache/zendrix2/fonts.") + program_invocation_short_name;
+  const std::vector<std::string> places = {"/tmp" + name, name, folder.path() + name};
+  std::vector<std::string> before;
+  for (const std::string& place : places) before.push_back(ui::FontChoices::Stamp(place));
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The child's environment ends with it.
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_CACHE_HOME");
+    if (::chdir(folder.path().c_str()) != 0 || ::setgid(stranger) != 0 || ::setuid(stranger) != 0) ::_exit(2);
+    if (!platform::CacheFolder().empty()) ::_exit(3);
+    int code = 0;
+    {
+      ui::FontCache fonts;
+      if (Covered(fonts, kRegular) <= 50) code = 4;
+    }
+    ::_exit(code);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: could not become the stranger, 3: a cache folder, 4: no text";
+  for (size_t i = 0; i < places.size(); ++i) EXPECT_EQ(ui::FontChoices::Stamp(places[i]), before[i]) << places[i];
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 }  // namespace
