@@ -6,25 +6,24 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 namespace platform {
 namespace {
 
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-  if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
-  return "/tmp";
-}
-
-// The user's own home folder; empty when neither HOME nor the password
-// database names one.
+// The user's own home folder: HOME when set, else the password database's
+// entry; empty when neither names one.
 std::string OwnHomeFolder() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr && *pw->pw_dir != '\0') {
     return pw->pw_dir;
   }
   return "";
+}
+
+void DropTrailingSeparators(std::string& folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
 }
 
 void MakeFolders(const std::string& path) {
@@ -36,34 +35,77 @@ void MakeFolders(const std::string& path) {
   }
 }
 
+// `under` the user's own home folder, made when missing. Taken only when it
+// is itself a folder (no link to one) of this user's that no one else may
+// write to: another user could otherwise have made it first and put links in
+// it. Empty when it is not, or without a home folder.
+std::string OwnFolder(const char* under) {
+  const std::string home = OwnHomeFolder();
+  if (home.empty()) return "";
+  std::string folder = home + under;
+  DropTrailingSeparators(folder);
+  MakeFolders(folder);
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() ||
+      (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    return "";
+  }
+  return folder;
+}
+
+// A new folder of this run's own, open to this user only, under the
+// temporary folder; the programs the game starts find it through
+// ZENDRIX_SYSTEM_DIR. Empty when it cannot be made.
+std::string MakeRunFolder() {
+  const char* temporary = std::getenv("TMPDIR");
+  std::string folder = temporary != nullptr && *temporary == '/' ? temporary : "/tmp";
+  DropTrailingSeparators(folder);
+  if (folder.back() != '/') folder += '/';
+  folder += "zendrix2-XXXXXX";
+  if (::mkdtemp(folder.data()) == nullptr) return "";
+  ::setenv("ZENDRIX_SYSTEM_DIR", folder.c_str(), 1);
+  std::fprintf(stderr,
+               "%s: журнал этого запуска лежит в %s, папку задает ZENDRIX_SYSTEM_DIR / "
+               "this run's log is in %s; ZENDRIX_SYSTEM_DIR chooses the folder\n",
+               program_invocation_short_name, folder.c_str(), folder.c_str());
+  return folder;
+}
+
 }  // namespace
 
 std::string GetSystemDirectoryA() {
+  // Made at most once: every later call returns the same folder.
+  static std::string runFolder;
   std::string folder;
   if (const char* own = std::getenv("ZENDRIX_SYSTEM_DIR"); own != nullptr && *own != '\0') {
     folder = own;
   } else if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
     folder = std::string(state) + "/zendrix2";
+  } else if (!runFolder.empty()) {
+    return runFolder;
+  } else if (std::string picked = OwnFolder("/.local/state/zendrix2"); !picked.empty()) {
+    return picked;
+  } else if (runFolder = MakeRunFolder(); !runFolder.empty()) {
+    return runFolder;
   } else {
-    folder = HomeFolder() + "/.local/state/zendrix2";
+    // Not even that: the folder is named as before and taken as one the
+    // user chose; without a home folder it lies at the root, where only the
+    // administrator makes folders, so the log is then not written.
+    folder = OwnHomeFolder() + "/.local/state/zendrix2";
   }
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  DropTrailingSeparators(folder);
   MakeFolders(folder);
   return folder;
 }
 
 std::string CacheFolder() {
-  std::string folder;
   if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
-    folder = std::string(cache) + "/zendrix2";
-  } else if (const std::string home = OwnHomeFolder(); !home.empty()) {
-    folder = home + "/.cache/zendrix2";
-  } else {
-    // A folder shared with other users, such as /tmp, is no place for it.
-    return "";
+    const std::string folder = std::string(cache) + "/zendrix2";
+    MakeFolders(folder);
+    return folder;
   }
-  MakeFolders(folder);
-  return folder;
+  // A folder shared with other users, such as /tmp, is no place for it.
+  return OwnFolder("/.cache/zendrix2");
 }
 
 std::string ExecutablePath(const char* argv0) {

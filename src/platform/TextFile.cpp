@@ -10,6 +10,44 @@
 #include <iterator>
 
 namespace platform {
+namespace {
+
+// Opens `path` to write it from its start, as a regular file and never
+// through a link: a symbolic link in its place is removed (its target stays
+// as it is) and the file made anew; a FIFO, folder or device there is no file
+// to write, and a FIFO without a reader does not hold the caller up. `flags`
+// are added to the opening's. -1 when it cannot be opened.
+int OpenToWrite(const std::string& path, int flags) {
+  const int opening = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | flags;
+  int fd = ::open(path.c_str(), opening | O_CREAT, 0666);
+  if (fd < 0 && errno == ELOOP) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && ::unlink(path.c_str()) == 0) {
+      fd = ::open(path.c_str(), opening | O_CREAT | O_EXCL, 0666);
+    }
+  }
+  if (fd < 0) return -1;
+  struct stat info {};
+  const int status = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status < 0 ||
+      ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0 || ::ftruncate(fd, 0) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
 
 bool LoadLines(const std::string& path, std::vector<std::string>& lines) {
   // Only a regular file is text: a folder of that name opens but throws on
@@ -41,11 +79,12 @@ bool LoadLines(const std::string& path, std::vector<std::string>& lines) {
 }
 
 bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  for (const std::string& line : lines) out << line << "\r\n";
-  out.flush();
-  return static_cast<bool>(out);
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  const int fd = OpenToWrite(path, 0);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes);
+  return ::close(fd) == 0 && written;
 }
 
 bool FileExists(const std::string& path) {
@@ -83,7 +122,7 @@ bool AppendingFile::Unchanged(const std::string& path) const {
 
 bool AppendingFile::Write(const std::string& path, std::string_view bytes) {
   Forget();
-  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
+  fd_ = OpenToWrite(path, O_APPEND);
   if (fd_ < 0) return false;
   path_ = path;
   return Put(bytes);
@@ -95,17 +134,8 @@ bool AppendingFile::Append(std::string_view bytes) {
 }
 
 bool AppendingFile::Put(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      Forget();
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
   struct stat st {};
-  if (::fstat(fd_, &st) != 0) {
+  if (!WriteAll(fd_, bytes) || ::fstat(fd_, &st) != 0) {
     Forget();
     return false;
   }

@@ -1,6 +1,9 @@
 #pragma once
 // Whole-file text reading and writing, byte for byte (no code page
 // conversion). Lines end in CR LF on disk, as the game's files always did.
+// A file is written only as a regular file: a symbolic link in its place is
+// replaced by the file, never written through, and a FIFO, folder or device
+// of that name is a file that cannot be written.
 #include <sys/types.h>
 
 #include <ctime>
