@@ -11,7 +11,7 @@
 namespace ui {
 namespace {
 
-constexpr const char* kHeader = "zendrix2 font choices 2";
+constexpr const char* kHeader = "zendrix2 font choices 3";
 // The last line: a file without it was cut short.
 constexpr const char* kEnd = "end";
 constexpr off_t kLargestFile = 1 << 20;
@@ -37,9 +37,10 @@ bool Flag(const std::string& field, bool& out) {
 }
 
 // The lines of a small regular file, each ended by LF; false when it cannot
-// be read, is too large, or its last line is not ended.
+// be read, is too large, or its last line is not ended. Anything but a regular
+// file is not read: a FIFO would hold the start until something wrote to it.
 bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
   std::string text;
@@ -69,8 +70,11 @@ bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
 std::string FontChoices::Stamp(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return "-";
+  // The file's number and device, and its change time, which no one can set,
+  // differ for a file put in its place even with the same size and times.
   return std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) + " " +
-         std::to_string(info.st_size);
+         std::to_string(info.st_size) + " " + std::to_string(info.st_ino) + " " + std::to_string(info.st_dev) + " " +
+         std::to_string(info.st_ctim.tv_sec) + "." + std::to_string(info.st_ctim.tv_nsec);
 }
 
 FontChoices FontChoices::Load(const std::string& file, const std::string& environment) {

@@ -23,14 +23,14 @@ class FontChoices {
  public:
   using Key = std::tuple<std::string, bool, bool>;  // family, bold, italic
 
-  // How a file or folder stands now: its modification time and size, or its
-  // absence ("-").
+  // How a file or folder stands now: its modification time, size, file number
+  // and device, and change time, or its absence ("-").
   static std::string Stamp(const std::string& path);
 
   // The choices in `file`; none when it is missing, cut short or otherwise
   // damaged, was written under another environment, any path it watches
   // stands otherwise now, or any chosen file is missing or not the one
-  // recorded (another size or modification time).
+  // recorded (another size, modification time, file or change time).
   static FontChoices Load(const std::string& file, const std::string& environment);
   // Writes the choices, each with how its file stands now, and the watched
   // paths; a chosen file that is missing is left out. The file is replaced

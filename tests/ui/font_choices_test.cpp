@@ -100,6 +100,20 @@ TEST(FontChoices, AreTakenAgainOnlyWhileWhatTheyCameFromStandsAsItDid) {
        kEnvironment, false},
       {"the chosen font file replaced", [](const auto& f) { f.Write("fonts/Sans.ttf", "another font"); }, kEnvironment,
        false},
+      {"the chosen font file replaced by one of the same size and times",
+       [](const auto& f) {
+         struct stat font {
+         }, fonts{};
+         ASSERT_EQ(::stat(f.File("fonts/Sans.ttf").c_str(), &font), 0);
+         ASSERT_EQ(::stat(f.File("fonts").c_str(), &fonts), 0);
+         const std::string fresh = f.Write("fonts/Sans.new", "fond");
+         const timespec fontTimes[2] = {font.st_atim, font.st_mtim}, folderTimes[2] = {fonts.st_atim, fonts.st_mtim};
+         ASSERT_EQ(::utimensat(AT_FDCWD, fresh.c_str(), fontTimes, 0), 0);
+         ASSERT_EQ(::rename(fresh.c_str(), f.File("fonts/Sans.ttf").c_str()), 0);
+         // The folder's time too, as an archive unpacked over it leaves it.
+         ASSERT_EQ(::utimensat(AT_FDCWD, f.File("fonts").c_str(), folderTimes, 0), 0);
+       },
+       kEnvironment, false},
       {"another language", [](const auto&) {}, "21401\tzendrix2\tLANG=C.UTF-8\tHOME=/home/player", false},
   };
   for (const Case& c : cases) {
@@ -137,16 +151,16 @@ TEST(FontChoices, ADamagedFileIsNoChoiceAtAll) {
   const std::string font = folder.Write("Sans.ttf", "font");
   const std::string stamp = ui::FontChoices::Stamp(font);
   const std::string good =
-      "zendrix2 font choices 2\nenvironment\t" + std::string(kEnvironment) + "\nwatch\t" + stamp + "\t" + font + "\n";
+      "zendrix2 font choices 3\nenvironment\t" + std::string(kEnvironment) + "\nwatch\t" + stamp + "\t" + font + "\n";
   const std::string choice = "choice\t0\t0\t0\tVerdana\t" + stamp + "\t" + font + "\n";
   const std::string end = "end\n";
   ASSERT_FALSE(ui::FontChoices::Load(folder.Write("good", good + choice + end), kEnvironment).Empty());
   for (const std::string& text :
-       {std::string(), std::string("garbage\n"), "zendrix2 font choices 1\n" + good.substr(24) + choice + end,
+       {std::string(), std::string("garbage\n"), "zendrix2 font choices 2\n" + good.substr(24) + choice + end,
         good + "choice\t0\t2\t0\tVerdana\t" + stamp + "\t" + font + "\n" + end,
         good + "choice\t0\t0\t0\tVerdana\t" + stamp + "\n" + end,
         good + "choice\t0\t0\t0\tVerdana\t" + stamp + "\t\n" + end, good + "something else\n" + choice + end,
-        "zendrix2 font choices 2\nenvironment\t" + std::string(kEnvironment) + "\n" + choice + end,
+        "zendrix2 font choices 3\nenvironment\t" + std::string(kEnvironment) + "\n" + choice + end,
         std::string(3 << 20, 'x'),
         // Cut short: the last line, or the end of the last path, is missing.
         good + choice, good + choice.substr(0, choice.size() - 5),
@@ -156,6 +170,11 @@ TEST(FontChoices, ADamagedFileIsNoChoiceAtAll) {
     EXPECT_TRUE(ui::FontChoices::Load(folder.Write("damaged", text), kEnvironment).Empty()) << text.substr(0, 200);
   }
   EXPECT_TRUE(ui::FontChoices::Load(folder.File("missing"), kEnvironment).Empty());
+  // A FIFO in the file's place, with nothing at its other end: not waited on.
+  ASSERT_EQ(::mkfifo(folder.File("fifo").c_str(), 0600), 0);
+  ::alarm(10);  // a start held up ends the test program here
+  EXPECT_TRUE(ui::FontChoices::Load(folder.File("fifo"), kEnvironment).Empty());
+  ::alarm(0);
   // A name that cannot stand in a line is not remembered; the others are.
   ui::FontChoices choices;
   choices.Set({"Bad\tName", false, false}, {font, false});
