@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "Startup.h"
+#include "engine/Class.h"
 #include "ui/Application.h"
 #include "ui/HeadlessBackend.h"
 
@@ -31,6 +32,15 @@ int RunForms(std::unique_ptr<ui::Backend> backend, const GameRun& run, std::ostr
     app = std::make_unique<ui::Application>(std::move(backend));
     app->Title = kApplicationTitle;
     app->ExeName = run.exeName;
+    // What the window system refused and the game lived through goes into
+    // the game's log; before the engine is up, to the standard error.
+    app->OnDisplayError = [&errors](const std::string& line) {
+      if (engine != nullptr) {
+        engine->WriteLog(line);
+      } else {
+        errors << "zendrix2: " << line << std::endl;
+      }
+    };
     if (headless) {
       app->OnException = [&errors, &reports](const std::string& message) {
         errors << "zendrix2: " << message << std::endl;

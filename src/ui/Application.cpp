@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 
 #include "platform/Cp1251.h"
 #include "ui/HintWindow.h"
@@ -150,6 +151,7 @@ void Application::PushModal(Form* form) {
   SetHover(nullptr);
   modal_.push_back(form);
   modalReturn_.push_back(active_);
+  modalJustMinimized_ = false;
 }
 
 void Application::PopModal(Form* form) {
@@ -175,12 +177,19 @@ WindowId Application::ModalOwner(const Form* form) const {
 
 // Under a window manager a click raises the window clicked, the one a modal
 // window blocks too, and may give it the keyboard: the modal window comes
-// back on top with the keyboard, or it would wait hidden for an answer.
+// back on top with the keyboard, or it would wait hidden for an answer. So
+// does a window the manager activated (a task bar's entry), and a modal
+// window that was minimised comes back onto the desktop first. Only the
+// activation a manager makes itself when the modal window is minimised
+// leaves it minimised: the player minimised it a moment before.
 void Application::BringModalForward(const Form* blocked) {
   if (modal_.empty() || popupForm_ != nullptr || blocked == nullptr || blocked == hint_.get()) return;
   Form* modal = modal_.back();
   if (blocked == modal || !blocked->Visible || !modal->Visible || !modal->HasWindow()) return;
+  modalJustMinimized_ = false;
   active_ = modal;
+  // A modal window minimised on its own leaves nothing else to answer.
+  backend_->RestoreWindow(modal->Window());
   backend_->RaiseWindow(modal->Window());
 }
 
@@ -246,6 +255,13 @@ void Application::ProcessMessages() {
   Event event;
   while (!terminated_ && backend_->PollEvent(event)) {
     Guarded([&] { Dispatch(event); });
+  }
+  for (const std::string& line : backend_->TakeDisplayErrors()) {
+    if (OnDisplayError) {
+      Guarded([&] { OnDisplayError(line); });
+    } else {
+      std::fprintf(stderr, "%s\n", line.c_str());
+    }
   }
   FollowDrag();
   if (!terminated_) FireDueTimers();
@@ -359,7 +375,19 @@ void Application::Dispatch(const Event& e) {
       if (capture_ == nullptr && dragForm_ == nullptr && BelongsTo(hover_, FormOf(e.window))) SetHover(nullptr);
       break;
     case Event::Type::Minimized:
-      if (Form* form = FormOf(e.window)) FormMinimized(form);
+      if (Form* form = FormOf(e.window)) {
+        FormMinimized(form);
+        if (!modal_.empty() && form == modal_.back()) modalJustMinimized_ = true;
+      }
+      break;
+    case Event::Type::Activated:
+      if (Form* form = FormOf(e.window); form != nullptr && !AcceptsInput(form)) {
+        if (modalJustMinimized_) {
+          modalJustMinimized_ = false;
+        } else {
+          BringModalForward(form);
+        }
+      }
       break;
     case Event::Type::Repaint:
       if (Form* form = FormOf(e.window)) form->MarkDirty();
@@ -473,7 +501,10 @@ void Application::DispatchMouseUp(Form* form, const Event& e) {
 void Application::DispatchKeyDown(Form* form, const Event& e) {
   if (popupForm_ != nullptr) form = popupForm_;  // an open menu has the keyboard
   if (!AcceptsInput(form)) {
-    BringModalForward(form);
+    // A modifier alone is no answer: it is also what a window gets for the
+    // keys still held when the keyboard comes to it (the Alt of the manager's
+    // Alt+F9 that minimised the modal window).
+    if (e.key != VK_SHIFT && e.key != VK_CONTROL && e.key != VK_MENU) BringModalForward(form);
     return;
   }
   if (hintShown_) {

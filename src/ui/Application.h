@@ -31,6 +31,9 @@ class Application {
   std::string ExeName;
   // When set, exceptions that escape handlers go here instead of the report box.
   std::function<void(const std::string& message)> OnException;
+  // Where the window system's refusals that the program lived through are
+  // told (one line each); when unset, the standard error.
+  std::function<void(const std::string& line)> OnDisplayError;
 
   // Creates a form: constructs it (its controls), sets the caller's instance
   // pointer, then runs its creation handler. The first form created is the
@@ -139,7 +142,10 @@ class Application {
   uint64_t timerSequence_ = 0;
   std::vector<Form*> modal_;
   std::vector<Form*> modalReturn_;  // the window that had the keyboard before each modal one
-  Form* active_ = nullptr;          // the window that has the keyboard
+  // The top modal window was minimised: the activation of a window beneath
+  // that comes next is the manager handing the keyboard on, not the player.
+  bool modalJustMinimized_ = false;
+  Form* active_ = nullptr;  // the window that has the keyboard
   bool terminated_ = false;
   bool destroyed_ = false;
 

@@ -26,6 +26,7 @@ struct Event {
     TextInput,
     CloseRequest,
     Minimized,  // the window was minimised, by the game or from outside
+    Activated,  // the window got the keyboard from outside (a window manager)
     Repaint,    // the window lost what it showed: all of it is to be drawn again
     Quit
   };
@@ -85,6 +86,9 @@ class Backend {
   virtual void ResizeWindow(WindowId id, int width, int height) = 0;
   virtual void RaiseWindow(WindowId id) = 0;
   virtual void MinimizeWindow(WindowId id) = 0;
+  // Brings a shown window that was minimised (by the game or from outside)
+  // back onto the desktop; a window on the desktop stays as it is.
+  virtual void RestoreWindow(WindowId id) = 0;
   // Makes window id, from its next showing on, a dialog of window owner,
   // which a window manager keeps above the owner; owner 0 makes it an
   // ordinary window again.
@@ -100,6 +104,9 @@ class Backend {
   virtual ShiftState GlobalButtons() = 0;
   virtual void SetCursor(Cursor cursor) = 0;
   virtual std::string ClipboardText() = 0;
+  // What the window system refused since the last call and the program
+  // lived through, one line each.
+  virtual std::vector<std::string> TakeDisplayErrors() { return {}; }
 
   // Where PlaySoundA's sounds go.
   virtual platform::AudioOutput& Audio() = 0;

@@ -156,6 +156,10 @@ void HeadlessBackend::MinimizeWindow(WindowId id) {
   if (auto it = windows_.find(id); it != windows_.end()) it->second.minimized = true;
 }
 
+void HeadlessBackend::RestoreWindow(WindowId id) {
+  if (auto it = windows_.find(id); it != windows_.end() && it->second.visible) it->second.minimized = false;
+}
+
 void HeadlessBackend::SetModalFor(WindowId id, WindowId owner) {
   if (auto it = windows_.find(id); it != windows_.end()) it->second.modalFor = owner;
 }

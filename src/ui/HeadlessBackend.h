@@ -31,6 +31,7 @@ class HeadlessBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
+  void RestoreWindow(WindowId id) override;
   void SetModalFor(WindowId id, WindowId owner) override;
   void Present(WindowId, const Bitmap&, const std::vector<Rect>&) override {}
   bool Draws() const override { return false; }

@@ -21,6 +21,7 @@
 
 #include "ui/HeadlessBackend.h"
 #include "ui/SharedFrame.h"
+#include "ui/XErrorLog.h"
 
 namespace ui {
 
@@ -322,6 +323,11 @@ SdlBackend::SdlBackend() : start_(std::chrono::steady_clock::now()) {
     std::string error;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
       SDL_StartTextInput();
+      // In place of SDL's own, which hands every error on to Xlib's: that
+      // one ends the program.
+      if (const char* driver = SDL_GetCurrentVideoDriver(); driver != nullptr && std::strcmp(driver, "x11") == 0) {
+        XErrorLog::Install();
+      }
     } else {
       error = std::string("cannot open a display: ") + SDL_GetError();
     }
@@ -432,6 +438,16 @@ bool SdlBackend::PollEvent(Event& out) {
         out.shift = KeyShift(SDL_GetModState());
         return true;
       case SDL_WINDOWEVENT:
+        // A window waiting for the keyboard gets it once it is on the
+        // screen: its frame mapped, it is exposed.
+        if (waitingForKeyboard_ != nullptr && SDL_GetWindowID(waitingForKeyboard_) == e.window.windowID) {
+          GiveKeyboard(waitingForKeyboard_);
+        }
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+          out.type = Event::Type::Activated;
+          out.window = IdOf(e.window.windowID);
+          return true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
           out.type = Event::Type::CloseRequest;
           out.window = IdOf(e.window.windowID);
@@ -549,6 +565,7 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
 void SdlBackend::DestroyWindow(WindowId id) {
   if (Window* w = Find(id)) {
     if (keyboardWindow_ == w->sdl) keyboardWindow_ = nullptr;
+    if (waitingForKeyboard_ == w->sdl) waitingForKeyboard_ = nullptr;
     w->frame.reset();
     SDL_DestroyWindow(w->sdl);
     windows_.erase(id);
@@ -565,8 +582,7 @@ void SdlBackend::ShowWindow(WindowId id) {
   // a hint or a menu must leave it where it was.
   SDL_ShowWindow(w->sdl);
   clicks_.Shown(id);
-  if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl)
-    SDL_SetWindowInputFocus(keyboardWindow_);
+  if (w->params.popup && keyboardWindow_ != nullptr && keyboardWindow_ != w->sdl) GiveKeyboard(keyboardWindow_);
   w->visible = true;
   ShowPicture(*w);
   // Sent at once: the window is mapped already, and waits for its picture.
@@ -593,6 +609,7 @@ void SdlBackend::HideWindow(WindowId id) {
   const bool withdrawn = Mapped(*w);
   SDL_HideWindow(w->sdl);
   w->visible = false;
+  if (waitingForKeyboard_ == w->sdl) waitingForKeyboard_ = nullptr;
   bool released = true;
   if (withdrawn) {
     w->held = true;
@@ -656,6 +673,12 @@ bool SdlBackend::Released(const Window& window) {
   if (XQueryTree(display_, window.xid, &root, &parent, &children, &count) == 0) return true;
   if (children != nullptr) XFree(children);
   if (parent != root) return false;
+  return WindowState(window) == WithdrawnState;
+}
+
+// The state the manager gives the window in its WM_STATE; withdrawn when
+// it has none.
+long SdlBackend::WindowState(const Window& window) {
   Atom type = None;
   int format = 0;
   unsigned long items = 0;
@@ -668,7 +691,7 @@ bool SdlBackend::Released(const Window& window) {
     if (format == 32 && items >= 1) state = reinterpret_cast<long*>(data)[0];
     XFree(data);
   }
-  return state == WithdrawnState;
+  return state;
 }
 
 // Waits until the manager has let go of a hidden window: the reparenting and
@@ -711,15 +734,64 @@ void SdlBackend::RaiseWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr || !w->visible) return;
   SDL_RaiseWindow(w->sdl);
-  if (!w->params.popup) {
-    SDL_SetWindowInputFocus(w->sdl);
-    keyboardWindow_ = w->sdl;
+  if (!w->params.popup) GiveKeyboard(w->sdl);
+}
+
+// X gives the keyboard only to a window on the screen (viewable); asked for
+// another, it refuses the request. Under a window manager a window shown a
+// moment ago is mapped, but not yet on the screen until the manager has put
+// it in its frame and shown the frame, in its own time. Such a window is
+// given the keyboard when it comes on the screen (its first exposure); a
+// later window given the keyboard takes its place.
+void SdlBackend::GiveKeyboard(SDL_Window* sdl) {
+  keyboardWindow_ = sdl;
+  waitingForKeyboard_ = nullptr;
+  const Window* window = nullptr;
+  for (const auto& [id, w] : windows_) {
+    if (w.sdl == sdl) window = &w;
   }
+  if (window == nullptr) return;
+  if (display_ != nullptr && window->xid != 0) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display_, window->xid, &attributes) == 0 || attributes.map_state != IsViewable) {
+      waitingForKeyboard_ = sdl;
+      return;
+    }
+  }
+  SDL_SetWindowInputFocus(sdl);
 }
 
 void SdlBackend::MinimizeWindow(WindowId id) {
   if (Window* w = Find(id)) SDL_MinimizeWindow(w->sdl);
 }
+
+// A window the manager keeps minimised is off the screen: unmapped, or in a
+// frame the manager unmapped, with its WM_STATE iconic. It comes back as
+// X's rules for clients say (mapped again) and as a task bar brings it
+// (_NET_ACTIVE_WINDOW, asked on the player's behalf): managers follow one or
+// the other. SDL's own restore waits for the window's mapping, which a
+// manager that keeps it minimised never gives.
+void SdlBackend::RestoreWindow(WindowId id) {
+  Window* w = Find(id);
+  if (w == nullptr || !w->visible) return;
+  if (display_ == nullptr || w->xid == 0) {
+    SDL_RestoreWindow(w->sdl);
+    return;
+  }
+  if (Mapped(*w) && WindowState(*w) != IconicState) return;
+  XMapRaised(display_, w->xid);
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = w->xid;
+  request.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+  request.xclient.format = 32;
+  request.xclient.data.l[0] = 2;  // asked for by the player, as a task bar asks
+  request.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+  XFlush(display_);
+}
+
+std::vector<std::string> SdlBackend::TakeDisplayErrors() { return XErrorLog::Take(); }
 
 void SdlBackend::SetModalFor(WindowId id, WindowId owner) {
   if (Window* w = Find(id)) w->owner = owner;

@@ -50,6 +50,7 @@ class SdlBackend : public Backend {
   void ResizeWindow(WindowId id, int width, int height) override;
   void RaiseWindow(WindowId id) override;
   void MinimizeWindow(WindowId id) override;
+  void RestoreWindow(WindowId id) override;
   void SetModalFor(WindowId id, WindowId owner) override;
   void Present(WindowId id, const Bitmap& canvas, const std::vector<Rect>& changed) override;
   bool Draws() const override { return true; }
@@ -57,6 +58,7 @@ class SdlBackend : public Backend {
   ShiftState GlobalButtons() override;
   void SetCursor(Cursor cursor) override;
   std::string ClipboardText() override;
+  std::vector<std::string> TakeDisplayErrors() override;
   platform::AudioOutput& Audio() override;
   MusicOutput& Music() override;
 
@@ -94,6 +96,8 @@ class SdlBackend : public Backend {
   void ApplyShape(Window& window, const Bitmap& canvas);
   bool Mapped(const Window& window);
   bool Released(const Window& window);
+  long WindowState(const Window& window);
+  void GiveKeyboard(SDL_Window* sdl);
   void AwaitRelease(Window& window);
   void GiveBackPixels(Window& window);
   void Regrow(Window& window);
@@ -112,8 +116,10 @@ class SdlBackend : public Backend {
   std::string openError_;
   std::map<WindowId, Window> windows_;
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
-  _XDisplay* display_ = nullptr;          // SDL's X connection, once a window shows it is X11
-  unsigned long wmState_ = 0;             // the atom WM_STATE
+  // That window, while it waits to come on the screen to take the keyboard.
+  SDL_Window* waitingForKeyboard_ = nullptr;
+  _XDisplay* display_ = nullptr;  // SDL's X connection, once a window shows it is X11
+  unsigned long wmState_ = 0;     // the atom WM_STATE
   enum class Sharing { Unknown, Yes, No } sharing_ = Sharing::Unknown;  // the display's memory sharing
   WindowId nextId_ = 1;
   bool pumped_ = false;  // SDL has read the connection since its queue was last found empty

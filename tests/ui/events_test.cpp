@@ -171,8 +171,8 @@ TEST_F(Events, ModalWindowBlocksInputToOtherWindows) {
 }
 
 // A window manager raises the window clicked, and may give it the keyboard,
-// also when a modal window blocks it.
-TEST_F(Events, APressOrAKeyOnABlockedWindowBringsTheModalOneBackWithTheKeyboard) {
+// also when a modal window blocks it, and may minimise the modal one alone.
+TEST_F(Events, APressKeyOrActivationOnABlockedWindowBringsTheModalOneBackWithTheKeyboard) {
   ui::Form* dialog = nullptr;
   app_->CreateForm(dialog);
   input_->answerModal([&](ui::Form& modal) {
@@ -190,6 +190,41 @@ TEST_F(Events, APressOrAKeyOnABlockedWindowBringsTheModalOneBackWithTheKeyboard)
     EXPECT_EQ(key, 0);
     EXPECT_EQ(backend_->Stacking().back(), modal.Window());
     EXPECT_EQ(backend_->FocusWindow(), modal.Window());
+    // Minimised on its own from outside, the modal window comes back with a
+    // press, a key, or the manager's activation of the blocked window.
+    auto post = [&](ui::Event::Type type, const ui::Form& form) {
+      ui::Event event;
+      event.type = type;
+      event.window = form.Window();
+      backend_->Post(event);
+      input_->pump();
+    };
+    // The manager gives the keyboard to the window beneath when the modal
+    // window is minimised: that leaves it minimised.
+    auto minimise = [&] {
+      backend_->MinimizeWindow(modal.Window());
+      backend_->RaiseWindow(form_->Window());
+      post(ui::Event::Type::Minimized, modal);
+      post(ui::Event::Type::Activated, *form_);
+      ASSERT_TRUE(backend_->Windows().at(modal.Window()).minimized);
+    };
+    auto backWithTheKeyboard = [&] {
+      EXPECT_FALSE(backend_->Windows().at(modal.Window()).minimized);
+      EXPECT_EQ(backend_->Stacking().back(), modal.Window());
+      EXPECT_EQ(backend_->FocusWindow(), modal.Window());
+    };
+    minimise();
+    input_->press(a_);
+    input_->release(a_);
+    backWithTheKeyboard();
+    minimise();
+    input_->key(ui::VK_SPACE);
+    backWithTheKeyboard();
+    minimise();
+    post(ui::Event::Type::Activated, *form_);
+    backWithTheKeyboard();
+    EXPECT_TRUE(events_.empty());
+    EXPECT_EQ(key, 0);
     modal.ModalResult = ui::mrOk;
   });
   dialog->ShowModal();
