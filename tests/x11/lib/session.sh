@@ -31,7 +31,8 @@ x11_fail() {
 x11_note() { echo "  $*"; }
 
 # Keeps what the screen showed when the test failed: $ZX_OUT/failed.png, and
-# the windows and the one with the keyboard in $ZX_OUT/failed-windows.txt.
+# the windows (those on the screen, then all) and the one with the keyboard
+# in $ZX_OUT/failed-windows.txt.
 x11_keep_screen() {
   [[ -n "${X11_XVFB_PID:-}" && -z "${X11_KEEPING:-}" ]] && kill -0 "$X11_XVFB_PID" 2>/dev/null || return 0
   X11_KEEPING=1
@@ -40,6 +41,8 @@ x11_keep_screen() {
     echo "keyboard: window $(printf '0x%x' "$(xdotool getwindowfocus -f 2>/dev/null)")"
     echo "mapped windows (id width height left top):"
     x11_windows
+    echo "every window, mapped or not:"
+    xwininfo -root -tree
   } >"$ZX_OUT/failed-windows.txt" 2>&1
 }
 
@@ -65,7 +68,14 @@ x11_cleanup() {
     kill -KILL "$X11_GAME_PID" 2>/dev/null
     wait "$X11_GAME_PID" 2>/dev/null
   fi
+  if [[ -n "${X11_PROBE_PID:-}" ]]; then
+    kill -TERM "$X11_PROBE_PID" 2>/dev/null
+    wait "$X11_PROBE_PID" 2>/dev/null
+  fi
   if [[ -n "${X11_WM_PID:-}" ]]; then
+    # What the manager started first (xfwm4 under its session bus, which
+    # then takes its bus down with it), then the manager.
+    pkill -TERM -P "$X11_WM_PID" 2>/dev/null
     kill -TERM "$X11_WM_PID" 2>/dev/null
     wait "$X11_WM_PID" 2>/dev/null
   fi
@@ -120,14 +130,96 @@ x11_session_start() {
   x11_note "display $DISPLAY, system folder $ZENDRIX_SYSTEM_DIR"
 }
 
-# Starts the window manager openbox on the session's display and waits until
-# it manages the screen. Without it the game's windows are undecorated X
-# windows; with it each sits in a frame of the same size.
+# Starts a window manager on the session's display: $1 names it (openbox when
+# not given; also fluxbox, icewm, metacity, xfwm4, jwm, twm, i3, fvwm or
+# herbstluftwm). Without one the game's windows are undecorated X windows;
+# with one each sits in a frame of the same size.
+# The manager gets a home folder of its own in the session's folder, so that
+# neither the user's settings nor the files a manager writes on its first
+# run come in, and the few that need it a small configuration there.
+# A manager has announced itself (_NET_SUPPORTING_WM_CHECK) before it takes
+# windows: openbox sets it before its event loop runs, and a window asked
+# for then may never be shown (it stays unmapped on the root window, and
+# SDL_ShowWindow waits for ever). So this returns only once the manager has
+# taken a window of the test's own (xlogo), asked for again as long as it
+# is not taken: the window is on the screen and the manager has put
+# WM_STATE on it, which every manager does, those that put no frame round a
+# window too. That window is then closed, and its frame waited off the
+# screen, before the game starts.
 x11_wm_start() {
-  openbox --sm-disable >"$ZX_OUT/openbox.txt" 2>&1 &
+  local wm=${1:-openbox}
+  x11_require "$wm" xlogo xprop
+  local home="$X11_TMP/wm-home" command=()
+  mkdir -p "$home/.config" "$home/.cache" "$home/.local/share"
+  case $wm in
+    openbox) command=(openbox --sm-disable) ;;
+    fluxbox | icewm | jwm) command=("$wm") ;;
+    metacity) command=(metacity --sm-disable --no-composite) ;;
+    xfwm4)
+      # xfwm4 reads its settings through a session bus, and ends without one.
+      x11_require dbus-run-session
+      command=(dbus-run-session -- xfwm4 --compositor=off --sm-client-disable)
+      ;;
+    twm)
+      # Windows where they ask to be, or anywhere: twm's own settings have the
+      # user place each new window with the mouse.
+      printf '%s\n' RandomPlacement UsePPosition\ \"on\" >"$home/.twmrc"
+      command=(twm -f "$home/.twmrc")
+      ;;
+    i3)
+      # No bar and no first-run wizard; windows float, at their own sizes.
+      printf '%s\n' 'font fixed' 'for_window [class=".*"] floating enable' >"$home/i3.conf"
+      command=(i3 -c "$home/i3.conf")
+      ;;
+    fvwm)
+      # Windows where they ask to be, or where they cover the least; those
+      # that ask for no frame (the game's) get none, as under the others.
+      printf '%s\n' 'Style * MinOverlapPlacement, UsePPosition, MwmDecor, MwmBorder, MwmFunctions' >"$home/fvwm.conf"
+      command=(fvwm -f "$home/fvwm.conf")
+      ;;
+    herbstluftwm)
+      # Windows float, at their own sizes; no panel.
+      printf '%s\n' '#!/bin/sh' 'herbstclient rule floating=on' >"$home/autostart"
+      chmod +x "$home/autostart"
+      command=(herbstluftwm --autostart "$home/autostart")
+      ;;
+    *) x11_fail "x11_wm_start knows no window manager \"$wm\"" ;;
+  esac
+  HOME=$home NO_AT_BRIDGE=1 XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_DATA_HOME=$home/.local/share \
+    "${command[@]}" >"$ZX_OUT/$wm.txt" 2>&1 &
   X11_WM_PID=$!
-  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  x11_wait_for wm_running "openbox does not manage the screen (see $ZX_OUT/openbox.txt)"
+  X11_WM_NAME=$wm
+
+  # The test's window: xlogo under a name no other window has.
+  local name="zx-wm-probe-$BASHPID"
+  xlogo -name "$name" -geometry 40x40+20+20 >"$ZX_OUT/$wm-probe.txt" 2>&1 &
+  X11_PROBE_PID=$!
+  X11_PROBE="" X11_PROBE_POLLS=0
+  wm_took_probe() {
+    kill -0 "$X11_WM_PID" 2>/dev/null || x11_fail "$X11_WM_NAME ended at its start (see $ZX_OUT/$X11_WM_NAME.txt)"
+    [[ -n "$X11_PROBE" ]] || X11_PROBE=$(xdotool search --classname "^$name\$" 2>/dev/null | head -n1)
+    [[ -n "$X11_PROBE" ]] || return 1
+    if x11_viewable "$X11_PROBE"; then
+      xprop -id "$X11_PROBE" WM_STATE 2>/dev/null | grep -q 'window state: Normal'
+      return
+    fi
+    # A request to show the window that comes while openbox is still setting
+    # up is lost: the window stays unmapped on the root window for good. So
+    # the request is made again, once in twenty looks (a second), as long as
+    # the manager has not taken the window; a manager that has it already
+    # takes the request for the window it shows.
+    ((++X11_PROBE_POLLS % 20 == 0)) && ! xprop -id "$X11_PROBE" WM_STATE 2>/dev/null | grep -q 'window state' &&
+      xdotool windowmap "$X11_PROBE" 2>/dev/null
+    return 1
+  }
+  x11_wait_for wm_took_probe "$wm does not take windows (see $ZX_OUT/$wm.txt)"
+  local top
+  top=$(x11_toplevel "$X11_PROBE")
+  kill -TERM "$X11_PROBE_PID" 2>/dev/null
+  wait "$X11_PROBE_PID" 2>/dev/null
+  X11_PROBE_PID=""
+  x11_wait_gone "$top" "the window $wm took at its start, closed"
+  x11_note "$wm manages the screen"
 }
 
 # Points ZX_GAME at a copy of the program folder whose "config.pc" has the
