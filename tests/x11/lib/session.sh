@@ -534,3 +534,22 @@ x11_log_lines() {
   cp "$log" "$ZX_OUT/ZendrixLog.log"
   iconv -f CP1251 -t UTF-8 "$log" | tr -d '\r' | sed 's/  -  [0-9]*:[0-9][0-9]:[0-9][0-9]$//'
 }
+
+# From the game screen of a new game (WIN_ID) to the job search's refusal of
+# the first job to a player without education: "Работа", then "Расфасовщик
+# CD-дисков". Sets FWORK, FWORK_X, FWORK_Y to the job search and BOX to the
+# refusal box over it, which has the keyboard (WIN_ID too).
+x11_job_refusal() {
+  x11_move $((589 + 100)) $((42 + 3 * 52 + 18))
+  xdotool click 1
+  x11_wait_window 252 176
+  FWORK=$WIN_ID FWORK_X=$WIN_X FWORK_Y=$WIN_Y
+  x11_wait_keyboard
+  local known
+  known=$(x11_window_ids)
+  x11_move $((16 + 110)) $((32 + 18))
+  xdotool click 1
+  x11_wait_window 430 159 "$known"
+  BOX=$WIN_ID
+  x11_wait_keyboard
+}
