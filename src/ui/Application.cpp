@@ -151,7 +151,7 @@ void Application::PushModal(Form* form) {
   SetHover(nullptr);
   modal_.push_back(form);
   modalReturn_.push_back(active_);
-  modalJustMinimized_ = false;
+  modalMinimizedAt_.reset();
 }
 
 void Application::PopModal(Form* form) {
@@ -181,12 +181,15 @@ WindowId Application::ModalOwner(const Form* form) const {
 // does a window the manager activated (a task bar's entry), and a modal
 // window that was minimised comes back onto the desktop first. Only the
 // activation a manager makes itself when the modal window is minimised
-// leaves it minimised: the player minimised it a moment before.
+// leaves it minimised: the player minimised it a moment before. It is told
+// by its timing, as it comes at once; not every manager makes one (fluxbox
+// gives the keyboard to the desktop), so the next activation may well be the
+// player's own.
 void Application::BringModalForward(const Form* blocked) {
   if (modal_.empty() || popupForm_ != nullptr || blocked == nullptr || blocked == hint_.get()) return;
   Form* modal = modal_.back();
   if (blocked == modal || !blocked->Visible || !modal->Visible || !modal->HasWindow()) return;
-  modalJustMinimized_ = false;
+  modalMinimizedAt_.reset();
   active_ = modal;
   // A modal window minimised on its own leaves nothing else to answer.
   backend_->RestoreWindow(modal->Window());
@@ -377,16 +380,14 @@ void Application::Dispatch(const Event& e) {
     case Event::Type::Minimized:
       if (Form* form = FormOf(e.window)) {
         FormMinimized(form);
-        if (!modal_.empty() && form == modal_.back()) modalJustMinimized_ = true;
+        if (!modal_.empty() && form == modal_.back()) modalMinimizedAt_ = backend_->Now();
       }
       break;
     case Event::Type::Activated:
       if (Form* form = FormOf(e.window); form != nullptr && !AcceptsInput(form)) {
-        if (modalJustMinimized_) {
-          modalJustMinimized_ = false;
-        } else {
-          BringModalForward(form);
-        }
+        // The manager's own hand-over comes within a fraction of a second.
+        constexpr uint64_t kHandOver = 500;
+        if (!modalMinimizedAt_ || backend_->Now() - *modalMinimizedAt_ >= kHandOver) BringModalForward(form);
       }
       break;
     case Event::Type::Repaint:

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -142,9 +143,10 @@ class Application {
   uint64_t timerSequence_ = 0;
   std::vector<Form*> modal_;
   std::vector<Form*> modalReturn_;  // the window that had the keyboard before each modal one
-  // The top modal window was minimised: the activation of a window beneath
-  // that comes next is the manager handing the keyboard on, not the player.
-  bool modalJustMinimized_ = false;
+  // When the top modal window was last minimised: an activation of a window
+  // beneath that comes within a moment of it is the manager handing the
+  // keyboard on, not the player.
+  std::optional<uint64_t> modalMinimizedAt_;
   Form* active_ = nullptr;  // the window that has the keyboard
   bool terminated_ = false;
   bool destroyed_ = false;

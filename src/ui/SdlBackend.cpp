@@ -601,17 +601,24 @@ void SdlBackend::ShowWindow(WindowId id) {
 // for window managers ask of a program that reuses a window it withdrew. The
 // hiding itself waits for that, so that the events SDL reads next, too, find
 // the window on the root window and not in the frame.
+//
+// A window the manager keeps minimised is not mapped, and unmapping it, all
+// SDL does, changes nothing: the manager would keep it, with its entry in a
+// task bar, and show it again, empty and dead, when asked to. Such a window
+// is withdrawn as X's rules for clients say: with a synthetic UnmapNotify
+// sent to the root window (what XWithdrawWindow adds to the unmapping).
+// Its next showing maps it anew.
 void SdlBackend::HideWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
-  // A window the manager keeps minimised is not mapped, and hiding it leaves
-  // it with the manager: there is nothing to wait for.
-  const bool withdrawn = Mapped(*w);
+  const bool mapped = Mapped(*w);
+  const bool minimised = !mapped && display_ != nullptr && w->xid != 0 && WindowState(*w) != WithdrawnState;
   SDL_HideWindow(w->sdl);
+  if (minimised) XWithdrawWindow(display_, w->xid, DefaultScreen(display_));
   w->visible = false;
   if (waitingForKeyboard_ == w->sdl) waitingForKeyboard_ = nullptr;
   bool released = true;
-  if (withdrawn) {
+  if (mapped || minimised) {
     w->held = true;
     AwaitRelease(*w);
     released = !w->held;
@@ -663,8 +670,9 @@ bool SdlBackend::Mapped(const Window& window) {
 }
 
 // The manager has let go of a window once the window is back on the root
-// window and its WM_STATE is gone (or says withdrawn). Both questions are
-// about the window itself, which is ours and there.
+// window and its WM_STATE is gone (or says withdrawn), or, with a manager
+// that keeps a list of its windows, the window is no longer in it: fluxbox
+// leaves the WM_STATE of a window withdrawn while minimised as it was.
 bool SdlBackend::Released(const Window& window) {
   ::Window root = 0;
   ::Window parent = 0;
@@ -673,7 +681,28 @@ bool SdlBackend::Released(const Window& window) {
   if (XQueryTree(display_, window.xid, &root, &parent, &children, &count) == 0) return true;
   if (children != nullptr) XFree(children);
   if (parent != root) return false;
-  return WindowState(window) == WithdrawnState;
+  return WindowState(window) == WithdrawnState || !Listed(window, root);
+}
+
+// Whether the manager lists the window among its clients (_NET_CLIENT_LIST
+// on the root window); true when it keeps no such list.
+bool SdlBackend::Listed(const Window& window, unsigned long root) {
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  const Atom list = XInternAtom(display_, "_NET_CLIENT_LIST", False);
+  if (XGetWindowProperty(display_, root, list, 0, 1L << 16, False, XA_WINDOW, &type, &format, &items, &after, &data) !=
+          Success ||
+      data == nullptr) {
+    return true;
+  }
+  bool listed = format != 32;
+  for (unsigned long i = 0; !listed && i < items; ++i)
+    listed = reinterpret_cast<long*>(data)[i] == static_cast<long>(window.xid);
+  XFree(data);
+  return listed;
 }
 
 // The state the manager gives the window in its WM_STATE; withdrawn when
@@ -705,8 +734,10 @@ void SdlBackend::AwaitRelease(Window& window) {
   while (!Released(window)) {
     const uint64_t now = Now();
     if (now >= deadline) return;
+    // The manager's list is the root window's, whose changes wake no one
+    // here: it is looked at again every few milliseconds.
     pollfd socket{ConnectionNumber(display_), POLLIN, 0};
-    ::poll(&socket, 1, static_cast<int>(deadline - now));
+    ::poll(&socket, 1, static_cast<int>(std::min<uint64_t>(deadline - now, 10)));
   }
   window.held = false;
 }

@@ -96,6 +96,7 @@ class SdlBackend : public Backend {
   void ApplyShape(Window& window, const Bitmap& canvas);
   bool Mapped(const Window& window);
   bool Released(const Window& window);
+  bool Listed(const Window& window, unsigned long root);
   long WindowState(const Window& window);
   void GiveKeyboard(SDL_Window* sdl);
   void AwaitRelease(Window& window);
