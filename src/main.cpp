@@ -44,6 +44,20 @@ int main(int argc, char** argv) {
     headless = true;
   }
 
+  // The log and the plain copy of the configuration need a folder of the
+  // player's: without one the game does not start.
+  if (platform::GetSystemDirectoryA().empty()) {
+    std::fputs(
+        "zendrix2: игре негде вести журнал: папка ~/.local/state/zendrix2 не подходит или ее нельзя создать,\n"
+        "          а личную временную папку сделать не удалось (ни в TMPDIR, ни в /tmp).\n"
+        "          Укажите папку для журнала в переменной ZENDRIX_SYSTEM_DIR.\n"
+        "zendrix2: the game has nowhere to keep its log: ~/.local/state/zendrix2 will not do or cannot be made,\n"
+        "          and no private temporary folder could be made (in TMPDIR or in /tmp).\n"
+        "          Name a folder for the log in the variable ZENDRIX_SYSTEM_DIR.\n",
+        stderr);
+    return 1;
+  }
+
   std::unique_ptr<ui::Backend> backend;
   try {
     backend = ui::MakeBackend(headless);

@@ -111,7 +111,9 @@ void Tzenx::LoadConfiguration(const std::string& folder) {
   }
   for (std::string& line : lines) line = ScrambleLine(line, ScrambleKey());
   const std::string plain = SystemPath + "/config.pc";
-  if (!platform::SaveLines(plain, lines)) throw std::runtime_error("Cannot create file \"" + plain + "\"");
+  // No system folder at all: nothing is written at the root instead.
+  if (SystemPath.empty() || !platform::SaveLines(plain, lines))
+    throw std::runtime_error("Cannot create file \"" + plain + "\"");
   const std::vector<std::string> values = platform::IniFile(plain).ReadSectionValues("Game");
 
   auto text = [&](const char* key) { return platform::ValueOf(values, key); };

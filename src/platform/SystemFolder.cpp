@@ -1,5 +1,6 @@
 #include "platform/SystemFolder.h"
 
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -35,10 +37,37 @@ void MakeFolders(const std::string& path) {
   }
 }
 
-// `under` the user's own home folder, made when missing. Taken only when it
-// is itself a folder (no link to one) of this user's that no one else may
-// write to: another user could otherwise have made it first and put links in
-// it. Empty when it is not, or without a home folder.
+// Whether group `gid` is the user's own and no one else's: the user's own group
+// (as the system gives every user one of their own), of which no other user
+// is a member, whether named in the group or by the group of their account.
+bool GroupOfTheUserAlone(gid_t gid) {
+  const passwd* me = ::getpwuid(::geteuid());
+  if (me == nullptr || me->pw_name == nullptr || me->pw_gid != gid) return false;
+  const std::string name = me->pw_name;
+  const uid_t uid = me->pw_uid;
+  const group* entry = ::getgrgid(gid);
+  if (entry == nullptr) return false;
+  for (char** member = entry->gr_mem; member != nullptr && *member != nullptr; ++member) {
+    if (name != *member) return false;
+  }
+  bool alone = true;
+  ::setpwent();
+  while (const passwd* other = ::getpwent()) {
+    if (other->pw_gid == gid && other->pw_uid != uid) {
+      alone = false;
+      break;
+    }
+  }
+  ::endpwent();
+  return alone;
+}
+
+// `under` the user's own home folder, made when missing. Taken only when
+// what it names (through a link too, as dotfile managers place them) is a
+// folder of this user's that no other user may write to: another user could
+// otherwise have made it first and put links in it. A group may write to it
+// only when the group is the user's alone. Empty when it is not, or without
+// a home folder.
 std::string OwnFolder(const char* under) {
   const std::string home = OwnHomeFolder();
   if (home.empty()) return "";
@@ -46,29 +75,36 @@ std::string OwnFolder(const char* under) {
   DropTrailingSeparators(folder);
   MakeFolders(folder);
   struct stat info {};
-  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() ||
-      (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+  if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() ||
+      (info.st_mode & S_IWOTH) != 0 || ((info.st_mode & S_IWGRP) != 0 && !GroupOfTheUserAlone(info.st_gid))) {
     return "";
   }
   return folder;
 }
 
 // A new folder of this run's own, open to this user only, under the
-// temporary folder; the programs the game starts find it through
-// ZENDRIX_SYSTEM_DIR. Empty when it cannot be made.
+// temporary folder (TMPDIR, or /tmp when that one will not do); the programs
+// the game starts find it through ZENDRIX_SYSTEM_DIR. Empty when none can
+// be made.
 std::string MakeRunFolder() {
-  const char* temporary = std::getenv("TMPDIR");
-  std::string folder = temporary != nullptr && *temporary == '/' ? temporary : "/tmp";
-  DropTrailingSeparators(folder);
-  if (folder.back() != '/') folder += '/';
-  folder += "zendrix2-XXXXXX";
-  if (::mkdtemp(folder.data()) == nullptr) return "";
-  ::setenv("ZENDRIX_SYSTEM_DIR", folder.c_str(), 1);
-  std::fprintf(stderr,
-               "%s: журнал этого запуска лежит в %s, папку задает ZENDRIX_SYSTEM_DIR / "
-               "this run's log is in %s; ZENDRIX_SYSTEM_DIR chooses the folder\n",
-               program_invocation_short_name, folder.c_str(), folder.c_str());
-  return folder;
+  std::vector<std::string> places;
+  if (const char* temporary = std::getenv("TMPDIR"); temporary != nullptr && *temporary == '/') {
+    places.emplace_back(temporary);
+  }
+  places.emplace_back("/tmp");
+  for (std::string folder : places) {
+    DropTrailingSeparators(folder);
+    if (folder.back() != '/') folder += '/';
+    folder += "zendrix2-XXXXXX";
+    if (::mkdtemp(folder.data()) == nullptr) continue;
+    ::setenv("ZENDRIX_SYSTEM_DIR", folder.c_str(), 1);
+    std::fprintf(stderr,
+                 "%s: журнал этого запуска лежит в %s, папку задает ZENDRIX_SYSTEM_DIR / "
+                 "this run's log is in %s; ZENDRIX_SYSTEM_DIR chooses the folder\n",
+                 program_invocation_short_name, folder.c_str(), folder.c_str());
+    return folder;
+  }
+  return "";
 }
 
 }  // namespace
@@ -85,13 +121,10 @@ std::string GetSystemDirectoryA() {
     return runFolder;
   } else if (std::string picked = OwnFolder("/.local/state/zendrix2"); !picked.empty()) {
     return picked;
-  } else if (runFolder = MakeRunFolder(); !runFolder.empty()) {
-    return runFolder;
   } else {
-    // Not even that: the folder is named as before and taken as one the
-    // user chose; without a home folder it lies at the root, where only the
-    // administrator makes folders, so the log is then not written.
-    folder = OwnHomeFolder() + "/.local/state/zendrix2";
+    // Empty when not even that can be made: a folder refused is never used.
+    runFolder = MakeRunFolder();
+    return runFolder;
   }
   DropTrailingSeparators(folder);
   MakeFolders(folder);

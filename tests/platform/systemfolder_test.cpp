@@ -2,6 +2,8 @@
 // player can write to, never one another user could have made first.
 #include "platform/SystemFolder.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -10,7 +12,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "TempFolder.h"
 #include "platform/TextFile.h"
@@ -26,6 +31,142 @@ std::string Standing(const std::string& path) {
   if (::lstat(path.c_str(), &info) != 0) return "-";
   return std::to_string(info.st_mode) + " " + std::to_string(info.st_uid) + " " + std::to_string(info.st_size) + " " +
          std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec);
+}
+
+// What the folders are in a new process of the same user with the
+// environment `variables` (null removes one): the system folder, the cache
+// folder, ZENDRIX_SYSTEM_DIR afterwards, and what went to the standard error.
+struct Answer {
+  std::string system, cache, named, errors;
+};
+Answer AskAChild(const TempFolder& folder, const std::map<std::string, const char*>& variables) {
+  const std::string out = folder.File("answer"), err = folder.File("errors");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    // The child's environment ends with it.
+    for (const char* name : {"ZENDRIX_SYSTEM_DIR", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) ::unsetenv(name);
+    for (const auto& [name, value] : variables)
+      value != nullptr ? ::setenv(name.c_str(), value, 1) : ::unsetenv(name.c_str());
+    const int errors = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (errors < 0 || ::dup2(errors, STDERR_FILENO) < 0) ::_exit(2);
+    const std::string system = GetSystemDirectoryA();
+    const std::string cache = CacheFolder();
+    const char* named = std::getenv("ZENDRIX_SYSTEM_DIR");
+    std::ofstream(out) << system << "\n" << cache << "\n" << (named != nullptr ? named : "") << "\n";
+    ::_exit(0);
+  }
+  int status = 0;
+  EXPECT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  Answer answer;
+  std::ifstream in(out);
+  std::getline(in, answer.system);
+  std::getline(in, answer.cache);
+  std::getline(in, answer.named);
+  answer.errors = folder.Read("errors");
+  return answer;
+}
+
+// Whether the user's own group has the user alone in it, as the system gives
+// each user a group of their own; not so where users share one.
+bool OwnGroupIsTheUsersAlone() {
+  const passwd* me = ::getpwuid(::geteuid());
+  if (me == nullptr) return false;
+  const std::string name = me->pw_name;
+  const uid_t uid = me->pw_uid;
+  const gid_t gid = me->pw_gid;
+  const group* own = ::getgrgid(gid);
+  if (own == nullptr) return false;
+  for (char** member = own->gr_mem; *member != nullptr; ++member) {
+    if (name != *member) return false;
+  }
+  ::setpwent();
+  bool alone = true;
+  while (const passwd* other = ::getpwent()) alone = alone && (other->pw_gid != gid || other->pw_uid == uid);
+  ::endpwent();
+  return alone;
+}
+
+// The folders a player sets up the usual ways are taken, for any user: made
+// by the game, a link to a folder of the player's own (as dotfile managers
+// place them), and one the player's own group may write to, where that group
+// is the player's alone. A folder others may write to, or a group of several
+// users, is refused: the run then makes a folder of its own under TMPDIR, or
+// under /tmp when TMPDIR will not do, and names it.
+TEST(SystemFolder, TheFolderThePlayerSetUpIsTakenAndOnlyThat) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  const std::string home = folder.File("home"), state = home + "/.local/state/zendrix2";
+  const std::string cache = home + "/.cache/zendrix2";
+  const std::string temporary = folder.File("tmp");
+  fs::create_directories(temporary);
+  auto ask = [&](const char* tmpdir = nullptr) {
+    return AskAChild(folder, {{"HOME", home.c_str()}, {"TMPDIR", tmpdir != nullptr ? tmpdir : temporary.c_str()}});
+  };
+  auto taken = [&](const std::string& what) {
+    const Answer answer = ask();
+    EXPECT_EQ(answer.system, state) << what;
+    EXPECT_EQ(answer.cache, cache) << what;
+    EXPECT_EQ(answer.named, "") << what;
+    EXPECT_EQ(answer.errors, "") << what;
+  };
+  auto refused = [&](const std::string& what) {
+    const Answer answer = ask();
+    EXPECT_EQ(answer.system.rfind(temporary + "/zendrix2-", 0), 0u) << what << ": " << answer.system;
+    EXPECT_EQ(answer.named, answer.system) << what;
+    EXPECT_NE(answer.errors.find(answer.system), std::string::npos) << what << ": " << answer.errors;
+    EXPECT_EQ(answer.cache, cache) << what << ": the cache has a folder of its own";
+    EXPECT_TRUE(fs::is_empty(state)) << what;
+  };
+
+  taken("a home without the folders");
+  struct stat made {};
+  ASSERT_EQ(::lstat(state.c_str(), &made), 0);
+  EXPECT_TRUE(S_ISDIR(made.st_mode));
+  EXPECT_EQ(made.st_mode & 07777, 0700u);
+
+  // A link to a folder of the player's own.
+  fs::remove(state);
+  fs::create_directories(home + "/dotfiles/state");
+  fs::permissions(home + "/dotfiles/state", fs::perms::owner_all);
+  fs::create_directory_symlink(home + "/dotfiles/state", state);
+  taken("a link to a folder of the player's own");
+
+  // Open to everyone, itself or where a link leads.
+  fs::permissions(home + "/dotfiles/state", fs::perms::all);
+  refused("a link to a folder open to everyone");
+  fs::remove(state);
+  fs::create_directory(state);
+  fs::permissions(state, fs::perms::all);
+  refused("a folder open to everyone");
+  fs::permissions(state, fs::perms::owner_all | fs::perms::others_write | fs::perms::others_exec);
+  refused("a folder others may write to");
+
+  // TMPDIR that will not do: /tmp.
+  const Answer fallback = ask("/nonexistent");
+  EXPECT_EQ(fallback.system.rfind("/tmp/zendrix2-", 0), 0u) << fallback.system;
+  EXPECT_EQ(fallback.named, fallback.system);
+  if (fallback.system.rfind("/tmp/zendrix2-", 0) == 0) fs::remove_all(fallback.system);
+
+  // Written to by the player's own group.
+  fs::permissions(state, fs::perms::owner_all | fs::perms::group_all | fs::perms::others_read | fs::perms::others_exec);
+  if (OwnGroupIsTheUsersAlone()) {
+    taken("a folder its owner's group of one may write to");
+  } else {
+    refused("a folder its owner's group may write to, with other users in it");
+  }
+  // A group that is not the player's own: any other, for the administrator;
+  // another group the player is in, for a user.
+  gid_t another = ::getgid() + 1;
+  if (::geteuid() != 0) {
+    std::vector<gid_t> groups(static_cast<size_t>(std::max(::getgroups(0, nullptr), 0)));
+    groups.resize(static_cast<size_t>(std::max(::getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+    another = ::getgid();
+    for (gid_t g : groups) another = g != ::getgid() ? g : another;
+  }
+  if (another != ::getgid() && ::chown(state.c_str(), static_cast<uid_t>(-1), another) == 0) {
+    refused("a folder another group may write to");
+  }
 }
 
 // A user with no home folder, then one whose home holds the game's folders
