@@ -114,6 +114,28 @@ TEST(FontChoices, AreTakenAgainOnlyWhileWhatTheyCameFromStandsAsItDid) {
          ASSERT_EQ(::utimensat(AT_FDCWD, f.File("fonts").c_str(), folderTimes, 0), 0);
        },
        kEnvironment, false},
+      {"the chosen font file overwritten in place with the same size and times, as cp -p does",
+       [](const auto& f) {
+         const std::string path = f.File("fonts/Sans.ttf");
+         struct stat before {};
+         ASSERT_EQ(::stat(path.c_str(), &before), 0);
+         const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+         ASSERT_GE(fd, 0);
+         ASSERT_EQ(::write(fd, "fond", 4), 4);
+         ::close(fd);
+         // The times put back; the file's change time, which no one sets,
+         // moves with that, once the clock of files has moved on.
+         const timespec times[2] = {before.st_atim, before.st_mtim};
+         struct stat after {};
+         do {
+           ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+           ASSERT_EQ(::stat(path.c_str(), &after), 0);
+         } while (after.st_ctim.tv_sec == before.st_ctim.tv_sec && after.st_ctim.tv_nsec == before.st_ctim.tv_nsec &&
+                  ::usleep(1000) == 0);
+         ASSERT_EQ(after.st_ino, before.st_ino);
+         ASSERT_EQ(after.st_size, before.st_size);
+       },
+       kEnvironment, false},
       {"another language", [](const auto&) {}, "21401\tzendrix2\tLANG=C.UTF-8\tHOME=/home/player", false},
   };
   for (const Case& c : cases) {
