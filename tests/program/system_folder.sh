@@ -6,8 +6,8 @@
 # says why in Russian and English and names ZENDRIX_SYSTEM_DIR, and writes
 # nothing anywhere.
 #   system_folder.sh PATH/TO/zendrix2 WORK_FOLDER
-# The home folders lie in WORK_FOLDER, not under /tmp, which the last case
-# replaces with an empty read-only one in a mount namespace of its own.
+# The home folders lie in WORK_FOLDER; the last case makes /tmp read-only in
+# a mount namespace of its own.
 set -u
 game=$1
 mkdir -p "$2"
@@ -54,8 +54,8 @@ echo "ok: the folder a link leads to holds the log"
 home=$work/refused
 mkdir -p "$home/.local/state/zendrix2"
 chmod 777 "$home/.local/state/zendrix2"
-# An empty read-only /tmp in a mount namespace: as the administrator, or in
-# a user namespace of the user's own.
+# /tmp read-only in a mount namespace: as the administrator, or in a user
+# namespace of the user's own.
 namespace=(unshare -m)
 [[ $(id -u) -eq 0 ]] || namespace=(unshare -rm)
 if ! "${namespace[@]}" true 2>/dev/null; then
@@ -63,7 +63,8 @@ if ! "${namespace[@]}" true 2>/dev/null; then
   exit 77
 fi
 HOME="$home" TMPDIR=/nonexistent GAME="$game" "${namespace[@]}" bash -c \
-  'mount --make-rprivate / && mount -t tmpfs -o ro tmpfs /tmp && exec "$GAME" --headless 100' >"$work/out" 2>"$work/err"
+  'mount --make-rprivate / && mount --bind /tmp /tmp && mount -o remount,bind,ro /tmp && exec "$GAME" --headless 100' \
+  >"$work/out" 2>"$work/err"
 status=$?
 [[ $status -eq 1 ]] || fail "with no folder to be had the exit status is $status, not 1"
 grep -q "ZENDRIX_SYSTEM_DIR" "$work/err" || fail "the message does not name ZENDRIX_SYSTEM_DIR"
