@@ -551,6 +551,7 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
   if (x11 && display_ == nullptr) {
     display_ = info.info.x11.display;
     wmState_ = XInternAtom(display_, "WM_STATE", False);
+    clientList_ = XInternAtom(display_, "_NET_CLIENT_LIST", False);
   }
   const WindowId id = nextId_++;
   Window window;
@@ -692,9 +693,8 @@ bool SdlBackend::Listed(const Window& window, unsigned long root) {
   unsigned long items = 0;
   unsigned long after = 0;
   unsigned char* data = nullptr;
-  const Atom list = XInternAtom(display_, "_NET_CLIENT_LIST", False);
-  if (XGetWindowProperty(display_, root, list, 0, 1L << 16, False, XA_WINDOW, &type, &format, &items, &after, &data) !=
-          Success ||
+  if (XGetWindowProperty(display_, root, clientList_, 0, 1L << 16, False, XA_WINDOW, &type, &format, &items, &after,
+                         &data) != Success ||
       data == nullptr) {
     return true;
   }

@@ -121,6 +121,7 @@ class SdlBackend : public Backend {
   SDL_Window* waitingForKeyboard_ = nullptr;
   _XDisplay* display_ = nullptr;  // SDL's X connection, once a window shows it is X11
   unsigned long wmState_ = 0;     // the atom WM_STATE
+  unsigned long clientList_ = 0;  // the atom _NET_CLIENT_LIST
   enum class Sharing { Unknown, Yes, No } sharing_ = Sharing::Unknown;  // the display's memory sharing
   WindowId nextId_ = 1;
   bool pumped_ = false;  // SDL has read the connection since its queue was last found empty
