@@ -10,7 +10,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache clang clang-format libclang-rt-14-dev
   libsdl2-dev libx11-dev libxext-dev libsdl2-ttf-dev libsdl2-mixer-dev libjpeg62-turbo-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev valgrind
-  xvfb xauth xdotool imagemagick x11-apps x11-utils x11-xkb-utils openbox fluxbox icewm metacity wmctrl
+  xvfb xauth xdotool imagemagick x11-apps x11-utils x11-xkb-utils openbox fluxbox icewm metacity herbstluftwm wmctrl
 )
 
 missing=()

@@ -21,6 +21,7 @@
 
 #include "ui/HeadlessBackend.h"
 #include "ui/SharedFrame.h"
+#include "ui/X11WindowState.h"
 #include "ui/XErrorLog.h"
 
 namespace ui {
@@ -533,6 +534,19 @@ int SdlBackend::DesktopHeight() {
 
 WindowId SdlBackend::CreateWindow(const WindowParams& params) {
   Started();
+  Window window;
+  window.params = params;
+  window.sdl = MakeSdlWindow(window.params, window.xid);
+  if (window.sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+  const WindowId id = nextId_++;
+  windows_.emplace(id, std::move(window));
+  return id;
+}
+
+// A hidden SDL window as `params` ask, shaped where they ask and SDL can
+// (params.shaped then says whether it could); its X window in `xid` on X11.
+// Null when SDL can make none.
+SDL_Window* SdlBackend::MakeSdlWindow(WindowParams& params, unsigned long& xid) {
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
   if (params.popup) flags |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
   SDL_Window* sdl = nullptr;
@@ -541,26 +555,21 @@ WindowId SdlBackend::CreateWindow(const WindowParams& params) {
                                  static_cast<unsigned>(std::max(0, params.top)), static_cast<unsigned>(params.width),
                                  static_cast<unsigned>(params.height), flags);
   }
-  const bool shaped = sdl != nullptr;
+  params.shaped = sdl != nullptr;
   if (sdl == nullptr)
     sdl = SDL_CreateWindow(params.title.c_str(), params.left, params.top, params.width, params.height, flags);
-  if (sdl == nullptr) throw std::runtime_error(std::string("cannot create a window: ") + SDL_GetError());
+  if (sdl == nullptr) return nullptr;
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  const bool x11 = SDL_GetWindowWMInfo(sdl, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11;
-  if (x11 && display_ == nullptr) {
-    display_ = info.info.x11.display;
-    wmState_ = XInternAtom(display_, "WM_STATE", False);
-    clientList_ = XInternAtom(display_, "_NET_CLIENT_LIST", False);
+  xid = 0;
+  if (SDL_GetWindowWMInfo(sdl, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+    xid = info.info.x11.window;
+    if (display_ == nullptr) {
+      display_ = info.info.x11.display;
+      states_ = std::make_unique<X11WindowState>(display_);
+    }
   }
-  const WindowId id = nextId_++;
-  Window window;
-  window.sdl = sdl;
-  if (x11) window.xid = info.info.x11.window;
-  window.params = params;
-  window.params.shaped = shaped;
-  windows_.emplace(id, std::move(window));
-  return id;
+  return sdl;
 }
 
 void SdlBackend::DestroyWindow(WindowId id) {
@@ -577,7 +586,6 @@ void SdlBackend::ShowWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
   Regrow(*w);
-  AwaitRelease(*w);
   MarkDialog(*w);
   // Without a window manager X gives the keyboard to every window mapped;
   // a hint or a menu must leave it where it was.
@@ -596,44 +604,79 @@ void SdlBackend::ShowWindow(WindowId id) {
 // server about a window's parent when it places the window (and when it reads
 // where the window went): on a window hidden a moment ago that parent is the
 // frame on its way out, and when the frame is gone before the next request
-// about it, Xlib ends the program on the BadWindow. A message answered and the
-// next one placed where it was did just that. So a hidden window is not used
-// again, placed or shown, until the manager has let go of it, as X's rules
-// for window managers ask of a program that reuses a window it withdrew. The
-// hiding itself waits for that, so that the events SDL reads next, too, find
-// the window on the root window and not in the frame.
+// about it, the request fails. A message answered and the next one placed
+// where it was did just that. So a hidden window is not used again, placed
+// or shown, while the manager still holds it, as X's rules for window
+// managers ask of a program that reuses a window it withdrew. The hiding
+// waits for the manager to let go, briefly (a manager does it in a few
+// milliseconds), so that the events SDL reads next, too, find the window on
+// the root window and not in the frame.
 //
-// A window the manager keeps minimised is not mapped, and unmapping it, all
-// SDL does, changes nothing: the manager would keep it, with its entry in a
-// task bar, and show it again, empty and dead, when asked to. Such a window
-// is withdrawn as X's rules for clients say: with a synthetic UnmapNotify
-// sent to the root window (what XWithdrawWindow adds to the unmapping).
-// Its next showing maps it anew.
+// A window the manager does not let go of in that time, or one it keeps off
+// the screen (minimised, or on another desktop: unmapping it, all SDL does,
+// changes nothing there), is given up: destroyed, which every manager
+// follows, and a new hidden window takes its place. Managers differ on a
+// window withdrawn while minimised (herbstluftwm keeps it, in its frame and
+// its task list, and shows it again when asked, empty and dead); none keeps
+// a window that is gone. The game never waits on a manager twice for one
+// hiding, and the next showing is a new window to every manager.
 void SdlBackend::HideWindow(WindowId id) {
   Window* w = Find(id);
   if (w == nullptr) return;
-  const bool mapped = Mapped(*w);
-  const bool minimised = !mapped && display_ != nullptr && w->xid != 0 && WindowState(*w) != WithdrawnState;
-  SDL_HideWindow(w->sdl);
-  if (minimised) XWithdrawWindow(display_, w->xid, DefaultScreen(display_));
   w->visible = false;
   if (waitingForKeyboard_ == w->sdl) waitingForKeyboard_ = nullptr;
-  bool released = true;
-  if (mapped || minimised) {
-    w->held = true;
-    AwaitRelease(*w);
-    released = !w->held;
-  } else if (display_ != nullptr && w->xid != 0) {
-    released = Released(*w);
+  if (states_ != nullptr && w->xid != 0) {
+    if (states_->HeldOffScreen(w->xid)) {
+      Renew(*w);
+      return;
+    }
+    const bool mapped = states_->Mapped(w->xid);
+    SDL_HideWindow(w->sdl);
+    constexpr uint64_t kLongestWait = 200;
+    if (mapped && !states_->AwaitLetGo(w->xid, kLongestWait)) {
+      Renew(*w);
+      return;
+    }
+  } else {
+    SDL_HideWindow(w->sdl);
   }
-  if (released) GiveBackPixels(*w);
+  GiveBackPixels(*w);
+}
+
+// A new hidden window in place of one the manager will not give back: made
+// where the form is, at its size, with none of its pixels (the form draws
+// the whole of it before it is next shown). The old one goes; a new one
+// cannot be had, it stays, hidden as SDL hides it.
+void SdlBackend::Renew(Window& window) {
+  unsigned long xid = 0;
+  WindowParams params = window.params;
+  SDL_Window* fresh = MakeSdlWindow(params, xid);
+  if (fresh == nullptr) {
+    SDL_ClearError();
+    SDL_HideWindow(window.sdl);
+    return;
+  }
+  SDL_Window* old = window.sdl;
+  window.frame.reset();
+  SDL_DestroyWindow(old);
+  if (keyboardWindow_ == old) keyboardWindow_ = fresh;
+  if (waitingForKeyboard_ == old) waitingForKeyboard_ = nullptr;
+  window.sdl = fresh;
+  window.xid = xid;
+  window.params = params;
+  window.shapeApplied = false;
+  window.holdsPicture = false;
+  window.shrunk = false;
+  window.frameless = false;
+  window.dialog = false;
+  window.transientFor = 0;
+  if (display_ != nullptr) XFlush(display_);
 }
 
 // A hidden window gives back its pixels. SDL frees a window's framebuffer
 // only to make one of another size, so the window takes the smallest size,
 // with a framebuffer of one pixel, until it is drawn or shown again (its
-// form draws all of it then anyway). Only a window that is ours alone is
-// resized: one the manager still holds (minimised) keeps its pixels.
+// form draws all of it then anyway).
 void SdlBackend::GiveBackPixels(Window& window) {
   if (UsesFrames(window)) {
     // A shared frame is simply let go of; the window keeps its size.
@@ -657,96 +700,16 @@ void SdlBackend::GiveBackPixels(Window& window) {
 void SdlBackend::Regrow(Window& window) {
   if (!window.shrunk) return;
   window.shrunk = false;
-  AwaitRelease(window);
   SDL_SetWindowSize(window.sdl, window.params.width, window.params.height);
   // SDL puts a shaped window out of sight when it changes its size; the
   // shape itself stays the server's.
   if (window.params.shaped) SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 
-bool SdlBackend::Mapped(const Window& window) {
-  if (display_ == nullptr || window.xid == 0) return false;
-  XWindowAttributes attributes;
-  return XGetWindowAttributes(display_, window.xid, &attributes) != 0 && attributes.map_state != IsUnmapped;
-}
-
-// The manager has let go of a window once the window is back on the root
-// window and its WM_STATE is gone (or says withdrawn), or, with a manager
-// that keeps a list of its windows, the window is no longer in it: fluxbox
-// leaves the WM_STATE of a window withdrawn while minimised as it was.
-bool SdlBackend::Released(const Window& window) {
-  ::Window root = 0;
-  ::Window parent = 0;
-  ::Window* children = nullptr;
-  unsigned count = 0;
-  if (XQueryTree(display_, window.xid, &root, &parent, &children, &count) == 0) return true;
-  if (children != nullptr) XFree(children);
-  if (parent != root) return false;
-  return WindowState(window) == WithdrawnState || !Listed(window, root);
-}
-
-// Whether the manager lists the window among its clients (_NET_CLIENT_LIST
-// on the root window); true when it keeps no such list.
-bool SdlBackend::Listed(const Window& window, unsigned long root) {
-  Atom type = None;
-  int format = 0;
-  unsigned long items = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(display_, root, clientList_, 0, 1L << 16, False, XA_WINDOW, &type, &format, &items, &after,
-                         &data) != Success ||
-      data == nullptr) {
-    return true;
-  }
-  bool listed = format != 32;
-  for (unsigned long i = 0; !listed && i < items; ++i)
-    listed = reinterpret_cast<long*>(data)[i] == static_cast<long>(window.xid);
-  XFree(data);
-  return listed;
-}
-
-// The state the manager gives the window in its WM_STATE; withdrawn when
-// it has none.
-long SdlBackend::WindowState(const Window& window) {
-  Atom type = None;
-  int format = 0;
-  unsigned long items = 0;
-  unsigned long after = 0;
-  unsigned char* data = nullptr;
-  long state = WithdrawnState;
-  if (XGetWindowProperty(display_, window.xid, wmState_, 0, 1, False, AnyPropertyType, &type, &format, &items, &after,
-                         &data) == Success &&
-      data != nullptr) {
-    if (format == 32 && items >= 1) state = reinterpret_cast<long*>(data)[0];
-    XFree(data);
-  }
-  return state;
-}
-
-// Waits until the manager has let go of a hidden window: the reparenting and
-// the removal of WM_STATE each send the window an event, which wakes the wait.
-// A manager that has not done it within half a second is left to it; the next
-// placing or showing of the window waits again.
-void SdlBackend::AwaitRelease(Window& window) {
-  if (!window.held) return;
-  constexpr uint64_t kLongestWait = 500;
-  const uint64_t deadline = Now() + kLongestWait;
-  while (!Released(window)) {
-    const uint64_t now = Now();
-    if (now >= deadline) return;
-    // The manager's list is the root window's, whose changes wake no one
-    // here: it is looked at again every few milliseconds.
-    pollfd socket{ConnectionNumber(display_), POLLIN, 0};
-    ::poll(&socket, 1, static_cast<int>(std::min<uint64_t>(deadline - now, 10)));
-  }
-  window.held = false;
-}
-
 void SdlBackend::MoveWindow(WindowId id, int left, int top) {
   if (Window* w = Find(id)) {
     w->params.left = left;
     w->params.top = top;
-    AwaitRelease(*w);
     SDL_SetWindowPosition(w->sdl, left, top);
   }
 }
@@ -756,7 +719,6 @@ void SdlBackend::ResizeWindow(WindowId id, int width, int height) {
     w->params.width = width;
     w->params.height = height;
     if (w->shrunk) return;  // it takes the size when it is shown
-    AwaitRelease(*w);
     SDL_SetWindowSize(w->sdl, width, height);
   }
 }
@@ -782,12 +744,9 @@ void SdlBackend::GiveKeyboard(SDL_Window* sdl) {
     if (w.sdl == sdl) window = &w;
   }
   if (window == nullptr) return;
-  if (display_ != nullptr && window->xid != 0) {
-    XWindowAttributes attributes;
-    if (XGetWindowAttributes(display_, window->xid, &attributes) == 0 || attributes.map_state != IsViewable) {
-      waitingForKeyboard_ = sdl;
-      return;
-    }
+  if (states_ != nullptr && window->xid != 0 && !states_->Viewable(window->xid)) {
+    waitingForKeyboard_ = sdl;
+    return;
   }
   SDL_SetWindowInputFocus(sdl);
 }
@@ -809,7 +768,7 @@ void SdlBackend::RestoreWindow(WindowId id) {
     SDL_RestoreWindow(w->sdl);
     return;
   }
-  if (Mapped(*w) && WindowState(*w) != IconicState) return;
+  if (states_->Mapped(w->xid) && !states_->Iconic(w->xid)) return;
   XMapRaised(display_, w->xid);
   XEvent request{};
   request.xclient.type = ClientMessage;
@@ -871,7 +830,6 @@ void SdlBackend::ApplyShape(Window& window, const Bitmap& canvas) {
       SDL_Color{window.params.shapeKey.r, window.params.shapeKey.g, window.params.shapeKey.b, 255};
   if (shape != nullptr && SDL_SetWindowShape(window.sdl, shape, &mode) == 0) window.shapeApplied = true;
   if (shape != nullptr) SDL_FreeSurface(shape);
-  AwaitRelease(window);
   SDL_SetWindowPosition(window.sdl, window.params.left, window.params.top);
 }
 

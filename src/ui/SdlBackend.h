@@ -24,6 +24,7 @@ struct _XDisplay;
 namespace ui {
 
 class SharedFrame;
+class X11WindowState;
 
 // The backend a program runs on: the headless one only when asked for,
 // otherwise real windows. Throws std::runtime_error when there is no display.
@@ -73,8 +74,6 @@ class SdlBackend : public Backend {
     // are answered from it); false until a whole canvas is in it, and again
     // when SDL made it anew at a change of size.
     bool holdsPicture = false;
-    // Hidden, but the window manager may not have let go of it yet.
-    bool held = false;
     // Hidden at the smallest size, its pixels given back; it gets its size
     // again when it is next drawn or shown.
     bool shrunk = false;
@@ -94,12 +93,9 @@ class SdlBackend : public Backend {
   Window* Find(WindowId id);
   WindowId IdOf(uint32_t sdlWindowId) const;
   void ApplyShape(Window& window, const Bitmap& canvas);
-  bool Mapped(const Window& window);
-  bool Released(const Window& window);
-  bool Listed(const Window& window, unsigned long root);
-  long WindowState(const Window& window);
+  SDL_Window* MakeSdlWindow(WindowParams& params, unsigned long& xid);
+  void Renew(Window& window);
   void GiveKeyboard(SDL_Window* sdl);
-  void AwaitRelease(Window& window);
   void GiveBackPixels(Window& window);
   void Regrow(Window& window);
   bool NextSdlEvent(SDL_Event& e);
@@ -119,9 +115,8 @@ class SdlBackend : public Backend {
   SDL_Window* keyboardWindow_ = nullptr;  // the last window given the keyboard
   // That window, while it waits to come on the screen to take the keyboard.
   SDL_Window* waitingForKeyboard_ = nullptr;
-  _XDisplay* display_ = nullptr;  // SDL's X connection, once a window shows it is X11
-  unsigned long wmState_ = 0;     // the atom WM_STATE
-  unsigned long clientList_ = 0;  // the atom _NET_CLIENT_LIST
+  _XDisplay* display_ = nullptr;            // SDL's X connection, once a window shows it is X11
+  std::unique_ptr<X11WindowState> states_;  // what the manager does with our windows, on X11
   enum class Sharing { Unknown, Yes, No } sharing_ = Sharing::Unknown;  // the display's memory sharing
   WindowId nextId_ = 1;
   bool pumped_ = false;  // SDL has read the connection since its queue was last found empty

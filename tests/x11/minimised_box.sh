@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # A message box minimised on its own under a window manager (icewm, or the
-# one ZX_WM names: metacity, fluxbox; openbox and xfwm4 minimise and restore
-# a dialog together with its window): the job search beneath it, which the
-# box blocks, is not left dead. A click on the job search brings the box back
-# onto the screen, over it, with the keyboard, and the box takes Enter; the
-# job search has the keyboard again.
+# one ZX_WM names: metacity, fluxbox, herbstluftwm; openbox and xfwm4
+# minimise and restore a dialog together with its window): the job search
+# beneath it, which the box blocks, is not left dead. A click on the job
+# search brings the box back onto the screen, over it, with the keyboard,
+# and the box takes Enter; the job search has the keyboard again.
 # Then the box once more, minimised and closed through the manager, as a task
 # bar's close does: it leaves the manager's list of windows, asking the
 # manager to bring it back shows nothing, and the job search takes a click
-# again, which brings up the box anew.
+# again, which brings up the box anew, over it.
 source "$(dirname "$0")/lib/session.sh"
 
 WM=${ZX_WM:-icewm}
@@ -58,7 +58,8 @@ box_back() {
 x11_wait_for box_back "the box did not come back after a click on the job search"
 WIN_ID=$BOX
 x11_wait_keyboard
-x11_note "ok: the click on the job search brought the box back with the keyboard"
+x11_wait_for "x11_above $BOX $FWORK" "the box came back under the job search"
+x11_note "ok: the click on the job search brought the box back over it, with the keyboard"
 x11_key Return
 x11_wait_gone "$BOX" "the box after Enter"
 WIN_ID=$FWORK
@@ -90,14 +91,15 @@ open_box() {
   x11_wait_window 430 159 "$known"
   BOX=$WIN_ID
   x11_wait_keyboard
+  x11_wait_for "x11_above $BOX $FWORK" "the box came up under the job search"
   box_client
 }
 open_box 40
 minimise_box
 wmctrl -i -c "$BOX_CLIENT" || x11_fail "wmctrl could not send the close request"
 listed() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qiw "$BOX_CLIENT"; }
-# fluxbox leaves the WM_STATE of a window withdrawn while minimised as it was.
-unlisted() { ! listed && { [[ $WM == fluxbox ]] || ! iconic; }; }
+# The box's window is gone, or withdrawn.
+unlisted() { ! listed && ! iconic; }
 x11_wait_for unlisted "the box closed while minimised stayed with $WM"
 x11_note "ok: the box closed while minimised left $WM's list of windows"
 xdotool windowactivate "$BOX_CLIENT" >/dev/null 2>&1

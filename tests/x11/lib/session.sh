@@ -343,6 +343,17 @@ x11_window_ids() { x11_windows | cut -d' ' -f1 | tr '\n' ' '; }
 # Whether window $1 is mapped and viewable.
 x11_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
+# Whether top-level window $1 is stacked above top-level window $2 (the
+# server lists the root's children topmost first).
+x11_above() {
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
+    ((id == $1)) && return 0
+    ((id == $2)) && return 1
+  done
+  return 1
+}
+
 # Waits until window $1 is off the screen (hidden or destroyed).
 x11_wait_gone() {
   local deadline=$((SECONDS + X11_WAIT))
