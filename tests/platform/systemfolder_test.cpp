@@ -169,6 +169,91 @@ TEST(SystemFolder, TheFolderThePlayerSetUpIsTakenAndOnlyThat) {
   }
 }
 
+// The folders on the way count as much as the folder itself: one another
+// user could change (open to all without the sticky bit, or theirs) lets
+// them move the player's folder away and put one of theirs in its place
+// between the check and the write. So the run then keeps its own folder,
+// and nothing is made where such a user could have put something first.
+TEST(SystemFolder, EveryFolderOnTheWayMustBeTheUsersOrTheAdministrators) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  const std::string temporary = folder.File("tmp");
+  fs::create_directories(temporary);
+  auto ask = [&](const std::string& home) {
+    return AskAChild(folder, {{"HOME", home.c_str()}, {"TMPDIR", temporary.c_str()}});
+  };
+  auto ownFolderTaken = [&](const std::string& home) { return ask(home).system == home + "/.local/state/zendrix2"; };
+  auto makeFolder = [](const std::string& path, fs::perms mode) {
+    fs::create_directories(path);
+    fs::permissions(path, mode);
+  };
+  const fs::perms openToAll = fs::perms::all;
+
+  // Where the link leads: the player's folder in one open to all.
+  const std::string home = folder.File("home");
+  makeFolder(home + "/.local/state", fs::perms::owner_all);
+  makeFolder(folder.File("open"), openToAll);
+  makeFolder(folder.File("open/state"), fs::perms::owner_all);
+  fs::create_directory_symlink(folder.File("open/state"), home + "/.local/state/zendrix2");
+  EXPECT_FALSE(ownFolderTaken(home)) << "a link to a folder in one open to all";
+  fs::permissions(folder.File("open"), openToAll | fs::perms::sticky_bit);
+  EXPECT_TRUE(ownFolderTaken(home)) << "a link to a folder in one open to all with the sticky bit";
+  fs::remove(home + "/.local/state/zendrix2");
+
+  // A folder above it a link into a folder open to all: nothing is made there.
+  fs::remove(home + "/.local/state");
+  makeFolder(folder.File("open-too"), openToAll);
+  makeFolder(folder.File("open-too/state"), fs::perms::owner_all);
+  fs::create_directory_symlink(folder.File("open-too/state"), home + "/.local/state");
+  EXPECT_FALSE(ownFolderTaken(home)) << "~/.local/state a link into a folder open to all";
+  EXPECT_FALSE(fs::exists(folder.File("open-too/state/zendrix2")));
+  fs::remove(home + "/.local/state");
+
+  // The link itself in a folder open to all, though it leads to the
+  // player's own: another user may put another link in its place.
+  makeFolder(home + "/own/state", fs::perms::owner_all);
+  fs::permissions(home + "/.local", openToAll);
+  fs::create_directory_symlink(home + "/own/state", home + "/.local/state");
+  EXPECT_FALSE(ownFolderTaken(home)) << "a link kept in a folder open to all";
+  fs::permissions(home + "/.local", fs::perms::owner_all);
+  EXPECT_TRUE(ownFolderTaken(home)) << "the same link in a folder of the player's own";
+
+  // A home folder open to all: neither folder is made in it.
+  const std::string openHome = folder.File("open-home");
+  makeFolder(openHome, openToAll);
+  const Answer answer = ask(openHome);
+  EXPECT_EQ(answer.system.rfind(temporary + "/zendrix2-", 0), 0u) << answer.system;
+  EXPECT_EQ(answer.cache, "");
+  EXPECT_TRUE(fs::is_empty(openHome));
+
+  // A folder on the way that is another user's, though no one else may
+  // write to it.
+  if (::geteuid() != 0) return;
+  uid_t stranger = 54321;
+  while (::getpwuid(stranger) != nullptr) ++stranger;
+  const std::string theirs = folder.File("theirs");
+  makeFolder(theirs + "/state", fs::perms::owner_all);
+  fs::permissions(theirs, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  ASSERT_EQ(::chown(theirs.c_str(), stranger, stranger), 0);
+  fs::remove(home + "/.local/state");
+  fs::create_directory_symlink(theirs + "/state", home + "/.local/state");
+  EXPECT_FALSE(ownFolderTaken(home)) << "a link into another user's folder";
+}
+
+// The group of a folder may write to it only when the group is the
+// player's alone: the player's account's group, with no other member, and
+// no other account that has it as its own.
+TEST(SystemFolder, AGroupMayWriteOnlyWhenItIsThePlayersAlone) {
+  const Account me{"ivan", 1000, 1000};
+  EXPECT_TRUE(GroupOfOneUser(1000, me, {}, {}));
+  EXPECT_TRUE(GroupOfOneUser(1000, me, {"ivan"}, {me}));
+  EXPECT_FALSE(GroupOfOneUser(100, me, {}, {})) << "not the player's account's group";
+  EXPECT_FALSE(GroupOfOneUser(1000, me, {"ivan", "petr"}, {me})) << "another member";
+  EXPECT_FALSE(GroupOfOneUser(1000, me, {}, {me, Account{"petr", 1001, 1000}})) << "another account's own group";
+  EXPECT_TRUE(GroupOfOneUser(1000, me, {}, {Account{"ivan2", 1000, 1000}})) << "another name of the same user";
+}
+
 // A user with no home folder, then one whose home holds the game's folders
 // made first by another user, open to all, with the log a link to a file of
 // the player's: the run writes to a new folder of its own that only the
