@@ -45,7 +45,9 @@ bool GroupOfTheUserAlone(gid_t gid) {
   static std::map<gid_t, bool> known;
   if (const auto it = known.find(gid); it != known.end()) return it->second;
   bool alone = false;
-  if (const passwd* entry = ::getpwuid(::geteuid()); entry != nullptr && entry->pw_name != nullptr) {
+  // Another group than the user's own is never read through.
+  if (const passwd* entry = ::getpwuid(::geteuid());
+      entry != nullptr && entry->pw_name != nullptr && entry->pw_gid == gid) {
     const Account me{entry->pw_name, entry->pw_uid, entry->pw_gid};
     std::vector<std::string> members;
     if (const group* own = ::getgrgid(gid); own != nullptr) {

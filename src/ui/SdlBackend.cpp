@@ -626,11 +626,11 @@ void SdlBackend::HideWindow(WindowId id) {
   w->visible = false;
   if (waitingForKeyboard_ == w->sdl) waitingForKeyboard_ = nullptr;
   if (states_ != nullptr && w->xid != 0) {
-    if (states_->HeldOffScreen(w->xid)) {
+    const bool mapped = states_->Mapped(w->xid);
+    if (!mapped && states_->Managed(w->xid)) {
       Renew(*w);
       return;
     }
-    const bool mapped = states_->Mapped(w->xid);
     SDL_HideWindow(w->sdl);
     constexpr uint64_t kLongestWait = 200;
     if (mapped && !states_->AwaitLetGo(w->xid, kLongestWait)) {

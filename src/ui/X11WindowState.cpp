@@ -22,9 +22,7 @@ bool X11WindowState::Viewable(unsigned long window) const {
   return XGetWindowAttributes(display_, window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-bool X11WindowState::HeldOffScreen(unsigned long window) const {
-  return !Mapped(window) && ManagerState(window) != WithdrawnState;
-}
+bool X11WindowState::Managed(unsigned long window) const { return ManagerState(window) != WithdrawnState; }
 
 bool X11WindowState::Iconic(unsigned long window) const { return ManagerState(window) == IconicState; }
 

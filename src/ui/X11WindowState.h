@@ -17,9 +17,10 @@ class X11WindowState {
   bool Mapped(unsigned long window) const;
   // On the screen: mapped, and so is every window it sits in.
   bool Viewable(unsigned long window) const;
-  // Off the screen, and still the manager's: not mapped, with a WM_STATE
-  // (iconic, or normal on another desktop) the manager has not taken away.
-  bool HeldOffScreen(unsigned long window) const;
+  // Still the manager's: with a WM_STATE (normal, or iconic) it has not
+  // taken away. Not mapped as well, it is off the screen in the manager's
+  // hands: minimised, or on another desktop.
+  bool Managed(unsigned long window) const;
   // Minimised as the manager says it: WM_STATE iconic.
   bool Iconic(unsigned long window) const;
   // A window hidden a moment ago is the manager's no more: back on the root
